@@ -1,0 +1,127 @@
+// Input data check of the Design Thickness button and the Change Data dialog.
+#include "design/input_check.h"
+
+#include <array>
+#include <limits>
+
+#include "design/program_info.h"
+#include "design/thickness_design.h"
+#include "io/number_text.h"
+
+namespace korvant {
+namespace {
+
+constexpr const char* kCheckTitle = "Input Data Check";
+
+const std::array<InputRange, 5> kRanges = { {
+    { InputField::E, "E", 500000.0f, 8000000.0f, 3445000.0f, 55120000.0f },
+    { InputField::Sc, "Sc", 500.0f, 1000.0f, 3445.0f, 6890.0f },
+    { InputField::k, "k", 50.0f, 700.0f, 13.55f, 189.7f },
+    { InputField::E2, "E2", 500000.0f, 8000000.0f, 3445000.0f, 55120000.0f },
+    { InputField::h2, "h2", 2.0f, 10.0f, 5.08f, 25.4f },
+} };
+
+std::string RangeText(std::string_view name, float minimum, float maximum)
+{
+    return std::string(name) + " is not within the typical data range" + "("
+        + SingleDisplayText(minimum) + ", " + SingleDisplayText(maximum) + "). ";
+}
+
+// The bound as the field takes it: the message form without its leading blank.
+std::string BoundText(float bound)
+{
+    std::string text = SingleDisplayText(bound);
+    if (!text.empty() && text.front() == ' ')
+        text.erase(0, 1);
+    return text;
+}
+
+std::string OfferBound(std::string_view text, std::string_view name, float minimum, float maximum,
+                       float bound, const char* question, Prompter& prompter)
+{
+    Answer answer = prompter.ask({ RangeText(name, minimum, maximum) + question, kCheckTitle,
+                                   Buttons::YesNo, Icon::Question });
+    if (answer == Answer::Yes)
+        return BoundText(bound);
+    prompter.ask({ "Keep the " + std::string(name) + " input value anyway!", kMessageTitle,
+                   Buttons::Ok, Icon::Information });
+    return std::string(text);
+}
+
+} // namespace
+
+const InputRange& InputRangeOf(InputField field)
+{
+    for (const InputRange& range : kRanges)
+        if (range.field == field)
+            return range;
+    return kRanges[0];
+}
+
+bool IsNonNegativeNumber(std::string_view text)
+{
+    return IsNumberText(text) && NumberOfText(text) >= 0;
+}
+
+Message InvalidNumberMessage(std::string_view name)
+{
+    return { std::string(name) + " is an invalid number; please try again!", kCheckTitle,
+             Buttons::CancelTryAgainContinue, Icon::Warning };
+}
+
+std::string CheckInputValue(std::string_view text, std::string_view name, float minimum,
+                            float maximum, Prompter& prompter)
+{
+    if (!IsNonNegativeNumber(text)) {
+        prompter.ask(InvalidNumberMessage(name));
+        return std::string(text);
+    }
+    // A number beyond the 32-bit range compares as infinity, which is above any maximum.
+    const double number = NumberOfText(text);
+    const float value = number > static_cast<double>(std::numeric_limits<float>::max())
+        ? std::numeric_limits<float>::infinity()
+        : static_cast<float>(number);
+    if (value < minimum)
+        return OfferBound(text, name, minimum, maximum, minimum,
+                          "Accept the suggested minimum value?", prompter);
+    if (value > maximum)
+        return OfferBound(text, name, minimum, maximum, maximum,
+                          "Accept the suggested maximum value?", prompter);
+    return std::string(text);
+}
+
+DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter)
+{
+    const bool english = model.units == UnitSystem::English;
+    const InputField checked[] = { InputField::E, InputField::Sc, InputField::k };
+    for (InputField field : checked) {
+        const InputRange& range = InputRangeOf(field);
+        model.field(field) = CheckInputValue(
+            model.field(field), range.name, english ? range.englishMinimum : range.metricMinimum,
+            english ? range.englishMaximum : range.metricMaximum, prompter);
+    }
+    bool valid = true;
+    for (InputField field : checked)
+        valid = valid && IsNonNegativeNumber(model.field(field));
+    // The bottom layer's fields are tested as numbers only: the starting modulus lies below its
+    // own typical range and would be questioned at every design.
+    if (model.layerMode != kOneLayer) {
+        for (InputField field : { InputField::E2, InputField::h2 }) {
+            if (!IsNonNegativeNumber(model.field(field))) {
+                prompter.ask(InvalidNumberMessage(InputRangeOf(field).name));
+                valid = false;
+            }
+        }
+    }
+    if (!valid)
+        return DesignOutcome::InvalidInput;
+    try {
+        RunDesign(model);
+    } catch (const DesignStopped& stopped) {
+        prompter.ask({ stopped.what(), kProgramName, Buttons::Ok, Icon::Critical });
+        return DesignOutcome::Stopped;
+    }
+    return DesignOutcome::Designed;
+}
+
+} // namespace korvant

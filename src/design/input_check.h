@@ -1,0 +1,42 @@
+// The checks before a design: a field must hold a non-negative number, and a number outside its
+// typical range is questioned with the nearer bound offered in its place.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "design/design_model.h"
+#include "design/prompter.h"
+
+namespace korvant {
+
+struct InputRange
+{
+    InputField field;
+    const char* name; // the word the messages use
+    float englishMinimum, englishMaximum;
+    float metricMinimum, metricMaximum;
+};
+
+// Typical range of E, Sc, k, E2 or h2.
+const InputRange& InputRangeOf(InputField field);
+
+// True when the text is a number as a whole and that number is not negative.
+bool IsNonNegativeNumber(std::string_view text);
+
+// The invalid-number message for a field name.
+Message InvalidNumberMessage(std::string_view name);
+
+// Checks one text against [minimum, maximum]; returns the text the field is to hold: the text
+// unchanged, or the offered bound when the user accepts it.
+std::string CheckInputValue(std::string_view text, std::string_view name, float minimum,
+                            float maximum, Prompter& prompter);
+
+enum class DesignOutcome { Designed, InvalidInput, Stopped };
+
+// The Design Thickness button: checks E, Sc and k (and in a two-layer structure the numbers of
+// E2 and h2), then runs the design. A design stopped outside a model's domain is shown in a box
+// titled "KORVANT" and changes nothing.
+DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter);
+
+} // namespace korvant

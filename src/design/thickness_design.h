@@ -1,0 +1,29 @@
+// The thickness design: bisection on the slab thickness until the 20-year fatigue damage of the
+// traffic mix adds up to 1, with the edge-load, gear, slab-size, two-layer, wander and curling
+// models at every trial.
+#pragma once
+
+#include <stdexcept>
+
+#include "design/design_model.h"
+
+namespace korvant {
+
+// A design stopped outside a model's domain; the message names the aircraft, the trial
+// thickness where one applies, and what was wrong.
+class DesignStopped : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The design's inputs in English units, from the field texts in the model's unit system.
+// Throws DesignStopped for a value beyond the range of numbers.
+DesignInputs ReadDesignInputs(const DesignModel& model);
+
+// Runs the design on the model: on success writes the result, the thickness caption `lbh`,
+// `layerMode` (refined from the bond option) and the normalised aircraft texts. On failure
+// throws DesignStopped and leaves the model exactly as it was.
+void RunDesign(DesignModel& model);
+
+} // namespace korvant

@@ -1,0 +1,85 @@
+// Save-then-rename file writing with POSIX calls, so that write and flush errors are seen.
+#include "io/atomic_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace korvant {
+namespace {
+
+[[noreturn]] void Fail(const std::filesystem::path& path, const std::string& action, int error)
+{
+    throw FileError("Cannot " + action + " \"" + path.string() + "\": " + std::strerror(error));
+}
+
+} // namespace
+
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view content)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        Fail(path, "write", EISDIR);
+    std::filesystem::path folder = path.parent_path();
+    if (folder.empty())
+        folder = ".";
+    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        Fail(path, "write", errno);
+    const std::filesystem::path temporary = pattern;
+    auto discard = [&](int error) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        Fail(path, "write", error);
+    };
+    const char* data = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        ssize_t written = ::write(fd, data, left);
+        if (written < 0) {
+            if (errno == EINTR)
+                continue;
+            discard(errno);
+        }
+        data += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    if (::fsync(fd) != 0)
+        discard(errno);
+    // mkstemp creates the file for the owner only; give it the usual permissions of a new file.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    if (::close(fd) != 0) {
+        int error = errno;
+        ::unlink(temporary.c_str());
+        Fail(path, "write", error);
+    }
+    if (::rename(temporary.c_str(), path.c_str()) != 0) {
+        int error = errno;
+        ::unlink(temporary.c_str());
+        Fail(path, "write", error);
+    }
+}
+
+std::string ReadWholeFile(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec))
+        Fail(path, "read", EISDIR);
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        Fail(path, "read", errno != 0 ? errno : ENOENT);
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad())
+        Fail(path, "read", EIO);
+    return buffer.str();
+}
+
+} // namespace korvant

@@ -1,0 +1,24 @@
+// Writing a whole file so that an existing file is never left half-written: the text goes to a
+// temporary file in the target's folder, which replaces the target only when all of it was written.
+#pragma once
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace korvant {
+
+class FileError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Throws FileError naming the path and the reason; the target is then as it was before.
+void WriteFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+// Reads a whole file as bytes; throws FileError naming the path and the reason.
+std::string ReadWholeFile(const std::filesystem::path& path);
+
+} // namespace korvant
