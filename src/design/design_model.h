@@ -36,8 +36,8 @@ struct InputFieldInfo
 {
     InputField field;
     const char* objectName; // the widget's name
-    const char* meaning;    // spoken by screen readers and used in messages
-    const char* startText;  // English text the window opens with
+    const char* meaning; // spoken by screen readers and used in messages
+    const char* startText; // English text the window opens with
 };
 const std::array<InputFieldInfo, kInputFieldCount>& InputFields();
 const InputFieldInfo& InputFieldInfoOf(InputField field);

@@ -37,14 +37,14 @@ std::string BoundText(float bound)
 }
 
 std::string OfferBound(std::string_view text, std::string_view name, float minimum, float maximum,
-                       float bound, const char* question, Prompter& prompter)
+    float bound, const char* question, Prompter& prompter)
 {
     Answer answer = prompter.ask({ RangeText(name, minimum, maximum) + question, kCheckTitle,
-                                   Buttons::YesNo, Icon::Question });
+        Buttons::YesNo, Icon::Question });
     if (answer == Answer::Yes)
         return BoundText(bound);
     prompter.ask({ "Keep the " + std::string(name) + " input value anyway!", kMessageTitle,
-                   Buttons::Ok, Icon::Information });
+        Buttons::Ok, Icon::Information });
     return std::string(text);
 }
 
@@ -66,11 +66,11 @@ bool IsNonNegativeNumber(std::string_view text)
 Message InvalidNumberMessage(std::string_view name)
 {
     return { std::string(name) + " is an invalid number; please try again!", kCheckTitle,
-             Buttons::CancelTryAgainContinue, Icon::Warning };
+        Buttons::CancelTryAgainContinue, Icon::Warning };
 }
 
-std::string CheckInputValue(std::string_view text, std::string_view name, float minimum,
-                            float maximum, Prompter& prompter)
+std::string CheckInputValue(
+    std::string_view text, std::string_view name, float minimum, float maximum, Prompter& prompter)
 {
     if (!IsNonNegativeNumber(text)) {
         prompter.ask(InvalidNumberMessage(name));
@@ -82,12 +82,23 @@ std::string CheckInputValue(std::string_view text, std::string_view name, float 
         ? std::numeric_limits<float>::infinity()
         : static_cast<float>(number);
     if (value < minimum)
-        return OfferBound(text, name, minimum, maximum, minimum,
-                          "Accept the suggested minimum value?", prompter);
+        return OfferBound(
+            text, name, minimum, maximum, minimum, "Accept the suggested minimum value?", prompter);
     if (value > maximum)
-        return OfferBound(text, name, minimum, maximum, maximum,
-                          "Accept the suggested maximum value?", prompter);
+        return OfferBound(
+            text, name, minimum, maximum, maximum, "Accept the suggested maximum value?", prompter);
     return std::string(text);
+}
+
+ChangeOutcome ChangeAircraftValue(
+    AircraftRecord& record, AircraftField field, std::string_view text, Prompter& prompter)
+{
+    ChangeOutcome outcome { CheckInputValue(text, "This", 0.0f, 1e8f, prompter), false };
+    if (!IsNonNegativeNumber(outcome.text))
+        return outcome;
+    record.field(field) = GeneralNumberText(NumberOfText(outcome.text));
+    outcome.stored = true;
+    return outcome;
 }
 
 DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter)
@@ -96,8 +107,8 @@ DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter)
     const InputField checked[] = { InputField::E, InputField::Sc, InputField::k };
     for (InputField field : checked) {
         const InputRange& range = InputRangeOf(field);
-        model.field(field) = CheckInputValue(
-            model.field(field), range.name, english ? range.englishMinimum : range.metricMinimum,
+        model.field(field) = CheckInputValue(model.field(field), range.name,
+            english ? range.englishMinimum : range.metricMinimum,
             english ? range.englishMaximum : range.metricMaximum, prompter);
     }
     bool valid = true;

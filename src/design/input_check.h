@@ -29,8 +29,19 @@ Message InvalidNumberMessage(std::string_view name);
 
 // Checks one text against [minimum, maximum]; returns the text the field is to hold: the text
 // unchanged, or the offered bound when the user accepts it.
-std::string CheckInputValue(std::string_view text, std::string_view name, float minimum,
-                            float maximum, Prompter& prompter);
+std::string CheckInputValue(
+    std::string_view text, std::string_view name, float minimum, float maximum, Prompter& prompter);
+
+// The Change Data dialog's OK: checks the typed text as "This" in [0, 1e8] and stores the
+// accepted number into the record's field as its general number text. Returns the text the
+// dialog is to show and whether the value was stored (a refused value stores nothing).
+struct ChangeOutcome
+{
+    std::string text;
+    bool stored = false;
+};
+ChangeOutcome ChangeAircraftValue(
+    AircraftRecord& record, AircraftField field, std::string_view text, Prompter& prompter);
 
 enum class DesignOutcome { Designed, InvalidInput, Stopped };
 

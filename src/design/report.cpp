@@ -31,7 +31,10 @@ void IndentedLine(PrintLayout& out, std::string_view text)
     out.text(kIndent).text(text).endLine();
 }
 
-void Rule(PrintLayout& out) { IndentedLine(out, std::string(kBannerWidth, '=')); }
+void Rule(PrintLayout& out)
+{
+    IndentedLine(out, std::string(kBannerWidth, '='));
+}
 
 void ValueLine(PrintLayout& out, std::string_view label, double value, std::string_view unit)
 {
@@ -41,9 +44,8 @@ void ValueLine(PrintLayout& out, std::string_view label, double value, std::stri
     out.endLine();
 }
 
-void FieldLine(PrintLayout& out, const DesignModel& model, std::string_view label,
-               InputField field, bool metric, std::string_view englishUnit,
-               std::string_view metricUnit)
+void FieldLine(PrintLayout& out, const DesignModel& model, std::string_view label, InputField field,
+    bool metric, std::string_view englishUnit, std::string_view metricUnit)
 {
     ValueLine(out, label, NumberOfText(model.field(field)), metric ? metricUnit : englishUnit);
 }
@@ -65,14 +67,15 @@ void BottomLayer(PrintLayout& out, const DesignModel& model, bool metric)
     if (!metric && unbonded)
         IndentedLine(out, std::string("            ") + "Unbonded " + "Subbase Layer Properties");
     else
-        IndentedLine(out, std::string("            Bottom ") + (unbonded ? "Unonded" : "Bonded")
-                              + " Layer Properties");
+        IndentedLine(out,
+            std::string("            Bottom ") + (unbonded ? "Unonded" : "Bonded")
+                + " Layer Properties");
     Rule(out);
     FieldLine(out, model,
-              metric ? "Elastic Modulus of Bottom Layer" : "Elastic Modulus of Subbase Layer",
-              InputField::E2, metric, "psi", "kPa");
+        metric ? "Elastic Modulus of Bottom Layer" : "Elastic Modulus of Subbase Layer",
+        InputField::E2, metric, "psi", "kPa");
     FieldLine(out, model, metric ? "Thickness  of Bottom Layer" : "Thickness  of Subbase Layer",
-              InputField::h2, metric, "in", "cm");
+        InputField::h2, metric, "in", "cm");
 }
 
 void FatigueRow(PrintLayout& out, const DesignModel& model, int record, bool metric)
@@ -98,8 +101,8 @@ void FatigueRow(PrintLayout& out, const DesignModel& model, int record, bool met
     out.tab(55).text(FormatSingle(r.F3, "0.00"));
     out.tab(61).text(FormatNumber(coverages, "0.00E+00"));
     out.tab(75).text(r.allowableCoverages >= kUnlimitedCoverages
-                         ? std::string("Unlimited")
-                         : FormatNumber(r.allowableCoverages, "0.00E+00"));
+            ? std::string("Unlimited")
+            : FormatNumber(r.allowableCoverages, "0.00E+00"));
     out.tab(86).text(FormatText(FormatSingle(r.damageRatio, "0.00"), "@@@@@"));
     out.endLine();
 }
@@ -131,11 +134,11 @@ std::string ReportText(const DesignModel& model)
     out.emptyLines(2);
     IndentedLine(out, "            Airfield Climate Properties");
     Rule(out);
-    FieldLine(out, model, "Annual Mean Precipitation", InputField::Precipitation, metric, "inch",
-              "mm");
+    FieldLine(
+        out, model, "Annual Mean Precipitation", InputField::Precipitation, metric, "inch", "mm");
     FieldLine(out, model, "Annual Mean Temperature", InputField::Temperature, metric, "'F", "'C");
-    FieldLine(out, model, "Annual Mean Wind Speed  ", InputField::WindSpeed, metric, "mph",
-              "m/sec");
+    FieldLine(
+        out, model, "Annual Mean Wind Speed  ", InputField::WindSpeed, metric, "mph", "m/sec");
 
     out.emptyLines(2);
     IndentedLine(out, "            Pavement Material Properties");
@@ -143,17 +146,18 @@ std::string ReportText(const DesignModel& model)
     FieldLine(out, model, "Elastic Modulus of Concrete", InputField::E, metric, "psi", "kPa");
     FieldLine(out, model, "Concrete Flexural Strength", InputField::Sc, metric, "psi", "kPa");
     ValueLine(out, "Poisson Ratio of Concrete", 0.15, "");
-    FieldLine(out, model, "Modulus of Subgrade Reaction,k", InputField::k, metric, "pci",
-              "kPa/mm");
+    FieldLine(out, model, "Modulus of Subgrade Reaction,k", InputField::k, metric, "pci", "kPa/mm");
     if (model.layerMode > 0)
         BottomLayer(out, model, metric);
 
     Rule(out);
     IndentedLine(out, "Concrete Slab Size:");
-    FieldLine(out, model, metric ? "Length :                        " : "Length :                      ",
-              InputField::SlabLength, metric, "ft", "m");
-    FieldLine(out, model, metric ? "Width  :                        " : "Width  :                      ",
-              InputField::SlabWidth, metric, "ft", "m");
+    FieldLine(out, model,
+        metric ? "Length :                        " : "Length :                      ",
+        InputField::SlabLength, metric, "ft", "m");
+    FieldLine(out, model,
+        metric ? "Width  :                        " : "Width  :                      ",
+        InputField::SlabWidth, metric, "ft", "m");
 
     out.emptyLines(2);
     IndentedLine(out, "         Pavement Thickness Design Results");

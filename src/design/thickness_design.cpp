@@ -90,7 +90,7 @@ double FieldNumber(const DesignModel& model, InputField field)
     double value = NumberOfText(text);
     if (!std::isfinite(value))
         throw DesignStopped("The " + std::string(InputFieldInfoOf(field).meaning) + " \"" + text
-                            + "\" exceeds the range of numbers.");
+            + "\" exceeds the range of numbers.");
     return value;
 }
 
@@ -114,8 +114,8 @@ MixAircraft ReadMixAircraft(const DesignModel& model, int record)
     for (const FieldWord& word : kAircraftFieldWords) {
         const std::string& text = source.field(word.field);
         if (!IsNumberText(text) || !std::isfinite(NumberOfText(text)))
-            throw DesignStopped(aircraft.label + ": the " + word.word + " \"" + text
-                                + "\" is not a number.");
+            throw DesignStopped(
+                aircraft.label + ": the " + word.word + " \"" + text + "\" is not a number.");
     }
     auto value = [&](AircraftField field) {
         return EnglishAircraftValue(source.field(field), field, model.units);
@@ -131,10 +131,10 @@ MixAircraft ReadMixAircraft(const DesignModel& model, int record)
     try {
         // Both terms are independent of the slab thickness, so they are computed once.
         aircraft.contactRadius = ContactRadius(aircraft.grossWeight, aircraft.gearLoadPercent,
-                                               aircraft.wheelCount, aircraft.tirePressure);
-        aircraft.passToCoverage = CheckedF32(
-            ComputePassToCoverage(aircraft.dualSpacing, aircraft.tireContactWidth),
-            "the pass-to-coverage ratio");
+            aircraft.wheelCount, aircraft.tirePressure);
+        aircraft.passToCoverage
+            = CheckedF32(ComputePassToCoverage(aircraft.dualSpacing, aircraft.tireContactWidth),
+                "the pass-to-coverage ratio");
     } catch (const DomainError& error) {
         throw DesignStopped(aircraft.label + ": " + error.what());
     }
@@ -167,7 +167,7 @@ std::string StressText(double stress, UnitSystem units)
 
 // One aircraft at one trial thickness; returns its damage ratio in percent.
 float EvaluateAircraft(const DesignInputs& in, std::int16_t layerMode, const MixAircraft& aircraft,
-                       float thickness, UnitSystem units, AircraftResult& out, float& curlingStress)
+    float thickness, UnitSystem units, AircraftResult& out, float& curlingStress)
 {
     const double h = static_cast<double>(thickness);
     const double l = RadiusOfStiffness(thickness, in.E, in.mu, in.k);
@@ -177,18 +177,17 @@ float EvaluateAircraft(const DesignInputs& in, std::int16_t layerMode, const Mix
     const double relL = in.slabLength / l;
 
     out.edgeStress = ComputeEdgeStress(thickness, in.E, in.mu, in.k, aircraft.grossWeight,
-                                       aircraft.gearLoadPercent, aircraft.tirePressure,
-                                       aircraft.wheelCount);
-    out.gearFactor = ComputeGearFactor(a, l, aircraft.dualSpacing, aircraft.tandemSpacing,
-                                       aircraft.wheelCount);
+        aircraft.gearLoadPercent, aircraft.tirePressure, aircraft.wheelCount);
+    out.gearFactor = ComputeGearFactor(
+        a, l, aircraft.dualSpacing, aircraft.tandemSpacing, aircraft.wheelCount);
     const float slabSizeFactor = ComputeSlabSizeFactor(relA, relL, relW);
     const double layerFactor
         = ComputeLayerFactor(layerMode, a, thickness, in.E, in.k, in.E2, in.h2);
-    out.sizeLayerFactor = CheckedF32(layerFactor * static_cast<double>(slabSizeFactor),
-                                     "the slab size and layer factor");
+    out.sizeLayerFactor = CheckedF32(
+        layerFactor * static_cast<double>(slabSizeFactor), "the slab size and layer factor");
     out.F3 = CheckedF32(ComputeWanderFactor(in.Sc, l, relA, out.edgeStress,
-                                            aircraft.tireContactWidth, out.gearFactor),
-                        "the wander factor");
+                            aircraft.tireContactWidth, out.gearFactor),
+        "the wander factor");
     out.passToCoverage = aircraft.passToCoverage;
 
     const double tempDifferential = 0.962 - 52.181 / h + 0.341 * in.windSpeed
@@ -197,17 +196,17 @@ float EvaluateAircraft(const DesignInputs& in, std::int16_t layerMode, const Mix
     const double loadTerm = ((aircraft.grossWeight * h) / in.k) / std::pow(l, 4) * tenToFive;
     const double weightTerm = ((0.087 * std::pow(h, 2)) / in.k) / std::pow(l, 2) * tenToFive;
     out.curlFactor = CurlFactorNet(relW, relL, 5.5 * tempDifferential, relA, loadTerm, weightTerm);
-    curlingStress = ComputeCurlingStress(in.E, 5.5 / std::pow(10.0, 6), tempDifferential,
-                                         in.slabLength, thickness, in.k, in.mu);
+    curlingStress = ComputeCurlingStress(
+        in.E, 5.5 / std::pow(10.0, 6), tempDifferential, in.slabLength, thickness, in.k, in.mu);
 
     const double stress = static_cast<double>(out.F3) * 0.75
         * (out.edgeStress * out.gearFactor * static_cast<double>(out.sizeLayerFactor)
-           + static_cast<double>(curlingStress) * static_cast<double>(out.curlFactor));
+            + static_cast<double>(curlingStress) * static_cast<double>(out.curlFactor));
     const double exponent = (in.Sc / stress - 0.5569) / 0.2508;
     out.allowableCoverages = std::pow(10.0, exponent);
     if (!std::isfinite(out.allowableCoverages) || !(out.allowableCoverages > 0))
         throw DomainError("the design stress is " + StressText(stress, units)
-                          + ", so the allowable coverages exceed the range of numbers");
+            + ", so the allowable coverages exceed the range of numbers");
     const double coverages
         = aircraft.annualDepartures * kDesignYears / static_cast<double>(out.passToCoverage);
     out.damageRatio = CheckedF32(coverages / out.allowableCoverages * 100, "the damage ratio");
@@ -280,7 +279,7 @@ void RunDesign(DesignModel& model)
     double upper = 0;
     int pass = 0;
     while (thickness < kMinimumThickness
-           || std::fabs(static_cast<double>(totalDamage) - 1) >= kDamageTolerance) {
+        || std::fabs(static_cast<double>(totalDamage) - 1) >= kDamageTolerance) {
         if (++pass >= kPassLimit)
             break;
         if (totalDamage > 1) {
@@ -295,14 +294,14 @@ void RunDesign(DesignModel& model)
             float damageRatio = 0;
             try {
                 damageRatio = EvaluateAircraft(in, layerMode, aircraft, thickness, model.units,
-                                               result.aircraft[static_cast<std::size_t>(aircraft.record)],
-                                               result.curlingStress);
+                    result.aircraft[static_cast<std::size_t>(aircraft.record)],
+                    result.curlingStress);
                 totalDamage = CheckedF32(static_cast<double>(totalDamage)
-                                             + static_cast<double>(f32(static_cast<double>(damageRatio) / 100)),
-                                         "the total damage");
+                        + static_cast<double>(f32(static_cast<double>(damageRatio) / 100)),
+                    "the total damage");
             } catch (const DomainError& error) {
                 throw DesignStopped(aircraft.label + " at a trial thickness of "
-                                    + ThicknessText(thickness, model.units) + ": " + error.what());
+                    + ThicknessText(thickness, model.units) + ": " + error.what());
             }
         }
     }

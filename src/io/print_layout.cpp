@@ -12,7 +12,7 @@ PrintLayout& PrintLayout::text(std::string_view text)
 
 PrintLayout& PrintLayout::zone()
 {
-    int next = ((column_ - 1 + kZoneWidth - 1) / kZoneWidth) * kZoneWidth + 1;
+    int next = ((column_ - 1) / kZoneWidth + 1) * kZoneWidth + 1;
     out_.append(static_cast<std::size_t>(next - column_), ' ');
     column_ = next;
     return *this;

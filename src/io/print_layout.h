@@ -14,8 +14,8 @@ public:
 
     // Writes text at the current column.
     PrintLayout& text(std::string_view text);
-    // Goes on at the next zone start at or after the current column (a number that ends just
-    // before a zone start therefore puts what follows directly at that zone).
+    // Goes on at the first zone start after the current column: a label that ends in column 28
+    // puts what follows at column 43, and a number that ends in column 56 puts its unit at 71.
     PrintLayout& zone();
     // Goes on at column n; when the line already reaches beyond column n, a new line is started
     // and the text goes on at its column n.

@@ -1,0 +1,322 @@
+// Option parsing and the batch design. Inputs are applied in a fixed order whatever the order of
+// the options: catalogue, unit system, field texts, mix, aircraft changes, then the design with
+// the same checks as the Design Thickness button, answered without asking.
+#include "cli/command_line.h"
+
+#include <map>
+#include <optional>
+
+#include "design/input_check.h"
+#include "design/program_info.h"
+#include "design/report.h"
+#include "io/number_text.h"
+#include "io/units.h"
+#include "traffic/aircraft_database.h"
+
+namespace korvant {
+namespace {
+
+constexpr int kExitUsage = 2;
+constexpr int kExitStopped = 3;
+
+const char* const kUsage = R"(Usage: korvant-cli [OPTIONS]
+
+Designs the slab thickness of a rigid airfield pavement and prints the design thickness
+(for example 15.2) or, with --report, the whole design report.
+
+Options:
+  --db FILE              aircraft catalogue (default: the bundled fly.dll)
+  --units english|metric unit system of every value given and shown (default english);
+                         with metric the catalogue is converted as a switch to Metric does
+  --structure one|bonded|unbonded
+                         pavement structure (default one)
+  --E TEXT               elastic modulus of concrete (psi | kPa)
+  --Sc TEXT              concrete flexural strength (psi | kPa)
+  --k TEXT               modulus of subgrade reaction (pci | kPa/mm)
+  --E2 TEXT              elastic modulus of the bottom layer (psi | kPa)
+  --h2 TEXT              thickness of the bottom layer (in | cm)
+  --slab-length TEXT     slab length (ft | m)
+  --slab-width TEXT      slab width (ft | m)
+  --precipitation TEXT   annual mean precipitation (in | mm)
+  --temperature TEXT     annual mean temperature ('F | 'C)
+  --wind-speed TEXT      annual mean wind speed (mph | m/sec)
+                         each TEXT as typed into the window's field; default: the
+                         window's starting text (converted in metric)
+  --mix R[,R...]         traffic mix as catalogue record numbers, in the order added;
+                         a record given twice is added once
+  --set R:FIELD=TEXT     change FIELD of record R (repeatable); FIELD is one of
+                         grossWeight, annualDepartures, gearLoadPercent, tirePressure,
+                         wheelCount, dualSpacing, tandemSpacing, tireContactWidth;
+                         checked as the Change Data dialog checks it
+  --report               print the whole report instead of the thickness
+  --version              print the version and exit
+  --help                 print this text and exit
+
+The checks of the Design Thickness button run first. An invalid number prints its message to
+standard error and exits with status 2; a value outside its typical range prints the question
+to standard error as a warning and is kept. A design stopped outside a model's domain prints
+its message and exits with status 3. Bad usage exits with status 2.
+)";
+
+class UsageError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Answers every question No and reports on the error stream, as a batch run cannot ask.
+class BatchPrompter : public Prompter
+{
+public:
+    explicit BatchPrompter(std::ostream& err)
+        : err_(err)
+    {
+    }
+    Answer ask(const Message& message) override
+    {
+        switch (message.buttons) {
+        case Buttons::YesNo:
+        case Buttons::YesNoCancel:
+            err_ << "korvant-cli: warning: " << message.text << '\n';
+            return Answer::No;
+        case Buttons::CancelTryAgainContinue:
+            err_ << "korvant-cli: " << message.text << '\n';
+            return Answer::Cancel;
+        case Buttons::Ok:
+            // The keep message only repeats the warning just printed.
+            if (message.title != kMessageTitle)
+                err_ << "korvant-cli: " << message.text << '\n';
+            return Answer::Ok;
+        }
+        return Answer::Ok;
+    }
+
+private:
+    std::ostream& err_;
+};
+
+struct Change
+{
+    int record = 0;
+    AircraftField field = AircraftField::grossWeight;
+    std::string text;
+};
+
+struct Options
+{
+    std::optional<std::string> db;
+    UnitSystem units = UnitSystem::English;
+    std::int16_t layerMode = kOneLayer;
+    bool bondNo = true;
+    std::map<InputField, std::string> fields;
+    std::vector<int> mix;
+    std::vector<Change> changes;
+    bool report = false;
+    bool help = false;
+    bool version = false;
+};
+
+const std::map<std::string, InputField>& FieldOptions()
+{
+    static const std::map<std::string, InputField> options = {
+        { "--E", InputField::E },
+        { "--Sc", InputField::Sc },
+        { "--k", InputField::k },
+        { "--E2", InputField::E2 },
+        { "--h2", InputField::h2 },
+        { "--slab-length", InputField::SlabLength },
+        { "--slab-width", InputField::SlabWidth },
+        { "--precipitation", InputField::Precipitation },
+        { "--temperature", InputField::Temperature },
+        { "--wind-speed", InputField::WindSpeed },
+    };
+    return options;
+}
+
+const std::map<std::string, AircraftField>& AircraftFieldNames()
+{
+    static const std::map<std::string, AircraftField> names = {
+        { "grossWeight", AircraftField::grossWeight },
+        { "annualDepartures", AircraftField::annualDepartures },
+        { "gearLoadPercent", AircraftField::gearLoadPercent },
+        { "tirePressure", AircraftField::tirePressure },
+        { "wheelCount", AircraftField::wheelCount },
+        { "dualSpacing", AircraftField::dualSpacing },
+        { "tandemSpacing", AircraftField::tandemSpacing },
+        { "tireContactWidth", AircraftField::tireContactWidth },
+    };
+    return names;
+}
+
+int RecordNumber(const std::string& text, const std::string& option)
+{
+    const bool digits = !text.empty() && text.size() <= 3
+        && text.find_first_not_of("0123456789") == std::string::npos;
+    const int number = digits ? std::stoi(text) : 0;
+    if (number < 1 || number > AircraftDatabase::kMaxRecords)
+        throw UsageError(option + ": \"" + text + "\" is not a record number from 1 to 65");
+    return number;
+}
+
+std::vector<int> ParseMix(const std::string& list)
+{
+    std::vector<int> records;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = list.find(',', start);
+        records.push_back(RecordNumber(list.substr(start, comma - start), "--mix"));
+        if (comma == std::string::npos)
+            return records;
+        start = comma + 1;
+    }
+}
+
+Change ParseChange(const std::string& text)
+{
+    const std::size_t colon = text.find(':');
+    const std::size_t equals = text.find('=');
+    if (colon == std::string::npos || equals == std::string::npos || equals < colon)
+        throw UsageError("--set: expected R:FIELD=TEXT, got \"" + text + "\"");
+    Change change;
+    change.record = RecordNumber(text.substr(0, colon), "--set");
+    const std::string name = text.substr(colon + 1, equals - colon - 1);
+    const auto field = AircraftFieldNames().find(name);
+    if (field == AircraftFieldNames().end())
+        throw UsageError("--set: unknown field \"" + name + "\"");
+    change.field = field->second;
+    change.text = text.substr(equals + 1);
+    return change;
+}
+
+Options ParseOptions(const std::vector<std::string>& args)
+{
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> inlineValue;
+        if (const std::size_t equals = name.find('=');
+            name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            inlineValue = name.substr(equals + 1);
+            name = name.substr(0, equals);
+        }
+        auto value = [&]() -> std::string {
+            if (inlineValue)
+                return *inlineValue;
+            if (i + 1 >= args.size())
+                throw UsageError(name + " needs a value");
+            return args[++i];
+        };
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+        } else if (name == "--version") {
+            options.version = true;
+        } else if (name == "--report") {
+            options.report = true;
+        } else if (name == "--db") {
+            options.db = value();
+        } else if (name == "--units") {
+            const std::string units = value();
+            if (units != "english" && units != "metric")
+                throw UsageError("--units: expected english or metric, got \"" + units + "\"");
+            options.units = units == "metric" ? UnitSystem::Metric : UnitSystem::English;
+        } else if (name == "--structure") {
+            const std::string structure = value();
+            if (structure == "one") {
+                options.layerMode = kOneLayer;
+            } else if (structure == "bonded") {
+                options.layerMode = kTwoLayerBonded;
+                options.bondNo = false;
+            } else if (structure == "unbonded") {
+                options.layerMode = kTwoLayerUnbonded;
+                options.bondNo = true;
+            } else {
+                throw UsageError(
+                    "--structure: expected one, bonded or unbonded, got \"" + structure + "\"");
+            }
+        } else if (name == "--mix") {
+            options.mix = ParseMix(value());
+        } else if (name == "--set") {
+            options.changes.push_back(ParseChange(value()));
+        } else if (const auto field = FieldOptions().find(name); field != FieldOptions().end()) {
+            options.fields[field->second] = value();
+        } else {
+            throw UsageError("unknown option \"" + args[i] + "\"");
+        }
+    }
+    return options;
+}
+
+std::filesystem::path CataloguePath(const Options& options)
+{
+    if (options.db)
+        return *options.db;
+    const std::vector<std::filesystem::path> candidates = CatalogueCandidates(ExecutableDir());
+    for (const std::filesystem::path& candidate : candidates) {
+        std::error_code ec;
+        if (std::filesystem::exists(candidate, ec))
+            return candidate;
+    }
+    return candidates.empty() ? std::filesystem::path("fly.dll") : candidates.front();
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    Options options;
+    try {
+        options = ParseOptions(args);
+    } catch (const UsageError& error) {
+        err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
+        return kExitUsage;
+    }
+    if (options.help) {
+        out << kUsage;
+        return 0;
+    }
+    if (options.version) {
+        out << "korvant-cli " << kVersion << '\n';
+        return 0;
+    }
+
+    DesignModel model;
+    try {
+        const std::string note = ReadAircraftData(CataloguePath(options), model.database);
+        if (!note.empty())
+            err << "korvant-cli: " << note << '\n';
+    } catch (const CatalogueError& error) {
+        err << "korvant-cli: " << error.what() << '\n';
+        return kExitStopped;
+    }
+    SwitchUnits(model, options.units);
+    for (const auto& [field, text] : options.fields)
+        model.field(field) = text;
+    model.layerMode = options.layerMode;
+    model.bondNo = options.bondNo;
+    for (int record : options.mix)
+        model.mix.add(record);
+
+    BatchPrompter prompter(err);
+    for (const Change& change : options.changes) {
+        if (!ChangeAircraftValue(
+                model.database.record(change.record), change.field, change.text, prompter)
+                 .stored)
+            return kExitUsage;
+    }
+
+    switch (DesignThickness(model, prompter)) {
+    case DesignOutcome::InvalidInput:
+        return kExitUsage;
+    case DesignOutcome::Stopped:
+        return kExitStopped;
+    case DesignOutcome::Designed:
+        break;
+    }
+    if (options.report)
+        out << ReportText(model);
+    else
+        out << model.lbh << '\n';
+    return 0;
+}
+
+} // namespace korvant

@@ -1,0 +1,161 @@
+// Unit switching: every conversion runs left to right in double precision with the factors of
+// the two systems; temperature, precipitation, wind speed and the thickness are shown with one
+// decimal, everything else as its general number text.
+#include "io/units.h"
+
+#include <optional>
+
+#include "design/program_info.h"
+#include "io/number_text.h"
+
+namespace korvant {
+namespace {
+
+enum class Shown { General, OneDecimal };
+
+struct FieldConversion
+{
+    InputField field;
+    double (*toMetric)(double);
+    double (*toEnglish)(double);
+    Shown shown;
+};
+
+const FieldConversion kFieldConversions[] = {
+    { InputField::E, [](double x) { return x * 6.89; }, [](double x) { return x / 6.89; },
+        Shown::General },
+    { InputField::Sc, [](double x) { return x * 6.89; }, [](double x) { return x / 6.89; },
+        Shown::General },
+    { InputField::k, [](double x) { return x * 0.271; }, [](double x) { return x / 0.271; },
+        Shown::General },
+    { InputField::E2, [](double x) { return x * 6.89; }, [](double x) { return x / 6.89; },
+        Shown::General },
+    { InputField::h2, [](double x) { return x * 2.54; }, [](double x) { return x / 2.54; },
+        Shown::General },
+    { InputField::SlabLength, [](double x) { return x * 12 * 2.54 / 100; },
+        [](double x) { return x * 100 / 12 / 2.54; }, Shown::General },
+    { InputField::SlabWidth, [](double x) { return x * 12 * 2.54 / 100; },
+        [](double x) { return x * 100 / 12 / 2.54; }, Shown::General },
+    { InputField::Precipitation, [](double x) { return x * 25.4; },
+        [](double x) { return x / 25.4; }, Shown::OneDecimal },
+    { InputField::Temperature, [](double x) { return (x - 32) * 5 / 9; },
+        [](double x) { return x * 9 / 5 + 32; }, Shown::OneDecimal },
+    { InputField::WindSpeed, [](double x) { return x * 0.447; }, [](double x) { return x / 0.447; },
+        Shown::OneDecimal },
+};
+
+struct AircraftConversion
+{
+    AircraftField field;
+    double factor; // metric value = English value x factor
+};
+const AircraftConversion kAircraftConversions[] = {
+    { AircraftField::grossWeight, 0.00445 },
+    { AircraftField::tirePressure, 6.89 },
+    { AircraftField::dualSpacing, 2.54 },
+    { AircraftField::tandemSpacing, 2.54 },
+    { AircraftField::tireContactWidth, 2.54 },
+};
+
+const std::array<UnitCaption, 11> kCaptions = { {
+    { "LbunitE", "psi", "kPa" },
+    { "LbunitSc", "psi", "kPa" },
+    { "Lbunitk", "pci", "kPa/mm" },
+    { "Lbunith", "in", "cm" },
+    { "lbUnitE2", "psi", "kPa" },
+    { "lbunith2", "in", "cm" },
+    { "lbunitW", "ft", "m" },
+    { "LbunitL", "ft", "m" },
+    { "lbunitprec", "in", "mm" },
+    { "lbunittemp", "'F", "'C" },
+    { "lbunitwind", "mph", "m/sec" },
+} };
+
+std::string ShownText(double value, Shown shown)
+{
+    return shown == Shown::OneDecimal ? FormatNumber(value, "0.0") : GeneralNumberText(value);
+}
+
+} // namespace
+
+const std::array<UnitCaption, 11>& UnitCaptions()
+{
+    return kCaptions;
+}
+
+const char* CaptionText(const UnitCaption& caption, UnitSystem units)
+{
+    return units == UnitSystem::Metric ? caption.metric : caption.english;
+}
+
+std::string GridUnitCaption(AircraftField field, UnitSystem units)
+{
+    const bool metric = units == UnitSystem::Metric;
+    switch (field) {
+    case AircraftField::grossWeight:
+        return metric ? "kN" : "lb";
+    case AircraftField::tirePressure:
+        return metric ? "kPa" : "psi";
+    case AircraftField::dualSpacing:
+    case AircraftField::tandemSpacing:
+    case AircraftField::tireContactWidth:
+        return metric ? "cm" : "in.";
+    default:
+        return "";
+    }
+}
+
+void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSystem to)
+{
+    if (from == to)
+        return;
+    for (int row = 1; row <= AircraftDatabase::kMaxRecords; ++row)
+        for (const AircraftConversion& conversion : kAircraftConversions) {
+            std::string& text = database.record(row).field(conversion.field);
+            const double value = NumberOfText(text);
+            text = GeneralNumberText(
+                to == UnitSystem::Metric ? value * conversion.factor : value / conversion.factor);
+        }
+}
+
+void SwitchUnits(DesignModel& model, UnitSystem target)
+{
+    if (model.units == target)
+        return;
+    const bool toMetric = target == UnitSystem::Metric;
+    std::array<std::string, kInputFieldCount> converted;
+    for (const FieldConversion& conversion : kFieldConversions) {
+        const std::string& text = model.field(conversion.field);
+        if (!IsNumberText(text))
+            throw UnitSwitchRefused("The " + std::string(InputFieldInfoOf(conversion.field).meaning)
+                + " \"" + text + "\" is not a number, so the units were not switched.");
+        const double value = NumberOfText(text);
+        converted[static_cast<std::size_t>(conversion.field)] = ShownText(
+            toMetric ? conversion.toMetric(value) : conversion.toEnglish(value), conversion.shown);
+    }
+    if (!model.lbh.empty()) {
+        const double thickness = NumberOfText(model.lbh);
+        model.lbh = FormatNumber(toMetric ? thickness * 2.54 : thickness / 2.54, "0.0");
+    }
+    ConvertAircraftTable(model.database, model.units, target);
+    model.fields = converted;
+    model.units = target;
+}
+
+bool ChooseUnitSystem(DesignModel& model, UnitSystem target, Prompter& prompter)
+{
+    if (model.units == target)
+        return false;
+    prompter.ask(
+        { target == UnitSystem::Metric ? "Metric System Selected" : "English System Selected",
+            kProgramName, Buttons::Ok, Icon::Information });
+    try {
+        SwitchUnits(model, target);
+    } catch (const UnitSwitchRefused& refused) {
+        prompter.ask({ refused.what(), kProgramName, Buttons::Ok, Icon::Warning });
+        return false;
+    }
+    return true;
+}
+
+} // namespace korvant

@@ -1,0 +1,57 @@
+// English and Metric unit systems: the unit captions of the window and the grid, and switching
+// every field, the thickness caption and the aircraft table between the two systems.
+#pragma once
+
+#include <array>
+#include <stdexcept>
+#include <string>
+
+#include "design/design_model.h"
+#include "design/prompter.h"
+
+namespace korvant {
+
+// The unit caption labels of the main window, by object name: LbunitE, LbunitSc, Lbunitk,
+// Lbunith, lbUnitE2, lbunith2, lbunitW, LbunitL, lbunitprec, lbunittemp, lbunitwind.
+struct UnitCaption
+{
+    const char* objectName;
+    const char* english;
+    const char* metric;
+};
+const std::array<UnitCaption, 11>& UnitCaptions();
+const char* CaptionText(const UnitCaption& caption, UnitSystem units);
+
+// The unit row of the traffic grid for field 1..9 ("" for fields without a unit).
+std::string GridUnitCaption(AircraftField field, UnitSystem units);
+
+// A switch refused because a field holds no number; nothing was changed.
+class UnitSwitchRefused : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Converts the ten fields, a shown thickness and rows 1..65 of the aircraft table into `target`
+// and sets the unit system. Every field is parsed first: a field without a number throws
+// UnitSwitchRefused naming it, and then nothing has changed. Switching to the current system
+// does nothing.
+void SwitchUnits(DesignModel& model, UnitSystem target);
+inline void SwitchToMetric(DesignModel& model)
+{
+    SwitchUnits(model, UnitSystem::Metric);
+}
+inline void SwitchToEnglish(DesignModel& model)
+{
+    SwitchUnits(model, UnitSystem::English);
+}
+
+// Converts only the unit-bearing fields of the aircraft rows 1..65 (used with a freshly read
+// English catalogue when the session is in Metric units).
+void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSystem to);
+
+// The menu command: "Metric System Selected" / "English System Selected" (title "KORVANT"),
+// then the switch; a refused switch is reported and changes nothing. Returns whether it switched.
+bool ChooseUnitSystem(DesignModel& model, UnitSystem target, Prompter& prompter);
+
+} // namespace korvant

@@ -1,0 +1,19 @@
+# Installs the Debian packages that KORVANT's build, tests and window need, when any is missing.
+# Sourced by tools/run.sh and tools/test.sh.
+korvant_packages=(cmake g++ make pkgconf qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+  libbenchmark-dev clang-format fonts-dejavu-core)
+
+korvant_install_missing() {
+  local missing=()
+  local package
+  for package in "${korvant_packages[@]}" "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+      missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update -q
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
