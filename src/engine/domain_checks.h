@@ -1,0 +1,42 @@
+// Argument tests shared by the slab formulas and the networks: each throws a DomainError whose
+// message names the value, so that no model ever hands on NaN or infinity. Every comparison is
+// written so that a NaN fails it.
+#pragma once
+
+#include "engine/domain_error.h"
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace korvant {
+
+inline void RequirePositive(double x, const std::string& what)
+{
+    if (!(x > 0))
+        throw DomainError(what + " must be greater than 0");
+    if (!std::isfinite(x))
+        throw DomainError(what + " exceeds the range of numbers");
+}
+
+inline void RequireNumber(double x, const std::string& what)
+{
+    if (std::isnan(x))
+        throw DomainError(what + " is not a number");
+}
+
+// Rounds a model argument to 32 bits ahead of its clamp. A value beyond the 32-bit range becomes
+// the infinity of its sign (converting it directly would be undefined), which every clamp then
+// takes to its bound, just as the rounded value would be; a NaN lies in no range and is rejected.
+inline float NarrowForClamp(double x, const std::string& what)
+{
+    RequireNumber(x, what);
+    constexpr double largest = static_cast<double>(std::numeric_limits<float>::max());
+    if (x > largest)
+        return std::numeric_limits<float>::infinity();
+    if (x < -largest)
+        return -std::numeric_limits<float>::infinity();
+    return f32(x);
+}
+
+} // namespace korvant
