@@ -1,0 +1,71 @@
+// Wander stress factor. Each offset's stress comes from the edge offset network, its allowable
+// coverages from the fatigue relation DF = 0.40289 + 0.29644 log10 C with DF = Sc / (0.75 sigma);
+// the weighted harmonic mean of the coverages gives the equivalent design factor and stress.
+// 2 pi is taken as 6.28; the method rounds the per-offset values to 32 bits.
+#include "engine/wander_factor.h"
+
+#include "engine/domain_checks.h"
+#include "engine/edge_offset_net.h"
+
+#include <cmath>
+
+namespace korvant {
+namespace {
+
+double Wide(float x)
+{
+    return static_cast<double>(x);
+}
+
+} // namespace
+
+double ComputeWanderFactor(
+    double Sc, double l, double relA, double edgeStress, double tireContactWidth, double gearFactor)
+{
+    RequirePositive(Sc, "the flexural strength of the concrete");
+    RequirePositive(l, "the radius of relative stiffness");
+    RequireNumber(relA, "the contact radius ratio a/l");
+    RequirePositive(tireContactWidth, "tire contact width");
+    const double gearStress = edgeStress * gearFactor;
+    if (!(gearStress > 0))
+        throw DomainError("the edge load stress times the gear factor must be greater than 0");
+    CheckedFinite(gearStress, "the edge load stress times the gear factor");
+
+    const double W = tireContactWidth;
+    const double step = W / 10;
+    if (!(step > 0))
+        throw DomainError("tire contact width is too small to place the wheel offsets");
+
+    const double density = 1 / (30.5 * std::pow(6.28, 0.5));
+    double weightedInverseCoverages = 0; // S1
+    double weightSum = 0; // S2
+    // The offset accumulates by addition, so the last one may fall just above W and be dropped.
+    for (double X = 0; X <= W; X = X + step) {
+        const float offset = CheckedF32(X, "the wheel offset");
+        const float f = f32(density * std::exp(-0.5 * std::pow(Wide(offset) / 30.5, 2)));
+        const float w = CheckedF32(Wide(f32(Wide(f) * 100)) * W, "the wander weight");
+        float offsetRatio = NarrowForClamp(Wide(offset) / l, "the edge offset ratio");
+
+        float radiusRatio = NarrowForClamp(relA, "the contact radius ratio a/l");
+        const float rho = EdgeOffsetNet(offsetRatio, radiusRatio);
+        const float sigma = CheckedF32(gearStress * Wide(rho), "the stress at a wheel offset");
+        const float designFactor
+            = CheckedF32(Sc / (Wide(sigma) * 0.75), "the design factor at a wheel offset");
+        const double coverages = CheckedFinite(
+            std::pow(10, (Wide(designFactor) - 0.40289) / 0.29644), "the allowable coverages");
+        weightedInverseCoverages = weightedInverseCoverages + Wide(w) / coverages;
+        weightSum = weightSum + Wide(w);
+    }
+
+    const double equivalentCoverages = weightSum / weightedInverseCoverages;
+    if (!(equivalentCoverages > 0) || !std::isfinite(equivalentCoverages))
+        throw DomainError("the equivalent coverages of the wander are not a positive number");
+    const double equivalentDesignFactor
+        = 0.29644 * (std::log(equivalentCoverages) / std::log(10)) + 0.40289;
+    if (!(equivalentDesignFactor > 0))
+        throw DomainError("the equivalent design factor of the wander is not positive");
+    const double equivalentStress = Sc / (equivalentDesignFactor * 0.75);
+    return CheckedFinite(equivalentStress / gearStress, "the wander factor");
+}
+
+} // namespace korvant
