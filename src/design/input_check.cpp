@@ -2,6 +2,7 @@
 #include "design/input_check.h"
 
 #include <array>
+#include <cmath>
 #include <limits>
 
 #include "design/program_info.h"
@@ -60,7 +61,7 @@ const InputRange& InputRangeOf(InputField field)
 
 bool IsNonNegativeNumber(std::string_view text)
 {
-    return IsNumberText(text) && NumberOfText(text) >= 0;
+    return IsNumberText(text) && NumberOfText(text) >= 0 && std::isfinite(NumberOfText(text));
 }
 
 Message InvalidNumberMessage(std::string_view name)

@@ -17,7 +17,10 @@ public:
 };
 
 // Rounds a value that is known to lie within the 32-bit range.
-inline float f32(double x) { return static_cast<float>(x); }
+inline float f32(double x)
+{
+    return static_cast<float>(x);
+}
 
 // Rounds a value that may lie outside the 32-bit range. Converting such a value is undefined
 // behaviour in C++, so it is tested first; `what` names the value for the message.

@@ -2,6 +2,7 @@
 // digit string so that every pattern rounds the digits a reader sees, half away from zero.
 #include "io/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -60,6 +61,32 @@ std::string_view SkipBlanks(std::string_view s)
     return s.substr(i);
 }
 
+// Whether a number that is too large or too small for a double is a large one: the decimal
+// exponent of its first significant digit is positive.
+bool IsLargeMagnitude(std::string_view number)
+{
+    const std::size_t e = number.find_first_of("eE");
+    const std::string_view mantissa = number.substr(0, e);
+    long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view digits = number.substr(e + 1);
+        const bool negative = !digits.empty() && digits[0] == '-';
+        if (!digits.empty() && (digits[0] == '-' || digits[0] == '+'))
+            digits.remove_prefix(1);
+        for (char c : digits)
+            exponent = std::min(exponent * 10 + (c - '0'), 100000L);
+        if (negative)
+            exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos)
+        return false;
+    const long position
+        = first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
+    return position + exponent > 0;
+}
+
 double ParseNumber(std::string_view number)
 {
     bool negative = false;
@@ -68,13 +95,9 @@ double ParseNumber(std::string_view number)
         number.remove_prefix(1);
     }
     double value = 0;
-    auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
-        // Overflow reads as the largest magnitude so that range checks still reject it;
-        // underflow reads as 0.
-        value = std::isinf(value) || value > 1 ? HUGE_VAL : 0.0;
-    }
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (result.ec == std::errc::result_out_of_range)
+        value = IsLargeMagnitude(number) ? HUGE_VAL : 0.0;
     return negative ? -value : value;
 }
 

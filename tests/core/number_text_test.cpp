@@ -1,6 +1,7 @@
 // Number texts: reading leading numbers and the display forms of fields, messages and report.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "io/number_text.h"
@@ -37,6 +38,8 @@ TEST(NumberText, LeadingNumberOfText)
         { "\t4\t", 4, true },
         { "1,5", 1, false },
     };
+    EXPECT_EQ(NumberOfText("1e999"), HUGE_VAL);
+    EXPECT_EQ(NumberOfText("-12345678901234567890e300"), -HUGE_VAL);
     for (const Row& row : rows) {
         EXPECT_DOUBLE_EQ(NumberOfText(row.text), row.value) << row.text;
         EXPECT_EQ(IsNumberText(row.text), row.whole) << row.text;
