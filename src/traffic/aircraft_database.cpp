@@ -1,0 +1,286 @@
+// Access to the aircraft records, and the catalogue reader. The file is read as a stream of
+// delimited fields: a field ends at a comma or a line end (CR LF, LF or CR), blanks before it
+// are skipped, and a field that begins with a double quote runs to the closing quote, commas and
+// line ends included. The header is the first nine fields, each record the next nine.
+#include "traffic/aircraft_database.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <system_error>
+
+namespace korvant {
+
+namespace {
+
+template <typename Record> auto& FieldOf(Record& r, AircraftField f)
+{
+    switch (f) {
+    case AircraftField::name:
+        return r.name;
+    case AircraftField::grossWeight:
+        return r.grossWeight;
+    case AircraftField::annualDepartures:
+        return r.annualDepartures;
+    case AircraftField::gearLoadPercent:
+        return r.gearLoadPercent;
+    case AircraftField::tirePressure:
+        return r.tirePressure;
+    case AircraftField::wheelCount:
+        return r.wheelCount;
+    case AircraftField::dualSpacing:
+        return r.dualSpacing;
+    case AircraftField::tandemSpacing:
+        return r.tandemSpacing;
+    case AircraftField::tireContactWidth:
+        return r.tireContactWidth;
+    }
+    throw std::out_of_range(
+        "aircraft field number " + std::to_string(static_cast<int>(f)) + " is outside 1..9");
+}
+
+template <typename Database> auto& RecordOf(Database& d, int number)
+{
+    if (number < 1 || number > AircraftDatabase::kMaxRecords)
+        throw std::out_of_range("aircraft record number " + std::to_string(number)
+            + " is outside 1.." + std::to_string(AircraftDatabase::kMaxRecords));
+    return d.rows[static_cast<std::size_t>(number)];
+}
+
+constexpr int kFieldsPerRecord = 9;
+
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+bool IsLineEnd(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+// Reads the fields of the catalogue text one after another and counts lines for messages.
+class FieldReader
+{
+public:
+    FieldReader(std::string_view text, const std::string& source)
+        : text_(text)
+        , source_(source)
+    {
+    }
+
+    // Skips to the start of the next field and tells whether the text has ended there. Blank
+    // lines hold no field and are passed over; a comma always opens a field, even at a line end.
+    bool atEnd()
+    {
+        for (;;) {
+            while (pos_ < text_.size() && IsBlank(text_[pos_]))
+                ++pos_;
+            if (afterComma_ || pos_ == text_.size() || !IsLineEnd(text_[pos_]))
+                break;
+            skipLineEnd();
+        }
+        return pos_ == text_.size() && !afterComma_;
+    }
+
+    int line() const { return line_; }
+
+    // Reads one field; false when the text ended before the field began.
+    bool read(std::string& value)
+    {
+        if (atEnd())
+            return false;
+        afterComma_ = false;
+        if (pos_ < text_.size() && text_[pos_] == '"')
+            readQuoted(value);
+        else
+            readPlain(value);
+        endField();
+        return true;
+    }
+
+    [[noreturn]] void fail(int line, const std::string& what) const
+    {
+        throw CatalogueError(
+            source_ + ", line " + std::to_string(line) + ": " + what + "; the file is damaged.");
+    }
+
+private:
+    void skipLineEnd()
+    {
+        if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n')
+            ++pos_;
+        ++pos_;
+        ++line_;
+    }
+
+    void readPlain(std::string& value)
+    {
+        const std::size_t begin = pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_]))
+            ++pos_;
+        std::size_t end = pos_;
+        while (end > begin && IsBlank(text_[end - 1]))
+            --end;
+        value.assign(text_.substr(begin, end - begin));
+    }
+
+    void readQuoted(std::string& value)
+    {
+        const int openLine = line_;
+        const std::size_t close = text_.find('"', pos_ + 1);
+        if (close == std::string_view::npos)
+            fail(openLine, "a quoted field has no closing quote");
+        value.assign(text_.substr(pos_ + 1, close - pos_ - 1));
+        for (std::size_t i = pos_ + 1; i < close; ++i)
+            if (text_[i] == '\n' || (text_[i] == '\r' && text_[i + 1] != '\n'))
+                ++line_;
+        pos_ = close + 1;
+        while (pos_ < text_.size() && IsBlank(text_[pos_]))
+            ++pos_;
+        if (pos_ < text_.size() && text_[pos_] != ',' && !IsLineEnd(text_[pos_]))
+            fail(line_, "text follows the closing quote of a field");
+    }
+
+    // Consumes the delimiter that ended a field.
+    void endField()
+    {
+        if (pos_ == text_.size())
+            return;
+        if (text_[pos_] == ',') {
+            ++pos_;
+            afterComma_ = true;
+        } else {
+            skipLineEnd();
+        }
+    }
+
+    std::string_view text_;
+    const std::string& source_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    bool afterComma_ = false; // the last field ended at a comma, so another field follows
+};
+
+// Reads `count` fields; returns how many were read before the text ended.
+template <typename Store> int ReadFields(FieldReader& reader, int count, Store store)
+{
+    std::string value;
+    for (int n = 0; n < count; ++n) {
+        if (!reader.read(value))
+            return n;
+        store(n + 1, std::move(value));
+    }
+    return count;
+}
+
+} // namespace
+
+std::string& AircraftRecord::field(AircraftField f)
+{
+    return FieldOf(*this, f);
+}
+const std::string& AircraftRecord::field(AircraftField f) const
+{
+    return FieldOf(*this, f);
+}
+
+AircraftRecord& AircraftDatabase::record(int number)
+{
+    return RecordOf(*this, number);
+}
+const AircraftRecord& AircraftDatabase::record(int number) const
+{
+    return RecordOf(*this, number);
+}
+
+std::string ParseAircraftData(
+    std::string_view content, const std::string& source, AircraftDatabase& database)
+{
+    FieldReader reader(content, source);
+
+    if (reader.atEnd())
+        throw CatalogueError(source + ": the file is empty, without its header of "
+            + std::to_string(kFieldsPerRecord) + " column titles; the file is damaged.");
+    std::array<std::string, 10> titles;
+    const int headerLine = reader.line();
+    const int titleCount = ReadFields(reader, kFieldsPerRecord,
+        [&](int n, std::string&& v) { titles[static_cast<std::size_t>(n)] = std::move(v); });
+    if (titleCount < kFieldsPerRecord)
+        reader.fail(headerLine,
+            "the header ends after " + std::to_string(titleCount) + " of its "
+                + std::to_string(kFieldsPerRecord) + " column titles");
+
+    std::vector<AircraftRecord> records;
+    while (!reader.atEnd() && static_cast<int>(records.size()) < AircraftDatabase::kMaxRecords) {
+        AircraftRecord& record = records.emplace_back();
+        const int recordLine = reader.line();
+        const int fieldCount = ReadFields(reader, kFieldsPerRecord, [&](int n, std::string&& v) {
+            record.field(static_cast<AircraftField>(n)) = std::move(v);
+        });
+        if (fieldCount < kFieldsPerRecord)
+            reader.fail(recordLine,
+                "the record ends after " + std::to_string(fieldCount) + " of its "
+                    + std::to_string(kFieldsPerRecord) + " fields");
+    }
+    std::string note;
+    if (!reader.atEnd())
+        note = source + ": the catalogue holds more than "
+            + std::to_string(AircraftDatabase::kMaxRecords) + " aircraft; the records after the "
+            + std::to_string(AircraftDatabase::kMaxRecords) + "th were ignored.";
+
+    database.titles = std::move(titles);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        database.rows[i + 1] = std::move(records[i]);
+    database.recordCount = static_cast<int>(records.size());
+    return note;
+}
+
+std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase& database)
+{
+    const std::string name = path.string();
+    auto failure = [&name](int error) {
+        return CatalogueError("Cannot read the aircraft catalogue " + name + ": "
+            + std::generic_category().message(error));
+    };
+
+    errno = 0;
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
+        std::fopen(name.c_str(), "rb"), &std::fclose);
+    if (!file)
+        throw failure(errno);
+    std::string content;
+    char buffer[65536];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        content.append(buffer, got);
+    if (std::ferror(file.get()))
+        throw failure(errno);
+    return ParseAircraftData(content, name, database);
+}
+
+std::vector<std::filesystem::path> CatalogueCandidates(const std::filesystem::path& executableDir)
+{
+    const std::filesystem::path candidates[] = {
+        executableDir / "fly.dll",
+        (executableDir / ".." / KORVANT_RELATIVE_DATA_DIR / "fly.dll").lexically_normal(),
+        std::filesystem::path(KORVANT_INSTALLED_DATA_DIR) / "fly.dll",
+    };
+    std::vector<std::filesystem::path> result;
+    for (const auto& candidate : candidates)
+        if (std::find(result.begin(), result.end(), candidate) == result.end())
+            result.push_back(candidate);
+    return result;
+}
+
+std::filesystem::path ExecutableDir()
+{
+    std::error_code error;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        throw std::runtime_error(
+            "Cannot find the program's directory from /proc/self/exe: " + error.message());
+    return exe.parent_path();
+}
+
+} // namespace korvant

@@ -1,0 +1,86 @@
+// The aircraft catalogue: one record of nine text fields per aircraft, the table of up to 65
+// records with its column titles, the reader of the catalogue file fly.dll (comma-delimited text, a
+// header of nine titles, then nine fields per aircraft) and the places where the program looks for
+// it.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvant {
+
+// Field numbers of a record, in file order; field n is shown in grid column n - 1.
+enum class AircraftField : int {
+    name = 1,
+    grossWeight, // lb / kN
+    annualDepartures,
+    gearLoadPercent, // percent of the gross weight on one main gear
+    tirePressure, // psi / kPa
+    wheelCount, // wheels on that gear
+    dualSpacing, // in. / cm, 0 without dual wheels
+    tandemSpacing, // in. / cm, 0 without tandem wheels
+    tireContactWidth // in. / cm
+};
+
+// One aircraft. The numbers are kept as the decimal texts read or typed, in the current unit
+// system; they are read as numbers where they are used.
+struct AircraftRecord
+{
+    std::string name, grossWeight, annualDepartures, gearLoadPercent, tirePressure, wheelCount,
+        dualSpacing, tandemSpacing, tireContactWidth;
+
+    // Throws std::out_of_range for a value outside the enumeration.
+    std::string& field(AircraftField f);
+    const std::string& field(AircraftField f) const;
+
+    bool operator==(const AircraftRecord&) const = default;
+};
+
+// The catalogue in memory. A record number is the 1-based position of the aircraft in the file.
+struct AircraftDatabase
+{
+    static constexpr int kMaxRecords = 65;
+
+    std::array<AircraftRecord, kMaxRecords + 1> rows; // rows[1..65]; row 0 unused
+    int recordCount = 0; // 0..65
+    std::array<std::string, 10> titles; // titles[1..9]; [0] unused
+
+    // number 1..65; throws std::out_of_range otherwise.
+    AircraftRecord& record(int number);
+    const AircraftRecord& record(int number) const;
+
+    bool operator==(const AircraftDatabase&) const = default;
+};
+
+// A catalogue that cannot be read or is damaged.
+class CatalogueError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Parses catalogue text into `database`: replaces the titles and rows 1..n and sets
+// recordCount = n; rows after n keep what they held. The text is parsed completely before
+// anything is assigned, so a CatalogueError leaves `database` unchanged. Returns a note for the
+// user when records beyond the 65th were ignored, "" otherwise. `source` names the file in
+// messages.
+std::string ParseAircraftData(
+    std::string_view content, const std::string& source, AircraftDatabase& database);
+
+// Reads and parses the catalogue file; a missing or unreadable file throws CatalogueError with the
+// path and the system's reason.
+std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase& database);
+
+// The places of fly.dll, in the order they are tried: beside the executable, then the installed
+// data folder relative to it (<exe dir>/../share/korvant), then the data folder fixed at build
+// time.
+std::vector<std::filesystem::path> CatalogueCandidates(const std::filesystem::path& executableDir);
+
+// The directory of the running executable (from /proc/self/exe).
+std::filesystem::path ExecutableDir();
+
+} // namespace korvant

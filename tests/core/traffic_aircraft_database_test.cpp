@@ -1,0 +1,147 @@
+// The catalogue reader: field splitting, record counts, damaged files with the line they name,
+// the database left as it was after a failure, and the places searched for the catalogue.
+#include "traffic/aircraft_database.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace korvant {
+namespace {
+
+const std::string kHeader = "A,B,C,D,E,F,G,H,I\r\n";
+
+std::string Records(int count)
+{
+    std::string text = kHeader;
+    for (int i = 1; i <= count; ++i)
+        text += "Plane " + std::to_string(i) + "," + std::to_string(1000 * i)
+            + ",1200,47.5,200,2,34,0,11\r\n";
+    return text;
+}
+
+TEST(AircraftDatabaseRead, ReadsQuotedFieldsAndRecordsOverSeveralLines)
+{
+    AircraftDatabase db;
+    EXPECT_EQ(ReadAircraftData(KORVANT_TEST_DATA_DIR "/catalogue/three_aircraft.dll", db), "");
+    ASSERT_EQ(db.recordCount, 3);
+    EXPECT_EQ(db.titles[4], "Gear Load %");
+    EXPECT_EQ(db.titles[9], "Contact Width");
+    EXPECT_EQ(db.record(1).name, "Jet, long range");
+    EXPECT_EQ(db.record(1).tireContactWidth, "12.82");
+    EXPECT_EQ(db.record(2).grossWeight, "174700"); // blanks around a plain field dropped
+    const AircraftRecord third { "Freighter\r\nconversion", "250000", "800", "47", "190", "4", "34",
+        "45", "10.5" };
+    EXPECT_EQ(db.record(3), third);
+}
+
+TEST(AircraftDatabaseRead, CountsRecords)
+{
+    const struct
+    {
+        std::string text;
+        int count;
+        std::string lastName;
+        bool note;
+    } cases[] = {
+        { kHeader, 0, "", false },
+        { "A,B,C,D,E,F,G,H,I", 0, "", false },
+        { Records(1) + "\r\n  \r\n\n", 1, "Plane 1", false },
+        { "A,B,C,D\nE,F,G,H,I\nx,1,2,3\n4,5,6,7,8", 1, "x", false },
+        { Records(65), 65, "Plane 65", false },
+        { Records(66), 65, "Plane 65", true },
+    };
+    for (const auto& c : cases) {
+        AircraftDatabase db;
+        const std::string note = ParseAircraftData(c.text, "fly.dll", db);
+        EXPECT_EQ(db.recordCount, c.count) << c.text;
+        EXPECT_EQ(db.record(std::max(c.count, 1)).name, c.lastName) << c.text;
+        if (c.note)
+            EXPECT_EQ(note.find("fly.dll: the catalogue holds more than 65 aircraft"), 0u) << note;
+        else
+            EXPECT_EQ(note, "");
+    }
+}
+
+TEST(AircraftDatabaseRead, DamagedFilesNameTheLineAndLeaveTheDatabaseUnchanged)
+{
+    const struct
+    {
+        std::string text;
+        std::string message;
+    } cases[] = {
+        { "", "cat.dll: the file is empty" },
+        { " \r\n\r\n", "cat.dll: the file is empty" },
+        { "A,B,C\r\n", "cat.dll, line 1: the header ends after 3 of its 9 column titles" },
+        { Records(2) + "x,1,2,3\r\n", "cat.dll, line 4: the record ends after 4 of its 9 fields" },
+        { kHeader + "\"a\nb\",1,2,3,4,5,6,7,8\r\nx,1,2", "line 4: the record ends after 3" },
+        { kHeader + "x,1,\"open\r\n,2", "cat.dll, line 2: a quoted field has no closing quote" },
+        { kHeader + "\"x\"y,1,2,3,4,5,6,7,8", "line 2: text follows the closing quote" },
+    };
+    AircraftDatabase db;
+    ParseAircraftData(Records(3), "old", db);
+    const AircraftDatabase before = db;
+    for (const auto& c : cases) {
+        try {
+            ParseAircraftData(c.text, "cat.dll", db);
+            ADD_FAILURE() << "no error for " << c.text;
+        } catch (const CatalogueError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("the file is damaged."), std::string::npos);
+        }
+        EXPECT_EQ(db, before);
+    }
+}
+
+TEST(AircraftDatabaseRead, ReReadingReplacesOnlyTheRowsRead)
+{
+    AircraftDatabase db;
+    ParseAircraftData(Records(5), "fly.dll", db);
+    db.record(5).grossWeight = "edited";
+    ParseAircraftData(kHeader + "New,1,2,3,4,5,6,7,8\r\n", "fly.dll", db);
+    EXPECT_EQ(db.recordCount, 1);
+    EXPECT_EQ(db.record(1).name, "New");
+    EXPECT_EQ(db.record(2).name, "Plane 2");
+    EXPECT_EQ(db.record(5).grossWeight, "edited");
+}
+
+TEST(AircraftDatabaseRead, KeepsNulBytesAndLongFields)
+{
+    const std::string nul("N\0L", 3);
+    const std::string longName(1 << 20, 'x');
+    AircraftDatabase db;
+    ParseAircraftData(
+        kHeader + nul + ",1,2,3,4,5,6,7,8\r\n" + longName + ",1,2,3,4,5,6,7,8", "fly.dll", db);
+    ASSERT_EQ(db.recordCount, 2);
+    EXPECT_EQ(db.record(1).name, nul);
+    EXPECT_EQ(db.record(2).name, longName);
+}
+
+TEST(AircraftDatabaseRead, MissingFileNamesPathAndReason)
+{
+    AircraftDatabase db;
+    const std::string path = KORVANT_TEST_DATA_DIR "/catalogue/no_such_file.dll";
+    try {
+        ReadAircraftData(path, db);
+        ADD_FAILURE() << "no error";
+    } catch (const CatalogueError& e) {
+        EXPECT_NE(
+            std::string(e.what()).find(path + ": No such file or directory"), std::string::npos)
+            << e.what();
+    }
+    EXPECT_THROW(ReadAircraftData(KORVANT_TEST_DATA_DIR "/catalogue", db), CatalogueError);
+}
+
+TEST(AircraftCatalogueCandidates, BesideTheExecutableThenTheDataFolders)
+{
+    const auto candidates = CatalogueCandidates("/opt/korvant/bin");
+    ASSERT_EQ(candidates.size(), 3u);
+    EXPECT_EQ(candidates[0], "/opt/korvant/bin/fly.dll");
+    EXPECT_EQ(candidates[1], "/opt/korvant/share/korvant/fly.dll");
+    EXPECT_TRUE(candidates[2].is_absolute());
+    EXPECT_EQ(candidates[2].filename(), "fly.dll");
+}
+
+} // namespace
+} // namespace korvant
