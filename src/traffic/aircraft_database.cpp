@@ -50,6 +50,11 @@ template <typename Database> auto& RecordOf(Database& d, int number)
 
 constexpr int kFieldsPerRecord = 9;
 
+struct CloseFile
+{
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+
 bool IsBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -245,8 +250,7 @@ std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase
     };
 
     errno = 0;
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-        std::fopen(name.c_str(), "rb"), &std::fclose);
+    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(name.c_str(), "rb"));
     if (!file)
         throw failure(errno);
     std::string content;
