@@ -26,6 +26,15 @@ std::string Centred(std::string_view text, int width)
     return out;
 }
 
+// A title centred between the banner's two "*".
+std::string BannerTitle(std::string_view title)
+{
+    std::string line(1, '*');
+    line += Centred(title, kBannerWidth - 2);
+    line += '*';
+    return line;
+}
+
 void IndentedLine(PrintLayout& out, std::string_view text)
 {
     out.text(kIndent).text(text).endLine();
@@ -54,8 +63,8 @@ void Banner(PrintLayout& out)
 {
     out.emptyLines(3);
     IndentedLine(out, std::string(kBannerWidth, '*'));
-    IndentedLine(out, "*" + Centred(kBannerTitleLine1, kBannerWidth - 2) + "*");
-    IndentedLine(out, "*" + Centred(kBannerTitleLine2, kBannerWidth - 2) + "*");
+    IndentedLine(out, BannerTitle(kBannerTitleLine1));
+    IndentedLine(out, BannerTitle(kBannerTitleLine2));
     IndentedLine(out, "*                KORVANT Detial Report               *");
     IndentedLine(out, std::string(kBannerWidth, '*'));
 }

@@ -11,24 +11,24 @@
 
 namespace korvant {
 
-inline void RequirePositive(double x, const std::string& what)
+inline void RequirePositive(double x, const char* what)
 {
     if (!(x > 0))
-        throw DomainError(what + " must be greater than 0");
+        throw DomainError(std::string(what) + " must be greater than 0");
     if (!std::isfinite(x))
-        throw DomainError(what + " exceeds the range of numbers");
+        throw DomainError(std::string(what) + " exceeds the range of numbers");
 }
 
-inline void RequireNumber(double x, const std::string& what)
+inline void RequireNumber(double x, const char* what)
 {
     if (std::isnan(x))
-        throw DomainError(what + " is not a number");
+        throw DomainError(std::string(what) + " is not a number");
 }
 
 // Rounds a model argument to 32 bits ahead of its clamp. A value beyond the 32-bit range becomes
 // the infinity of its sign (converting it directly would be undefined), which every clamp then
 // takes to its bound, just as the rounded value would be; a NaN lies in no range and is rejected.
-inline float NarrowForClamp(double x, const std::string& what)
+inline float NarrowForClamp(double x, const char* what)
 {
     RequireNumber(x, what);
     constexpr double largest = static_cast<double>(std::numeric_limits<float>::max());

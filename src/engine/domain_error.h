@@ -24,18 +24,18 @@ inline float f32(double x)
 
 // Rounds a value that may lie outside the 32-bit range. Converting such a value is undefined
 // behaviour in C++, so it is tested first; `what` names the value for the message.
-inline float CheckedF32(double x, const std::string& what)
+inline float CheckedF32(double x, const char* what)
 {
     if (!std::isfinite(x) || std::fabs(x) > static_cast<double>(std::numeric_limits<float>::max()))
-        throw DomainError(what + " exceeds the range of numbers");
+        throw DomainError(std::string(what) + " exceeds the range of numbers");
     return static_cast<float>(x);
 }
 
 // A 64-bit result that must be a finite number.
-inline double CheckedFinite(double x, const std::string& what)
+inline double CheckedFinite(double x, const char* what)
 {
     if (!std::isfinite(x))
-        throw DomainError(what + " exceeds the range of numbers");
+        throw DomainError(std::string(what) + " exceeds the range of numbers");
     return x;
 }
 

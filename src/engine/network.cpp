@@ -26,22 +26,29 @@ int ThreePiece(const NetworkWeights& weights, int node, float s)
     return s <= weights.Breakpoint[node][2] ? 2 : 3;
 }
 
+// A term whose weight or coefficient is 0 adds a zero to a running sum, which leaves the stored
+// 32-bit value as it is, so such terms are skipped; s^0 and s^1 are exactly 1 and s.
 template <typename PieceOf> float Evaluate(NetworkWeights& w, PieceOf pieceOf)
 {
     for (int i = 1; i <= nodeCount; ++i) {
         w.NodeSum[i] = 0;
         for (int j = 1; j <= inputCount; ++j)
-            w.NodeSum[i]
-                = f32(static_cast<double>(w.Input[j]) * static_cast<double>(w.InputWeight[i][j])
-                    + static_cast<double>(w.NodeSum[i]));
+            if (w.InputWeight[i][j] != 0.0f)
+                w.NodeSum[i]
+                    = f32(static_cast<double>(w.Input[j]) * static_cast<double>(w.InputWeight[i][j])
+                        + static_cast<double>(w.NodeSum[i]));
     }
     for (int i = 1; i <= nodeCount; ++i) {
         const int p = pieceOf(w, i, w.NodeSum[i]);
         const double s = static_cast<double>(w.NodeSum[i]);
         w.NodeValue[i] = 0;
-        for (int n = 1; n <= coefficientCount; ++n)
-            w.NodeValue[i] = f32(std::pow(s, n - 1) * static_cast<double>(w.Coefficient[i][p][n])
-                + static_cast<double>(w.NodeValue[i]));
+        for (int n = 1; n <= coefficientCount; ++n) {
+            const double c = static_cast<double>(w.Coefficient[i][p][n]);
+            if (c == 0)
+                continue;
+            const double power = n == 1 ? 1.0 : (n == 2 ? s : std::pow(s, n - 1));
+            w.NodeValue[i] = f32(power * c + static_cast<double>(w.NodeValue[i]));
+        }
     }
     const auto wide = [](float x) { return static_cast<double>(x); };
     return f32(wide(w.OutputWeight[1]) * wide(w.NodeValue[1]) + wide(w.OutputWeight[0])

@@ -27,7 +27,10 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view con
     std::filesystem::path folder = path.parent_path();
     if (folder.empty())
         folder = ".";
-    std::string pattern = (folder / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::string name(1, '.');
+    name += path.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (folder / name).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         Fail(path, "write", errno);

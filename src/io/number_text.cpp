@@ -117,13 +117,17 @@ Decimal ToDecimal(double value, int significantDigits)
     if (value == 0)
         return d;
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significantDigits - 1, std::fabs(value));
-    std::string_view text(buffer);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+        std::chars_format::scientific, significantDigits - 1);
+    std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     std::size_t e = text.find('e');
     for (std::size_t i = 0; i < e; ++i)
         if (IsDigit(text[i]))
             d.digits.push_back(text[i]);
-    d.exponent = std::stoi(std::string(text.substr(e + 1)));
+    std::string_view exponent = text.substr(e + 1);
+    if (!exponent.empty() && exponent[0] == '+')
+        exponent.remove_prefix(1);
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), d.exponent);
     while (!d.digits.empty() && d.digits.back() == '0')
         d.digits.pop_back();
     return d;
@@ -137,6 +141,7 @@ Decimal RoundDigits(Decimal d, int keep)
         return d;
     if (keep < 0) {
         d.digits.clear();
+        d.negative = false; // a value that rounds to zero shows no sign, however small it was
         return d;
     }
     bool up = d.digits[static_cast<std::size_t>(keep)] >= '5';

@@ -1,0 +1,52 @@
+// Speed of a whole thickness design for traffic mixes of 1, 10 and 65 aircraft of the bundled
+// catalogue. The lightest aircraft is left out (its allowable coverages on thick trial slabs
+// exceed the range of numbers and stop the design); the 65th record repeats the heaviest.
+#include <benchmark/benchmark.h>
+
+#include "design/report.h"
+#include "design/thickness_design.h"
+#include "traffic/aircraft_database.h"
+
+namespace korvant {
+namespace {
+
+DesignModel SessionWithMix(int aircraft)
+{
+    DesignModel model;
+    ReadAircraftData(KORVANT_CATALOGUE, model.database);
+    AircraftDatabase& db = model.database;
+    db.record(1) = db.record(2);
+    for (int row = db.recordCount + 1; row <= AircraftDatabase::kMaxRecords; ++row)
+        db.record(row) = db.record(db.recordCount);
+    db.recordCount = AircraftDatabase::kMaxRecords;
+    // Spread the mix over the catalogue from heavy to light.
+    for (int i = 0; i < aircraft; ++i)
+        model.mix.add(
+            AircraftDatabase::kMaxRecords - (i * AircraftDatabase::kMaxRecords) / aircraft);
+    return model;
+}
+
+void BM_RunDesign(benchmark::State& state)
+{
+    DesignModel model = SessionWithMix(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        RunDesign(model);
+        benchmark::DoNotOptimize(model.result.thickness);
+    }
+    state.SetLabel(model.lbh + " in");
+}
+BENCHMARK(BM_RunDesign)->Arg(1)->Arg(10)->Arg(65)->Unit(benchmark::kMicrosecond);
+
+void BM_ReportText(benchmark::State& state)
+{
+    DesignModel model = SessionWithMix(10);
+    RunDesign(model);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReportText(model));
+}
+BENCHMARK(BM_ReportText)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace korvant
+
+BENCHMARK_MAIN();
