@@ -1,0 +1,730 @@
+// The main window: builds the controls and menus, places them in twips at the screen's logical
+// resolution, switches the views from the core's view table and passes every action to the
+// core before showing the model again.
+#include "ui/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QTableWidget>
+
+#include <exception>
+
+#include "design/input_check.h"
+#include "design/program_info.h"
+#include "design/report.h"
+#include "io/units.h"
+#include "ui/about_box.h"
+#include "ui/change_data_dialog.h"
+#include "ui/logo.h"
+#include "ui/report_printing.h"
+#include "ui/twips.h"
+
+namespace korvant::ui {
+namespace {
+
+// The design controls sit on a panel of this size in the middle of the picture area.
+constexpr int kPanelWidthTwips = 12360;
+constexpr int kPanelHeightTwips = 5280;
+constexpr int kRowTwips = 400; // height of a field row
+constexpr int kControlGapTwips = 100; // Add and Remove buttons below the list and the grid
+constexpr int kMarginTwips = 240; // around the aircraft controls
+constexpr int kListWidthTwips = 3900; // widest aircraft list
+constexpr int kButtonHeightTwips = 460;
+
+// Columns of the design panel.
+constexpr int kBandX = 240, kBandWidth = 1260;
+constexpr int kLabelX = 1740, kFieldX = 2400, kFieldWidth = 1500, kUnitX = 4000;
+constexpr int kRightX = 5000; // thickness result, bottom-layer thickness
+constexpr int kClimateX = 8700, kClimateWidth = 3420;
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+void SetShown(const std::vector<QWidget*>& group, std::optional<bool> shown)
+{
+    if (!shown)
+        return;
+    for (QWidget* widget : group)
+        widget->setVisible(*shown);
+}
+
+} // namespace
+
+MainWindow::MainWindow(WindowModel state, Services services, QWidget* parent)
+    : QMainWindow(parent)
+    , state_(std::move(state))
+    , services_(services)
+{
+    setObjectName(QStringLiteral("frmAircraft"));
+    setWindowTitle(QString::fromUtf8(kProgramName));
+    setWindowIcon(QIcon(ProgramLogo(64, 2.0)));
+
+    central_ = new QWidget(this);
+    central_->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central_);
+    central_->installEventFilter(this);
+
+    picture_ = new QFrame(central_);
+    picture_->setObjectName(QStringLiteral("Picture1"));
+    picture_->setAutoFillBackground(true);
+    QPalette pictureColours = picture_->palette();
+    pictureColours.setColor(QPalette::Window, QColor(0xf3, 0xf2, 0xee));
+    picture_->setPalette(pictureColours);
+
+    title1_ = new QLabel(QString::fromUtf8(kProgramName), picture_);
+    title1_->setObjectName(QStringLiteral("LbTitle1"));
+    QFont titleFont = font();
+    titleFont.setPointSize(44);
+    titleFont.setBold(true);
+    titleFont.setLetterSpacing(QFont::PercentageSpacing, 112);
+    title1_->setFont(titleFont);
+    title1_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    title1_->setStyleSheet(QStringLiteral("color: #2b3a4a;"));
+    title2_ = new QLabel(QString::fromUtf8(kDescriptiveTitle), picture_);
+    title2_->setObjectName(QStringLiteral("LbTitle2"));
+    QFont subtitleFont = font();
+    subtitleFont.setPointSize(18);
+    title2_->setFont(subtitleFont);
+    title2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    title2_->setWordWrap(true);
+    title2_->setStyleSheet(QStringLiteral("color: #4d5966;"));
+    titleGroup_ = { title1_, title2_ };
+
+    buildDesignPanel();
+    buildAircraftControls();
+
+    txtReports_ = new QPlainTextEdit(central_);
+    txtReports_->setObjectName(QStringLiteral("txtReports"));
+    txtReports_->setAccessibleName(tr("design report"));
+    txtReports_->setReadOnly(true);
+    txtReports_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtReports_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    buildMenus();
+    resize(1180, 800);
+
+    fillAircraftList();
+    setGridHeader();
+    applyLayout(state_.enterView(View::Title));
+    refresh();
+}
+
+MainWindow::~MainWindow() = default;
+
+int MainWindow::pixelsX(int twips) const
+{
+    return TwipsToPixels(twips, logicalDpiX());
+}
+
+int MainWindow::pixelsY(int twips) const
+{
+    return TwipsToPixels(twips, logicalDpiY());
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("File"));
+    file->menuAction()->setObjectName(QStringLiteral("File"));
+    QMenu* options = file->addMenu(tr("&Default Options"));
+    options->setObjectName(QStringLiteral("mnuDefaultOptions"));
+    options->menuAction()->setObjectName(QStringLiteral("mnuDefaultOptions"));
+    metricOption_ = options->addAction(tr("&Metric System"));
+    metricOption_->setObjectName(QStringLiteral("MetricOption"));
+    metricOption_->setCheckable(true);
+    englishOption_ = options->addAction(tr("&English System"));
+    englishOption_->setObjectName(QStringLiteral("EnglishOption"));
+    englishOption_->setCheckable(true);
+    connect(metricOption_, &QAction::triggered, this, [this] { chooseUnits(UnitSystem::Metric); });
+    connect(
+        englishOption_, &QAction::triggered, this, [this] { chooseUnits(UnitSystem::English); });
+    file->addSeparator();
+    // Reading and saving input data files come with the input data file work; inert for now.
+    file->addAction(tr("&Read Data From File..."))->setObjectName(QStringLiteral("FileLoad"));
+    file->addAction(tr("&Save Input Data..."))->setObjectName(QStringLiteral("FileSave"));
+    file->addSeparator();
+    QAction* print = file->addAction(tr("&Print Report..."), this, &MainWindow::printReport);
+    print->setObjectName(QStringLiteral("mnuPrintReport"));
+    QAction* pdf
+        = file->addAction(tr("Save Report as PD&F..."), this, &MainWindow::saveReportPdfAs);
+    pdf->setObjectName(QStringLiteral("mnuSaveReportPdf"));
+    file->addSeparator();
+    QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
+    exit->setObjectName(QStringLiteral("FileExit"));
+
+    aircraftMenu_ = menuBar()->addAction(tr("&Aircraft Data"));
+    aircraftMenu_->setObjectName(QStringLiteral("mnuAircraft"));
+    connect(aircraftMenu_, &QAction::triggered, this, [this] { showView(View::Aircraft); });
+
+    structureMenu_ = menuBar()->addMenu(tr("&Design Structure"));
+    structureMenu_->setObjectName(QStringLiteral("mnuPvmtStru"));
+    structureMenu_->menuAction()->setObjectName(QStringLiteral("mnuPvmtStru"));
+    structureMenu_->addAction(tr("&One Layer System"), this, [this] { showView(View::OneLayer); })
+        ->setObjectName(QStringLiteral("mnuOneLayer"));
+    structureMenu_->addAction(tr("&Two Layer System"), this, [this] { showView(View::TwoLayer); })
+        ->setObjectName(QStringLiteral("mnuTwoLayer"));
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    help->addAction(tr("&About"), this, &MainWindow::showAbout)
+        ->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void MainWindow::place(QWidget* widget, QRect twips, bool followsRows)
+{
+    placed_.push_back({ widget, twips, followsRows });
+}
+
+QLineEdit* MainWindow::addField(InputField field, QWidget* parent)
+{
+    const InputFieldInfo& info = InputFieldInfoOf(field);
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromUtf8(info.objectName));
+    edit->setAccessibleName(QString::fromUtf8(info.meaning));
+    edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(edit, &QLineEdit::textEdited, this,
+        [this, field](const QString& text) { state_.design.field(field) = text.toStdString(); });
+    fields_[static_cast<std::size_t>(field)] = edit;
+    return edit;
+}
+
+QLabel* MainWindow::addUnitCaption(const char* objectName, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromUtf8(objectName));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (std::size_t i = 0; i < UnitCaptions().size(); ++i)
+        if (QLatin1String(UnitCaptions()[i].objectName) == QLatin1String(objectName)) {
+            if (unitCaptions_.size() <= i)
+                unitCaptions_.resize(i + 1, nullptr);
+            unitCaptions_[i] = label;
+        }
+    return label;
+}
+
+QLabel* MainWindow::addLabel(const QString& text, QWidget* parent, bool heading)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    if (heading) {
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        label->setStyleSheet(QStringLiteral("color: #2b3a4a;"));
+    }
+    return label;
+}
+
+QLabel* MainWindow::addBand(const QColor& colour, const QString& objectName, QWidget* parent)
+{
+    auto* band = new QLabel(parent);
+    band->setObjectName(objectName);
+    band->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid %2;")
+                            .arg(colour.name(), colour.darker(125).name()));
+    return band;
+}
+
+void MainWindow::buildDesignPanel()
+{
+    designPanel_ = new QFrame(picture_);
+    designPanel_->setObjectName(QStringLiteral("DesignPanel"));
+    designPanel_->setStyleSheet(QStringLiteral("#DesignPanel { background-color: #fdfdfc; border: "
+                                               "1px solid #cfcbc2; border-radius: 6px; }"));
+    QWidget* p = designPanel_;
+
+    // Slab: the PCC rows E and Sc, and the thickness found by the design.
+    QLabel* slabBand = addBand(kSlabColour, QStringLiteral("bandSlab"), p);
+    QLabel* pcc = addLabel(tr("PCC"), p, true);
+    QLabel* thickness = addLabel(tr("Thickness"), p, true);
+    QLabel* labelE = addLabel(tr("E"), p);
+    QLabel* labelSc = addLabel(tr("Sc"), p);
+    QLineEdit* txtE = addField(InputField::E, p);
+    QLineEdit* txtSc = addField(InputField::Sc, p);
+    labelE->setBuddy(txtE);
+    labelSc->setBuddy(txtSc);
+    QLabel* unitE = addUnitCaption("LbunitE", p);
+    QLabel* unitSc = addUnitCaption("LbunitSc", p);
+    lbh_ = new QLabel(p);
+    lbh_->setObjectName(QStringLiteral("lbh"));
+    lbh_->setAccessibleName(tr("design thickness"));
+    lbh_->setAlignment(Qt::AlignCenter);
+    lbh_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont resultFont = lbh_->font();
+    resultFont.setBold(true);
+    resultFont.setPointSizeF(resultFont.pointSizeF() * 1.3);
+    lbh_->setFont(resultFont);
+    lbh_->setStyleSheet(QStringLiteral(
+        "#lbh { background-color: #ffffff; border: 1px solid #8f99a3; color: #123a66; }"));
+    QLabel* unitH = addUnitCaption("Lbunith", p);
+    place(slabBand, { kBandX, 240, kBandWidth, 1500 });
+    place(pcc, { kLabelX, 300, 2400, 360 });
+    place(labelE, { kLabelX, 780, 600, kRowTwips });
+    place(txtE, { kFieldX, 780, kFieldWidth, kRowTwips });
+    place(unitE, { kUnitX, 780, 900, kRowTwips });
+    place(labelSc, { kLabelX, 1260, 600, kRowTwips });
+    place(txtSc, { kFieldX, 1260, kFieldWidth, kRowTwips });
+    place(unitSc, { kUnitX, 1260, 900, kRowTwips });
+    place(thickness, { kRightX, 300, 2400, 360 });
+    place(lbh_, { kRightX, 780, 1300, 520 });
+    place(unitH, { kRightX + 1400, 780, 700, 520 });
+
+    // Bottom layer, in the space that the two-layer view frees below the slab.
+    QLabel* bottomBand = addBand(kBottomLayerColour, QStringLiteral("bandBottomLayer"), p);
+    QLabel* bottomHeading = addLabel(tr("Bottom Layer Information"), p, true);
+    QLabel* labelE2 = addLabel(tr("E"), p);
+    QLabel* labelH2 = addLabel(tr("h"), p);
+    QLineEdit* txtE2 = addField(InputField::E2, p);
+    QLineEdit* txtH2 = addField(InputField::h2, p);
+    labelE2->setBuddy(txtE2);
+    labelH2->setBuddy(txtH2);
+    QLabel* unitE2 = addUnitCaption("lbUnitE2", p);
+    QLabel* unitH2 = addUnitCaption("lbunith2", p);
+    auto* bonded = new QGroupBox(tr("Bonded"), p);
+    bonded->setObjectName(QStringLiteral("fraBonded"));
+    bondYes_ = new QRadioButton(tr("Yes"), bonded);
+    bondYes_->setObjectName(QStringLiteral("bondyes"));
+    bondNo_ = new QRadioButton(tr("No"), bonded);
+    bondNo_->setObjectName(QStringLiteral("bondno"));
+    connect(bondNo_, &QRadioButton::toggled, this,
+        [this](bool checked) { state_.design.bondNo = checked; });
+    place(bottomBand, { kBandX, 1740, kBandWidth, 1000 });
+    place(bottomHeading, { kLabelX, 1800, 3300, 360 });
+    place(labelE2, { kLabelX, 2220, 600, kRowTwips });
+    place(txtE2, { kFieldX, 2220, kFieldWidth, kRowTwips });
+    place(unitE2, { kUnitX, 2220, 900, kRowTwips });
+    place(labelH2, { kRightX, 2220, 300, kRowTwips });
+    place(txtH2, { kRightX + 400, 2220, 900, kRowTwips });
+    place(unitH2, { kRightX + 1400, 2220, 700, kRowTwips });
+    place(bonded, { 7260, 1740, 1140, 1000 });
+    place(bondYes_, { 150, 320, 900, 300 });
+    place(bondNo_, { 150, 640, 900, 300 });
+
+    // Subgrade and slab size: directly below the slab, or 1000 twips lower in the two-layer view.
+    QLabel* subgradeBand = addBand(kSubgradeColour, QStringLiteral("bandSubgrade"), p);
+    QLabel* subgrade = addLabel(tr("Subgrade"), p, true);
+    QLabel* labelK = addLabel(tr("k"), p);
+    QLineEdit* txtK = addField(InputField::k, p);
+    labelK->setBuddy(txtK);
+    QLabel* unitK = addUnitCaption("Lbunitk", p);
+    QLabel* labelL = addLabel(tr("Slab Length"), p);
+    QLabel* labelW = addLabel(tr("Slab Width"), p);
+    QLineEdit* txtL = addField(InputField::SlabLength, p);
+    QLineEdit* txtW = addField(InputField::SlabWidth, p);
+    labelL->setBuddy(txtL);
+    labelW->setBuddy(txtW);
+    QLabel* unitL = addUnitCaption("LbunitL", p);
+    QLabel* unitW = addUnitCaption("lbunitW", p);
+    place(subgradeBand, { kBandX, 1740, kBandWidth, 1000 }, true);
+    place(subgrade, { kLabelX, 1800, 2400, 360 }, true);
+    place(labelK, { kLabelX, 2220, 600, kRowTwips }, true);
+    place(txtK, { kFieldX, 2220, kFieldWidth, kRowTwips }, true);
+    place(unitK, { kUnitX, 2220, 900, kRowTwips }, true);
+    place(labelL, { kBandX, 3000, 2000, kRowTwips }, true);
+    place(txtL, { kFieldX, 3000, kFieldWidth, kRowTwips }, true);
+    place(unitL, { kUnitX, 3000, 900, kRowTwips }, true);
+    place(labelW, { kBandX, 3480, 2000, kRowTwips }, true);
+    place(txtW, { kFieldX, 3480, kFieldWidth, kRowTwips }, true);
+    place(unitW, { kUnitX, 3480, 900, kRowTwips }, true);
+
+    // The climate of the airfield and the two buttons, in the right-hand column.
+    auto* climate = new QGroupBox(tr("Airfeild Annual Mean"), p);
+    climate->setObjectName(QStringLiteral("fraClimate"));
+    const struct
+    {
+        InputField field;
+        const char* label;
+        const char* unit;
+    } climateRows[] = {
+        { InputField::Precipitation, "Precipitation", "lbunitprec" },
+        { InputField::Temperature, "Temperature", "lbunittemp" },
+        { InputField::WindSpeed, "Wind Speed", "lbunitwind" },
+    };
+    int rowY = 420;
+    for (const auto& row : climateRows) {
+        QLabel* label = addLabel(tr(row.label), climate);
+        QLineEdit* edit = addField(row.field, climate);
+        label->setBuddy(edit);
+        place(label, { 200, rowY, 1500, kRowTwips });
+        place(edit, { 1700, rowY, 1000, kRowTwips });
+        place(addUnitCaption(row.unit, climate), { 2800, rowY, 600, kRowTwips });
+        rowY += 500;
+    }
+    place(climate, { kClimateX, 240, kClimateWidth, 2000 });
+
+    cmdDesign_ = new QPushButton(tr("Design Thickness"), p);
+    cmdDesign_->setObjectName(QStringLiteral("cmdDesign"));
+    cmdReport_ = new QPushButton(tr("Report"), p);
+    cmdReport_->setObjectName(QStringLiteral("cmdReport"));
+    place(cmdDesign_, { kClimateX, 2520, kClimateWidth, kButtonHeightTwips });
+    place(cmdReport_, { kClimateX, 3120, kClimateWidth, kButtonHeightTwips });
+    connect(cmdDesign_, &QPushButton::clicked, this, &MainWindow::designThickness);
+    connect(cmdReport_, &QPushButton::clicked, this, &MainWindow::showReport);
+
+    slabGroup_ = { designPanel_, slabBand, pcc, thickness, labelE, labelSc, txtE, txtSc, lbh_,
+        subgradeBand, subgrade, labelK, txtK, labelL, labelW, txtL, txtW, unitL, unitW };
+    slabUnitGroup_ = { unitE, unitSc, unitK, unitH };
+    bottomGroup_
+        = { bottomBand, bottomHeading, labelE2, labelH2, txtE2, txtH2, unitE2, unitH2, bonded };
+    climateGroup_ = { climate };
+    buttonGroup_ = { cmdDesign_, cmdReport_ };
+}
+
+void MainWindow::buildAircraftControls()
+{
+    listHeading_ = addLabel(tr("Aircraft"), central_, true);
+    listHeading_->setObjectName(QStringLiteral("lblAircraftList"));
+    gridHeading_ = addLabel(tr("Traffic mix"), central_, true);
+    gridHeading_->setObjectName(QStringLiteral("lblTrafficMix"));
+
+    listAircraft_ = new QListWidget(central_);
+    listAircraft_->setObjectName(QStringLiteral("ListAircraft"));
+    listAircraft_->setAccessibleName(tr("aircraft list"));
+    listAircraft_->setSelectionMode(QAbstractItemView::SingleSelection);
+    listHeading_->setBuddy(listAircraft_);
+    connect(
+        listAircraft_, &QListWidget::itemDoubleClicked, this, [this] { addSelectedAircraft(); });
+
+    grid_ = new QTableWidget(central_);
+    grid_->setObjectName(QStringLiteral("Grid1"));
+    grid_->setAccessibleName(tr("traffic mix"));
+    grid_->setColumnCount(kGridColumns);
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setWordWrap(true);
+    gridHeading_->setBuddy(grid_);
+    connect(grid_, &QTableWidget::cellClicked, this,
+        [this](int row, int column) { state_.clickCell(row, column); });
+    connect(grid_, &QTableWidget::cellDoubleClicked, this, &MainWindow::editCell);
+
+    cmdAdd_ = new QPushButton(tr("&Add"), central_);
+    cmdAdd_->setObjectName(QStringLiteral("cmdAdd"));
+    cmdDel_ = new QPushButton(tr("&Remove"), central_);
+    cmdDel_->setObjectName(QStringLiteral("cmdDel"));
+    cmdDelAll_ = new QPushButton(tr("Remove A&LL"), central_);
+    cmdDelAll_->setObjectName(QStringLiteral("cmddelall"));
+    connect(cmdAdd_, &QPushButton::clicked, this, &MainWindow::addSelectedAircraft);
+    connect(cmdDel_, &QPushButton::clicked, this, &MainWindow::removeClickedAircraft);
+    connect(cmdDelAll_, &QPushButton::clicked, this, &MainWindow::removeAllAircraft);
+
+    aircraftGroup_
+        = { listHeading_, gridHeading_, listAircraft_, grid_, cmdAdd_, cmdDel_, cmdDelAll_ };
+}
+
+void MainWindow::applyLayout(const ViewLayout& layout)
+{
+    if (layout.picture)
+        picture_->setVisible(*layout.picture);
+    SetShown(titleGroup_, layout.titleLines);
+    SetShown(slabGroup_, layout.slabGroup);
+    SetShown(slabUnitGroup_, layout.slabUnitCaptions);
+    SetShown(climateGroup_, layout.climate);
+    SetShown(bottomGroup_, layout.bottomLayer);
+    SetShown(buttonGroup_, layout.designButtons);
+    SetShown(aircraftGroup_, layout.aircraftControls);
+    if (layout.report) {
+        txtReports_->setVisible(*layout.report);
+        if (*layout.report)
+            txtReports_->raise();
+    }
+    if (layout.aircraftMenu)
+        aircraftMenu_->setEnabled(*layout.aircraftMenu);
+    if (layout.structureMenu)
+        structureMenu_->menuAction()->setEnabled(*layout.structureMenu);
+    if (layout.rowsLowered && *layout.rowsLowered != rowsLowered_) {
+        rowsLowered_ = *layout.rowsLowered;
+        layoutDesignPanel();
+    }
+}
+
+void MainWindow::showView(View view)
+{
+    applyLayout(state_.enterView(view));
+    refresh();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == central_ && event->type() == QEvent::Resize)
+        layoutWindow();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::layoutWindow()
+{
+    const int width = central_->width();
+    const int height = central_->height();
+    picture_->setGeometry(0, 0, qRound(width * 0.999), qRound(height * 0.999));
+    txtReports_->setGeometry(0, 0, qRound(width * 0.99), qRound(height * 0.99));
+
+    const int pw = picture_->width();
+    const int ph = picture_->height();
+    const int titleWidth = qRound(pw * 0.8);
+    const int titleHeight = qRound(ph * 0.4);
+    title1_->setGeometry((pw - titleWidth) / 2, qRound(ph * 0.2), titleWidth, titleHeight);
+    title2_->setGeometry((pw - titleWidth) / 2, qRound(ph * 0.5), titleWidth, titleHeight);
+    layoutDesignPanel();
+
+    // The aircraft list, the grid at 60 % of the width, both at 70 % of the height.
+    const int margin = pixelsX(kMarginTwips);
+    const int gridWidth = qRound(width * 0.6);
+    const int listHeight = qRound(height * 0.7);
+    const int listWidth
+        = qMax(pixelsX(1200), qMin(pixelsX(kListWidthTwips), width - gridWidth - 3 * margin));
+    const int left = qMax(margin, (width - listWidth - margin - gridWidth) / 2);
+    const int headingHeight = pixelsY(kRowTwips);
+    const int top = pixelsY(kMarginTwips) + headingHeight;
+    listHeading_->setGeometry(left, top - headingHeight, listWidth, headingHeight);
+    listAircraft_->setGeometry(left, top, listWidth, listHeight);
+    const int gridLeft = left + listWidth + margin;
+    gridHeading_->setGeometry(gridLeft, top - headingHeight, gridWidth, headingHeight);
+    grid_->setGeometry(gridLeft, top, gridWidth, listHeight);
+    const int buttonTop = top + listHeight + pixelsY(kControlGapTwips);
+    const int buttonHeight = pixelsY(kButtonHeightTwips);
+    const int buttonWidth = pixelsX(1500);
+    cmdAdd_->setGeometry(left, buttonTop, qMin(buttonWidth, listWidth), buttonHeight);
+    cmdDel_->setGeometry(gridLeft, buttonTop, buttonWidth, buttonHeight);
+    cmdDelAll_->setGeometry(gridLeft + buttonWidth + pixelsX(kControlGapTwips * 2), buttonTop,
+        buttonWidth, buttonHeight);
+}
+
+void MainWindow::layoutDesignPanel()
+{
+    const int shift = rowsLowered_ ? pixelsY(kRowShiftTwips) : 0;
+    for (const Placed& item : placed_) {
+        const QRect& r = item.twips;
+        item.widget->setGeometry(pixelsX(r.x()), pixelsY(r.y()) + (item.followsRows ? shift : 0),
+            pixelsX(r.width()), pixelsY(r.height()));
+    }
+    const int panelWidth = pixelsX(kPanelWidthTwips);
+    const int panelHeight = pixelsY(kPanelHeightTwips);
+    designPanel_->setGeometry(qMax(0, (picture_->width() - panelWidth) / 2),
+        qMax(0, (picture_->height() - panelHeight) / 2), panelWidth, panelHeight);
+}
+
+void MainWindow::refresh()
+{
+    const DesignModel& design = state_.design;
+    for (const InputFieldInfo& info : InputFields()) {
+        QLineEdit* edit = fields_[static_cast<std::size_t>(info.field)];
+        const QString text = Text(design.field(info.field));
+        if (edit->text() != text)
+            edit->setText(text);
+    }
+    lbh_->setText(Text(design.lbh));
+    (design.bondNo ? bondNo_ : bondYes_)->setChecked(true);
+    for (std::size_t i = 0; i < unitCaptions_.size(); ++i)
+        if (unitCaptions_[i])
+            unitCaptions_[i]->setText(
+                QString::fromUtf8(CaptionText(UnitCaptions()[i], design.units)));
+    const bool english = design.units == UnitSystem::English;
+    englishOption_->setChecked(english);
+    englishOption_->setEnabled(!english);
+    metricOption_->setChecked(!english);
+    metricOption_->setEnabled(english);
+    setGridHeader();
+    fillTrafficGrid();
+}
+
+void MainWindow::chooseUnits(UnitSystem units)
+{
+    ChooseUnitSystem(state_.design, units, *services_.prompter);
+    refresh();
+}
+
+void MainWindow::fillAircraftList()
+{
+    listAircraft_->clear();
+    for (const std::string& name : state_.aircraftListNames())
+        listAircraft_->addItem(Text(name));
+}
+
+void MainWindow::setGridHeader()
+{
+    grid_->setColumnCount(kGridColumns);
+    grid_->setColumnWidth(0, pixelsX(kNameColumnTwips));
+    for (int c = 1; c < kGridColumns; ++c)
+        grid_->setColumnWidth(c, pixelsX(kValueColumnTwips));
+}
+
+void MainWindow::fillTrafficGrid()
+{
+    const auto rows = state_.gridTexts();
+    grid_->setRowCount(static_cast<int>(rows.size()));
+    QFont titleFont = grid_->font();
+    titleFont.setBold(true);
+    const QBrush headerBrush = grid_->palette().button();
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        for (int c = 0; c < kGridColumns; ++c) {
+            auto* item = new QTableWidgetItem(
+                Text(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
+            if (r < kGridHeaderRows) {
+                item->setFlags(Qt::ItemIsEnabled);
+                item->setBackground(headerBrush);
+                item->setTextAlignment(Qt::AlignCenter);
+                if (r == 0)
+                    item->setFont(titleFont);
+            } else {
+                item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+                item->setTextAlignment(
+                    Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
+            }
+            grid_->setItem(r, c, item);
+        }
+    }
+    grid_->setRowHeight(0, pixelsY(kTitleRowTwips));
+}
+
+void MainWindow::addSelectedAircraft()
+{
+    const auto selected = listAircraft_->selectionModel()->selectedRows();
+    const int position = selected.isEmpty() ? -1 : selected.back().row();
+    if (state_.addListAircraft(position))
+        fillTrafficGrid();
+}
+
+void MainWindow::removeClickedAircraft()
+{
+    if (state_.removeClicked(*services_.prompter)) {
+        grid_->clearSelection();
+        fillTrafficGrid();
+    }
+}
+
+void MainWindow::removeAllAircraft()
+{
+    state_.removeAll();
+    fillTrafficGrid();
+}
+
+void MainWindow::editCell(int row, int column)
+{
+    const auto request = state_.beginEdit(row, column);
+    if (!request)
+        return;
+    if (!changeData_) {
+        changeData_ = new ChangeDataDialog(this);
+        connect(changeData_, &ChangeDataDialog::okClicked, this, &MainWindow::confirmChangeData);
+    }
+    changeData_->showRequest(Text(request->prompt), Text(request->value), Text(request->unit));
+}
+
+void MainWindow::confirmChangeData()
+{
+    const EditResult result
+        = state_.confirmEdit(changeData_->valueText().toStdString(), *services_.prompter);
+    changeData_->setValueText(Text(result.text));
+    if (result.outcome == EditOutcome::Rejected)
+        return;
+    changeData_->hide();
+    activateWindow();
+    fillTrafficGrid();
+}
+
+void MainWindow::designThickness()
+{
+    DesignThickness(state_.design, *services_.prompter);
+    refresh();
+}
+
+void MainWindow::showReport()
+{
+    const auto report = state_.reportForView(*services_.prompter);
+    if (!report)
+        return;
+    applyLayout(ReportShownLayout());
+    BusyPointer busy;
+    txtReports_->setPlainText(Text(*report));
+}
+
+void MainWindow::printReport()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(tr("KORVANT design report"));
+    if (!services_.printing->choosePrinter(printer, this))
+        return;
+    try {
+        BusyPointer busy;
+        const int copies = qMax(1, printer.copyCount());
+        printer.setCopyCount(1);
+        PaintReportPages(printer, ReportLines(state_.design), copies);
+    } catch (const std::exception&) {
+        // A failed print ends the command without a message.
+    }
+}
+
+void MainWindow::saveReportPdfAs()
+{
+    const QString path = services_.files->saveFileName(
+        this, tr("Save Report as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("report.pdf"));
+    if (!path.isEmpty())
+        saveReportPdf(path);
+}
+
+bool MainWindow::saveReportPdf(const QString& path)
+{
+    QString failure;
+    {
+        BusyPointer busy;
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            bool painted = false;
+            {
+                QPdfWriter writer(&file);
+                writer.setTitle(tr("KORVANT design report"));
+                writer.setCreator(QString::fromStdString(ProgramVersionLine()));
+                painted = PaintReportPages(writer, ReportLines(state_.design), 1);
+            }
+            if (!painted)
+                file.cancelWriting();
+            if (file.commit())
+                return true;
+        }
+        failure = file.errorString();
+    }
+    services_.prompter->ask(ReportPdfFailureMessage(path.toStdString(), failure.toStdString()));
+    return false;
+}
+
+void MainWindow::showAbout()
+{
+    if (!about_) {
+        about_ = new AboutBox(this);
+        about_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(about_, &QDialog::finished, this, [this] { activateWindow(); });
+    }
+    about_->show();
+    about_->raise();
+    about_->activateWindow();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program with all its windows.
+    if (changeData_)
+        changeData_->hide();
+    if (about_)
+        about_->close();
+    event->accept();
+}
+
+} // namespace korvant::ui

@@ -1,0 +1,136 @@
+// The main window frmAircraft: the design inputs on the picture area, the aircraft list and the
+// traffic grid, the report text and the menus. It shows the core's WindowModel and hands it the
+// user's actions; every decision and every text it shows comes from the core.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <vector>
+
+#include "design/window_model.h"
+#include "ui/services.h"
+
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+
+namespace korvant::ui {
+
+class AboutBox;
+class ChangeDataDialog;
+
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `state` carries the aircraft catalogue already read; the services must outlive the window.
+    MainWindow(WindowModel state, Services services, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    WindowModel& state() { return state_; }
+    const WindowModel& state() const { return state_; }
+
+    // Shows the model in the widgets: field texts, thickness, bond option, unit captions and
+    // marks, and the traffic grid.
+    void refresh();
+    void showView(View view);
+
+    // Writes the report pages to a PDF file; shows a message and returns false on failure.
+    bool saveReportPdf(const QString& path);
+
+public slots:
+    void designThickness();
+    void showReport();
+    void printReport();
+    void saveReportPdfAs();
+    void showAbout();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // A control of the picture area at its place in twips.
+    struct Placed
+    {
+        QWidget* widget;
+        QRect twips;
+        bool followsRows; // the subgrade and slab-size rows, lowered in the two-layer view
+    };
+
+    void buildMenus();
+    void buildDesignPanel();
+    void buildAircraftControls();
+    QLineEdit* addField(InputField field, QWidget* parent);
+    QLabel* addUnitCaption(const char* objectName, QWidget* parent);
+    QLabel* addLabel(const QString& text, QWidget* parent, bool heading = false);
+    QLabel* addBand(const QColor& colour, const QString& objectName, QWidget* parent);
+    void place(QWidget* widget, QRect twips, bool followsRows = false);
+
+    void applyLayout(const ViewLayout& layout);
+    void layoutWindow();
+    void layoutDesignPanel();
+    int pixelsX(int twips) const;
+    int pixelsY(int twips) const;
+
+    void setGridHeader();
+    void fillTrafficGrid();
+    void fillAircraftList();
+    void addSelectedAircraft();
+    void removeClickedAircraft();
+    void removeAllAircraft();
+    void editCell(int row, int column);
+    void confirmChangeData();
+    void chooseUnits(UnitSystem units);
+
+    WindowModel state_;
+    Services services_;
+    bool rowsLowered_ = false;
+    std::vector<Placed> placed_;
+
+    QWidget* central_ = nullptr;
+    QFrame* picture_ = nullptr;
+    QWidget* designPanel_ = nullptr;
+    QLabel* title1_ = nullptr;
+    QLabel* title2_ = nullptr;
+    std::array<QLineEdit*, kInputFieldCount> fields_ {};
+    std::vector<QLabel*> unitCaptions_; // in the order of UnitCaptions()
+    QLabel* lbh_ = nullptr;
+    QRadioButton* bondYes_ = nullptr;
+    QRadioButton* bondNo_ = nullptr;
+    QPushButton* cmdDesign_ = nullptr;
+    QPushButton* cmdReport_ = nullptr;
+    QPlainTextEdit* txtReports_ = nullptr;
+    QListWidget* listAircraft_ = nullptr;
+    QTableWidget* grid_ = nullptr;
+    QLabel* listHeading_ = nullptr;
+    QLabel* gridHeading_ = nullptr;
+    QPushButton* cmdAdd_ = nullptr;
+    QPushButton* cmdDel_ = nullptr;
+    QPushButton* cmdDelAll_ = nullptr;
+
+    // The control groups that the views show and hide.
+    std::vector<QWidget*> titleGroup_, slabGroup_, slabUnitGroup_, climateGroup_, bottomGroup_,
+        buttonGroup_, aircraftGroup_;
+
+    QAction* englishOption_ = nullptr;
+    QAction* metricOption_ = nullptr;
+    QAction* aircraftMenu_ = nullptr;
+    QMenu* structureMenu_ = nullptr;
+
+    ChangeDataDialog* changeData_ = nullptr; // made on first use
+    QPointer<AboutBox> about_;
+};
+
+} // namespace korvant::ui

@@ -1,0 +1,79 @@
+// Scripted stand-ins for the window's services: they answer from a script and record what was
+// asked, so tests can check every message box, file dialog and print dialog.
+#pragma once
+
+#include <QPrinter>
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+#include "design/prompter.h"
+#include "ui/services.h"
+
+namespace korvant::ui::test {
+
+class ScriptedPrompter : public Prompter
+{
+public:
+    std::deque<Answer> answers; // given in order; Ok when the script has run out
+    std::vector<Message> shown;
+
+    Answer ask(const Message& message) override
+    {
+        shown.push_back(message);
+        if (answers.empty())
+            return Answer::Ok;
+        const Answer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> out;
+        for (const Message& message : shown)
+            out.push_back(message.text);
+        return out;
+    }
+};
+
+class FakeFileChooser : public FileChooser
+{
+public:
+    QString path; // the answer; empty for Cancel
+    int asked = 0;
+
+    QString openFileName(QWidget*, const QString&, const QString&) override
+    {
+        ++asked;
+        return path;
+    }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    {
+        ++asked;
+        return path;
+    }
+};
+
+// Answers the print dialog with a PDF printer writing to `pdfPath`, or with Cancel.
+class FakePrintDialog : public PrintDialog
+{
+public:
+    bool accept = true;
+    QString pdfPath;
+    int copies = 1;
+    int asked = 0;
+
+    bool choosePrinter(QPrinter& printer, QWidget*) override
+    {
+        ++asked;
+        if (!accept)
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        printer.setCopyCount(copies);
+        return true;
+    }
+};
+
+} // namespace korvant::ui::test

@@ -1,0 +1,449 @@
+// The main window as a user drives it: views, the traffic grid and the Change Data dialog, the
+// Design Thickness sequence, the report view, printing and the PDF, and the About box. Message
+// boxes and dialogs are answered by the scripted fakes.
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include <memory>
+
+#include "design/report.h"
+#include "design/window_model.h"
+#include "fakes.h"
+#include "ui/main_window.h"
+
+using namespace korvant;
+using namespace korvant::ui;
+
+namespace {
+
+int PdfPageCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
+}
+
+// A view takes a double click only on the cell that the same gesture pressed first.
+void DoubleClick(QAbstractItemView* view, QPoint at)
+{
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+QString Normalised(const std::string& text)
+{
+    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    template <class T> T* find(const char* name)
+    {
+        T* child = window->findChild<T*>(QString::fromLatin1(name));
+        if (!child)
+            qFatal("no child %s", name);
+        return child;
+    }
+    void trigger(const char* action) { find<QAction>(action)->trigger(); }
+    bool shown(const char* name) { return find<QWidget>(name)->isVisible(); }
+    QTableWidget* grid() { return find<QTableWidget>("Grid1"); }
+    QString cell(int row, int column) { return grid()->item(row, column)->text(); }
+    void clickCell(int row, int column, bool twice = false)
+    {
+        QTableWidget* g = grid();
+        const QPoint centre = g->visualItemRect(g->item(row, column)).center();
+        if (twice)
+            DoubleClick(g, centre);
+        else
+            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centre);
+    }
+    void addFromList(int position)
+    {
+        auto* list = find<QListWidget>("ListAircraft");
+        list->setCurrentRow(position);
+        QTest::mouseClick(find<QPushButton>("cmdAdd"), Qt::LeftButton);
+    }
+    void type(const char* field, const QString& text)
+    {
+        auto* edit = find<QLineEdit>(field);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    QDialog* changeData() { return window->findChild<QDialog*>(QStringLiteral("frmChangedata")); }
+
+    std::unique_ptr<test::ScriptedPrompter> prompter;
+    std::unique_ptr<test::FakeFileChooser> files;
+    std::unique_ptr<test::FakePrintDialog> printing;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QTemporaryDir> temp;
+    WindowModel loaded;
+
+private slots:
+    void initTestCase()
+    {
+        std::string note;
+        LoadStartCatalogue(loaded.design, { KORVANT_CATALOGUE }, note);
+        QVERIFY(loaded.design.database.recordCount >= 3);
+    }
+
+    void init()
+    {
+        temp = std::make_unique<QTemporaryDir>();
+        QVERIFY(temp->isValid());
+        // Anything the window wrote to the temporary directory would land here.
+        QVERIFY(QDir().mkpath(temp->filePath(QStringLiteral("tmp"))));
+        qputenv("TMPDIR", temp->filePath(QStringLiteral("tmp")).toLocal8Bit());
+        prompter = std::make_unique<test::ScriptedPrompter>();
+        files = std::make_unique<test::FakeFileChooser>();
+        printing = std::make_unique<test::FakePrintDialog>();
+        window = std::make_unique<MainWindow>(
+            loaded, Services { prompter.get(), files.get(), printing.get() });
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanup()
+    {
+        window.reset();
+        QVERIFY(QDir(temp->filePath(QStringLiteral("tmp"))).isEmpty());
+        QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/tmp.tmp"));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        qunsetenv("TMPDIR");
+    }
+
+    void startsOnTheTitleScreen()
+    {
+        QCOMPARE(window->objectName(), QStringLiteral("frmAircraft"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("KORVANT"));
+        QVERIFY(find<QAction>("EnglishOption")->isChecked());
+        QVERIFY(!find<QAction>("EnglishOption")->isEnabled());
+        QVERIFY(find<QAction>("MetricOption")->isEnabled());
+        QVERIFY(!find<QAction>("MetricOption")->isChecked());
+        QCOMPARE(find<QLabel>("LbTitle1")->text(), QStringLiteral("KORVANT"));
+        QVERIFY(shown("LbTitle1") && shown("LbTitle2"));
+        for (QWidget* child : find<QWidget>("Picture1")->findChildren<QWidget*>())
+            if (child->isVisible())
+                QVERIFY2(
+                    child->objectName().startsWith("LbTitle"), qPrintable(child->objectName()));
+        QCOMPARE(find<QLineEdit>("TxtE")->text(), QStringLiteral("4000000"));
+        QCOMPARE(find<QLineEdit>("TxtE")->accessibleName(),
+            QStringLiteral("elastic modulus of concrete"));
+        QCOMPARE(find<QLabel>("lbh")->accessibleName(), QStringLiteral("design thickness"));
+        QCOMPARE(grid()->accessibleName(), QStringLiteral("traffic mix"));
+        QCOMPARE(find<QLabel>("LbunitE")->text(), QStringLiteral("psi"));
+        QCOMPARE(find<QLabel>("lbunittemp")->text(), QStringLiteral("'F"));
+        QVERIFY(find<QRadioButton>("bondno")->isChecked());
+        QCOMPARE(find<QPushButton>("cmddelall")->text(), QStringLiteral("Remove A&LL"));
+    }
+
+    void viewTable_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("visible");
+        QTest::addColumn<QStringList>("hidden");
+        QTest::addColumn<bool>("aircraftMenu");
+        QTest::addColumn<bool>("structureMenu");
+        QTest::addColumn<int>("layerMode");
+        QTest::newRow("aircraft") << "mnuAircraft"
+                                  << QStringList { "ListAircraft", "Grid1", "cmdAdd", "cmdDel",
+                                         "cmddelall" }
+                                  << QStringList { "Picture1", "TxtE", "cmdDesign", "txtReports" }
+                                  << false << true << int(kTwoLayerUnbonded);
+        QTest::newRow("one layer")
+            << "mnuOneLayer"
+            << QStringList { "TxtE", "LbunitE", "Txtk", "txtW", "TxtWind", "cmdDesign",
+                   "cmdReport" }
+            << QStringList { "LbTitle1", "TxtE2", "bondno", "Grid1", "txtReports" } << true << false
+            << int(kOneLayer);
+        QTest::newRow("two layer")
+            << "mnuTwoLayer"
+            << QStringList { "TxtE", "TxtE2", "txth2", "bondno", "lbUnitE2", "cmdReport" }
+            << QStringList { "LbTitle2", "ListAircraft", "txtReports" } << true << false
+            << int(kTwoLayerBonded);
+    }
+
+    void viewTable()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, visible);
+        QFETCH(QStringList, hidden);
+        window->state().design.lbh = "13.1";
+        window->state().design.layerMode = kTwoLayerUnbonded;
+        trigger(qPrintable(menu));
+        for (const QString& name : visible)
+            QVERIFY2(shown(qPrintable(name)), qPrintable(name));
+        for (const QString& name : hidden)
+            QVERIFY2(!shown(qPrintable(name)), qPrintable(name));
+        QTEST(find<QAction>("mnuAircraft")->isEnabled(), "aircraftMenu");
+        QTEST(find<QAction>("mnuPvmtStru")->isEnabled(), "structureMenu");
+        QTEST(int(window->state().design.layerMode), "layerMode");
+        QCOMPARE(find<QLabel>("lbh")->text().isEmpty(), menu != "mnuAircraft");
+    }
+
+    void twoLayerViewLowersSubgradeAndSlabSize()
+    {
+        const char* moved[]
+            = { "Txtk", "Lbunitk", "txtL", "LbunitL", "txtW", "lbunitW", "bandSubgrade" };
+        trigger("mnuOneLayer");
+        QMap<QString, QPoint> before;
+        for (const char* name : moved)
+            before[name] = find<QWidget>(name)->pos();
+        const int slabY = find<QWidget>("TxtE")->y();
+        trigger("mnuAircraft");
+        trigger("mnuTwoLayer");
+        const int shift = qRound(1000 * window->logicalDpiY() / 1440.0);
+        for (const char* name : moved)
+            QCOMPARE(find<QWidget>(name)->pos(), before[name] + QPoint(0, shift));
+        QCOMPARE(find<QWidget>("TxtE")->y(), slabY);
+        QVERIFY(find<QRadioButton>("bondno")->isChecked());
+    }
+
+    void layoutFollowsTheWindowSize()
+    {
+        trigger("mnuAircraft");
+        for (const QSize size : { QSize(900, 650), QSize(1400, 900) }) {
+            window->resize(size);
+            QTRY_COMPARE(window->size(), size);
+            const QWidget* inner = window->centralWidget();
+            auto* title = find<QLabel>("LbTitle1");
+            auto* picture = find<QWidget>("Picture1");
+            QVERIFY(qAbs(title->geometry().center().x() - picture->width() / 2) <= 1);
+            QCOMPARE(grid()->width(), qRound(inner->width() * 0.6));
+            QCOMPARE(grid()->height(), qRound(inner->height() * 0.7));
+            const int gap = qRound(100 * window->logicalDpiY() / 1440.0);
+            QCOMPARE(find<QWidget>("cmdDel")->y(), grid()->geometry().bottom() + 1 + gap);
+            QCOMPARE(find<QWidget>("cmdAdd")->y(),
+                find<QWidget>("ListAircraft")->geometry().bottom() + 1 + gap);
+        }
+    }
+
+    void trafficMixAddAndRemove()
+    {
+        trigger("mnuAircraft");
+        const auto& db = window->state().design.database;
+        QCOMPARE(grid()->rowCount(), 2);
+        QCOMPARE(cell(0, 1), QString::fromStdString(db.titles[2]));
+        QCOMPARE(cell(1, 1), QStringLiteral("lb"));
+        QCOMPARE(grid()->columnWidth(0), qRound(1300 * window->logicalDpiX() / 1440.0));
+        QCOMPARE(grid()->columnWidth(8), qRound(1200 * window->logicalDpiX() / 1440.0));
+        QCOMPARE(grid()->rowHeight(0), qRound(500 * window->logicalDpiY() / 1440.0));
+
+        QTest::mouseClick(find<QPushButton>("cmdAdd"), Qt::LeftButton); // nothing selected
+        addFromList(0);
+        auto* list = find<QListWidget>("ListAircraft");
+        DoubleClick(list, list->visualItemRect(list->item(1)).center());
+        addFromList(2);
+        addFromList(0); // already in the mix
+        QCOMPARE(grid()->rowCount(), 5);
+        QCOMPARE(cell(2, 0), QString::fromStdString(db.record(1).name));
+        QCOMPARE(cell(3, 0), QString::fromStdString(db.record(2).name));
+        QVERIFY(prompter->shown.empty());
+
+        clickCell(1, 2); // the unit row is no aircraft
+        QTest::mouseClick(find<QPushButton>("cmdDel"), Qt::LeftButton);
+        QCOMPARE(prompter->texts(),
+            std::vector<std::string> { "Please Select the aircarft that you want to delete!" });
+        QCOMPARE(prompter->shown.back().title, std::string("KORVANT"));
+        clickCell(3, 1);
+        QTest::mouseClick(find<QPushButton>("cmdDel"), Qt::LeftButton);
+        QCOMPARE(grid()->rowCount(), 4);
+        QCOMPARE(cell(2, 0), QString::fromStdString(db.record(1).name));
+        QCOMPARE(cell(3, 0), QString::fromStdString(db.record(3).name));
+        QCOMPARE(int(window->state().design.mix.entries[3]), 0);
+
+        clickCell(3, 0);
+        QTest::mouseClick(find<QPushButton>("cmddelall"), Qt::LeftButton);
+        QCOMPARE(grid()->rowCount(), 2);
+        QTest::mouseClick(find<QPushButton>("cmdDel"), Qt::LeftButton); // empty: silent
+        QCOMPARE(prompter->shown.size(), std::size_t(1));
+    }
+
+    void changeDataDialog()
+    {
+        trigger("mnuAircraft");
+        addFromList(0);
+        addFromList(1);
+        for (const QPoint cellAt : { QPoint(1, 0), QPoint(1, 1), QPoint(2, 0) }) {
+            clickCell(cellAt.x(), cellAt.y(), true);
+            QVERIFY(!changeData() || !changeData()->isVisible());
+        }
+        const std::string stored = window->state().design.database.record(1).grossWeight;
+        clickCell(2, 1, true);
+        QDialog* dialog = changeData();
+        QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Change Data"));
+        const QPoint screenCentre = dialog->screen()->geometry().center();
+        QVERIFY((dialog->frameGeometry().center() - screenCentre).manhattanLength() <= 40);
+        auto* text1 = dialog->findChild<QLineEdit*>(QStringLiteral("Text1"));
+        QCOMPARE(text1->text(), QString::fromStdString(stored));
+        QCOMPARE(
+            dialog->findChild<QLabel*>(QStringLiteral("LbUnit"))->text(), QStringLiteral("lb"));
+
+        // A text that is no number: the check's message, the old value again, nothing stored.
+        text1->setText(QStringLiteral("heavy"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+        QCOMPARE(prompter->texts(),
+            std::vector<std::string> { "This is an invalid number; please try again!" });
+        QCOMPARE(text1->text(), QString::fromStdString(stored));
+        QVERIFY(dialog->isVisible());
+
+        // A double click on another cell re-targets the open dialog.
+        clickCell(3, 2, true);
+        const auto& second = window->state().design.database.record(2);
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+            QString::fromStdString("Please input the new "
+                + window->state().design.database.titles[3] + " data of " + second.name));
+        text1->setText(QStringLiteral("2500"));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(second.annualDepartures, std::string("2500"));
+        QCOMPARE(cell(3, 2), QStringLiteral("2500"));
+
+        // Closing by the close box stores nothing.
+        clickCell(3, 2, true);
+        text1->setText(QStringLiteral("7"));
+        dialog->close();
+        QCOMPARE(second.annualDepartures, std::string("2500"));
+    }
+
+    void designThickness_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("fieldAfter");
+        QTest::newRow("Yes") << true << "500000";
+        QTest::newRow("No") << false << "100";
+    }
+
+    void designThickness()
+    {
+        QFETCH(bool, accept);
+        trigger("mnuAircraft");
+        addFromList(10);
+        trigger("mnuOneLayer");
+        type("TxtE", QStringLiteral("100"));
+        QCOMPARE(window->state().design.field(InputField::E), std::string("100"));
+        prompter->answers = { accept ? Answer::Yes : Answer::No };
+        QTest::mouseClick(find<QPushButton>("cmdDesign"), Qt::LeftButton);
+        QTEST(find<QLineEdit>("TxtE")->text(), "fieldAfter");
+        const auto texts = prompter->texts();
+        QCOMPARE(texts.front(),
+            std::string("E is not within the typical data range( 500000,  8000000). "
+                        "Accept the suggested minimum value?"));
+        auto* lbh = find<QLabel>("lbh");
+        if (accept) {
+            QCOMPARE(texts.size(), std::size_t(1));
+            QVERIFY(!lbh->text().isEmpty());
+            QCOMPARE(lbh->text(), QString::fromStdString(window->state().design.lbh));
+        } else {
+            // The design ran with 100 psi, which takes it outside the fatigue law's range: the
+            // stop is reported in its own box and the thickness stays as it was.
+            QCOMPARE(texts.size(), std::size_t(3));
+            QCOMPARE(texts[1], std::string("Keep the E input value anyway!"));
+            QCOMPARE(prompter->shown[1].title, std::string("korvant13"));
+            QCOMPARE(prompter->shown[2].title, std::string("KORVANT"));
+            QVERIFY(lbh->text().isEmpty());
+        }
+    }
+
+    void reportBeforeAndAfterADesign()
+    {
+        trigger("mnuAircraft");
+        addFromList(5);
+        trigger("mnuTwoLayer");
+        QTest::mouseClick(find<QPushButton>("cmdReport"), Qt::LeftButton);
+        QCOMPARE(prompter->texts(),
+            std::vector<std::string> { "Plesae click \"Design Thickness\" button, First !  " });
+        QCOMPARE(prompter->shown[0].buttons, Buttons::CancelTryAgainContinue);
+        QVERIFY(!shown("txtReports"));
+
+        QTest::mouseClick(find<QPushButton>("cmdDesign"), Qt::LeftButton);
+        QCOMPARE(prompter->shown.size(), std::size_t(1));
+        QCOMPARE(int(window->state().design.layerMode), int(kTwoLayerUnbonded));
+        QTest::mouseClick(find<QPushButton>("cmdReport"), Qt::LeftButton);
+        auto* report = find<QPlainTextEdit>("txtReports");
+        QVERIFY(report->isVisible() && report->isReadOnly());
+        QVERIFY(QFontInfo(report->font()).fixedPitch());
+        QVERIFY(find<QAction>("mnuPvmtStru")->isEnabled());
+        QCOMPARE(report->toPlainText().split('\n'),
+            Normalised(ReportText(window->state().design)).split('\n'));
+        trigger("mnuOneLayer");
+        QVERIFY(!report->isVisible());
+    }
+
+    void printingAndPdf()
+    {
+        trigger("mnuAircraft");
+        addFromList(3);
+        trigger("mnuOneLayer");
+        QTest::mouseClick(find<QPushButton>("cmdDesign"), Qt::LeftButton);
+
+        const QString single = temp->filePath(QStringLiteral("single.pdf"));
+        files->path = single;
+        trigger("mnuSaveReportPdf");
+        const int pages = PdfPageCount(single);
+        QVERIFY(pages >= 1);
+
+        printing->accept = false;
+        printing->pdfPath = temp->filePath(QStringLiteral("cancelled.pdf"));
+        trigger("mnuPrintReport");
+        QVERIFY(!QFile::exists(printing->pdfPath));
+
+        printing->accept = true;
+        printing->copies = 2;
+        printing->pdfPath = temp->filePath(QStringLiteral("printed.pdf"));
+        trigger("mnuPrintReport");
+        QCOMPARE(PdfPageCount(printing->pdfPath), 2 * pages);
+
+        files->path.clear(); // Cancel in the file dialog
+        trigger("mnuSaveReportPdf");
+        QCOMPARE(files->asked, 2);
+        QVERIFY(!window->saveReportPdf(temp->filePath(QStringLiteral("no/such/dir/x.pdf"))));
+        QCOMPARE(prompter->shown.size(), std::size_t(1));
+        QCOMPARE(QDir(temp->path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void aboutBox()
+    {
+        trigger("mnuAbout");
+        auto* about = window->findChild<QDialog*>(QStringLiteral("frmAbout"));
+        QVERIFY(about && about->isVisible() && !about->isModal());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About KORVANT Program"));
+        auto* text = about->findChild<QTextEdit*>();
+        QVERIFY(text->toPlainText().startsWith(
+            QStringLiteral("KORVANT 1.3\nRigid Airfield Pavement Thickness Design\n\n")));
+        QVERIFY(text->font().bold());
+        QTest::mouseClick(
+            about->findChild<QPushButton*>(QStringLiteral("cmdMoreInfo")), Qt::LeftButton);
+        QVERIFY(text->toPlainText().contains(QStringLiteral("Westergaard")));
+        QVERIFY(!text->font().bold());
+        QCOMPARE(text->font().pointSize(), 12);
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QTRY_VERIFY(!window->findChild<QDialog*>(QStringLiteral("frmAbout")));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
