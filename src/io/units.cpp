@@ -3,7 +3,8 @@
 // decimal, everything else as its general number text.
 #include "io/units.h"
 
-#include <optional>
+#include <cmath>
+#include <utility>
 
 #include "design/program_info.h"
 #include "io/number_text.h"
@@ -48,13 +49,14 @@ struct AircraftConversion
 {
     AircraftField field;
     double factor; // metric value = English value x factor
+    const char* meaning; // used in messages
 };
 const AircraftConversion kAircraftConversions[] = {
-    { AircraftField::grossWeight, 0.00445 },
-    { AircraftField::tirePressure, 6.89 },
-    { AircraftField::dualSpacing, 2.54 },
-    { AircraftField::tandemSpacing, 2.54 },
-    { AircraftField::tireContactWidth, 2.54 },
+    { AircraftField::grossWeight, 0.00445, "gross weight" },
+    { AircraftField::tirePressure, 6.89, "tire pressure" },
+    { AircraftField::dualSpacing, 2.54, "dual spacing" },
+    { AircraftField::tandemSpacing, 2.54, "tandem spacing" },
+    { AircraftField::tireContactWidth, 2.54, "tire contact width" },
 };
 
 const std::array<UnitCaption, 11> kCaptions = { {
@@ -70,6 +72,12 @@ const std::array<UnitCaption, 11> kCaptions = { {
     { "lbunittemp", "'F", "'C" },
     { "lbunitwind", "mph", "m/sec" },
 } };
+
+// Why a value could not be converted: it was read as infinite, or its conversion overflowed.
+std::string OutOfRange(double value)
+{
+    return std::isfinite(value) ? "is too large to be converted" : "is beyond the range of numbers";
+}
 
 std::string ShownText(double value, Shown shown)
 {
@@ -109,36 +117,62 @@ void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSyste
 {
     if (from == to)
         return;
+    // Converted into a copy, so that a refused value leaves every row as it was.
+    AircraftDatabase converted = database;
     for (int row = 1; row <= AircraftDatabase::kMaxRecords; ++row)
         for (const AircraftConversion& conversion : kAircraftConversions) {
-            std::string& text = database.record(row).field(conversion.field);
+            std::string& text = converted.record(row).field(conversion.field);
             const double value = NumberOfText(text);
-            text = GeneralNumberText(
-                to == UnitSystem::Metric ? value * conversion.factor : value / conversion.factor);
+            const double result
+                = to == UnitSystem::Metric ? value * conversion.factor : value / conversion.factor;
+            if (!std::isfinite(result))
+                throw UnitSwitchRefused(std::string(conversion.meaning) + " \"" + text
+                    + "\" of aircraft record " + std::to_string(row) + " ("
+                    + database.record(row).name + ") " + OutOfRange(value));
+            text = GeneralNumberText(result);
         }
+    database = std::move(converted);
+}
+
+std::array<std::string, kInputFieldCount> ConvertFields(
+    const std::array<std::string, kInputFieldCount>& fields, UnitSystem from, UnitSystem to)
+{
+    if (from == to)
+        return fields;
+    const bool toMetric = to == UnitSystem::Metric;
+    std::array<std::string, kInputFieldCount> converted;
+    for (const FieldConversion& conversion : kFieldConversions) {
+        const auto index = static_cast<std::size_t>(conversion.field);
+        const std::string& text = fields[index];
+        const std::string subject
+            = std::string(InputFieldInfoOf(conversion.field).meaning) + " \"" + text + "\"";
+        if (!IsNumberText(text))
+            throw UnitSwitchRefused(subject + " is not a number");
+        const double value = NumberOfText(text);
+        const double result = toMetric ? conversion.toMetric(value) : conversion.toEnglish(value);
+        if (!std::isfinite(result))
+            throw UnitSwitchRefused(subject + " " + OutOfRange(value));
+        converted[index] = ShownText(result, conversion.shown);
+    }
+    return converted;
 }
 
 void SwitchUnits(DesignModel& model, UnitSystem target)
 {
     if (model.units == target)
         return;
-    const bool toMetric = target == UnitSystem::Metric;
-    std::array<std::string, kInputFieldCount> converted;
-    for (const FieldConversion& conversion : kFieldConversions) {
-        const std::string& text = model.field(conversion.field);
-        if (!IsNumberText(text))
-            throw UnitSwitchRefused("The " + std::string(InputFieldInfoOf(conversion.field).meaning)
-                + " \"" + text + "\" is not a number, so the units were not switched.");
-        const double value = NumberOfText(text);
-        converted[static_cast<std::size_t>(conversion.field)] = ShownText(
-            toMetric ? conversion.toMetric(value) : conversion.toEnglish(value), conversion.shown);
-    }
+    std::array<std::string, kInputFieldCount> fields
+        = ConvertFields(model.fields, model.units, target);
+    std::string lbh;
     if (!model.lbh.empty()) {
         const double thickness = NumberOfText(model.lbh);
-        model.lbh = FormatNumber(toMetric ? thickness * 2.54 : thickness / 2.54, "0.0");
+        lbh = FormatNumber(
+            target == UnitSystem::Metric ? thickness * 2.54 : thickness / 2.54, "0.0");
     }
+    // The table is the last step that can refuse; it changes nothing when it does.
     ConvertAircraftTable(model.database, model.units, target);
-    model.fields = converted;
+    model.fields = std::move(fields);
+    model.lbh = std::move(lbh);
     model.units = target;
 }
 

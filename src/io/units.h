@@ -25,15 +25,31 @@ const char* CaptionText(const UnitCaption& caption, UnitSystem units);
 // The unit row of the traffic grid for field 1..9 ("" for fields without a unit).
 std::string GridUnitCaption(AircraftField field, UnitSystem units);
 
-// A switch refused because a field holds no number; nothing was changed.
+// A switch refused because a field holds no number, or a value lies beyond the range of numbers
+// before or after its conversion; nothing was changed. problem() says which value and why,
+// without the consequence ("annual mean temperature \"abc\" is not a number"), so that other
+// operations that convert can word their own message.
 class UnitSwitchRefused : public std::runtime_error
 {
 public:
-    using std::runtime_error::runtime_error;
+    explicit UnitSwitchRefused(const std::string& problem)
+        : UnitSwitchRefused(problem, "The " + problem + ", so the units were not switched.")
+    {
+    }
+    UnitSwitchRefused(const std::string& problem, const std::string& message)
+        : std::runtime_error(message)
+        , problem_(problem)
+    {
+    }
+    const std::string& problem() const { return problem_; }
+
+private:
+    std::string problem_;
 };
 
 // Converts the ten fields, a shown thickness and rows 1..65 of the aircraft table into `target`
-// and sets the unit system. Every field is parsed first: a field without a number throws
+// and sets the unit system. Everything is converted before anything is stored: a field without a
+// number, or a field or aircraft value that is or would become infinite, throws
 // UnitSwitchRefused naming it, and then nothing has changed. Switching to the current system
 // does nothing.
 void SwitchUnits(DesignModel& model, UnitSystem target);
@@ -46,8 +62,14 @@ inline void SwitchToEnglish(DesignModel& model)
     SwitchUnits(model, UnitSystem::English);
 }
 
+// The ten field texts converted from `from` to `to` as a switch converts and shows them (the
+// same texts when the systems are equal). Throws UnitSwitchRefused as SwitchUnits does.
+std::array<std::string, kInputFieldCount> ConvertFields(
+    const std::array<std::string, kInputFieldCount>& fields, UnitSystem from, UnitSystem to);
+
 // Converts only the unit-bearing fields of the aircraft rows 1..65 (used with a freshly read
-// English catalogue when the session is in Metric units).
+// English catalogue when the session is in Metric units). A value that is or would become
+// infinite throws UnitSwitchRefused, and then `database` is unchanged.
 void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSystem to);
 
 // The menu command: "Metric System Selected" / "English System Selected" (title "KORVANT"),
