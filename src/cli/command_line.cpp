@@ -1,6 +1,9 @@
-// Option parsing and the batch design. Inputs are applied in a fixed order whatever the order of
-// the options: catalogue, unit system, field texts, mix, aircraft changes, then the design with
-// the same checks as the Design Thickness button, answered without asking.
+// Option parsing and the batch design. The catalogue is read first. The other inputs are applied
+// in a fixed order whatever the order of the options: unit system, field texts, mix, aircraft
+// changes. An input data file (--inp) is read as the window reads one, between the inputs given
+// before it and those given after it, so that these override the file. Then the structure, the
+// input data file written by --save, and the design with the same checks as the Design Thickness
+// button, answered without asking.
 #include "cli/command_line.h"
 
 #include <map>
@@ -9,6 +12,8 @@
 #include "design/input_check.h"
 #include "design/program_info.h"
 #include "design/report.h"
+#include "io/atomic_file.h"
+#include "io/input_file.h"
 #include "io/number_text.h"
 #include "io/units.h"
 #include "traffic/aircraft_database.h"
@@ -25,9 +30,19 @@ Designs the slab thickness of a rigid airfield pavement and prints the design th
 (for example 15.2) or, with --report, the whole design report.
 
 Options:
-  --db FILE              aircraft catalogue (default: the bundled fly.dll)
+  --db FILE              aircraft catalogue (default: the bundled fly.dll), wherever given
+  --inp FILE             read an input data file (.inp) as the window reads it: the catalogue
+                         is read again, the mix emptied, and everything brought into the
+                         file's unit system; then the file's E, Sc, k, mix and aircraft values
+                         are taken. Options before --inp are applied first (the file replaces
+                         what it holds); options after it override the file's values
+  --save FILE            write the inputs and the mix as an input data file, after every other
+                         option and before the design, so that it is written even when the
+                         design then stops; a FILE without an extension gets ".inp"; an
+                         existing file is replaced only when the new one was written whole
   --units english|metric unit system of every value given and shown (default english);
-                         with metric the catalogue is converted as a switch to Metric does
+                         with metric the catalogue is converted as a switch to Metric does;
+                         after --inp it switches what was read, as the window's menu does
   --structure one|bonded|unbonded
                          pavement structure (default one)
   --E TEXT               elastic modulus of concrete (psi | kPa)
@@ -55,7 +70,10 @@ Options:
 The checks of the Design Thickness button run first. An invalid number prints its message to
 standard error and exits with status 2; a value outside its typical range prints the question
 to standard error as a warning and is kept. A design stopped outside a model's domain prints
-its message and exits with status 3. Bad usage exits with status 2.
+its message and exits with status 3. Bad usage, and a field that holds no number when the units
+must be converted, exit with status 2. A catalogue or input data file that cannot be read or is
+damaged, and a --save file that cannot be written, print their message (naming the file and,
+where one applies, the line) and exit with status 3.
 )";
 
 class UsageError : public std::runtime_error
@@ -102,15 +120,24 @@ struct Change
     std::string text;
 };
 
+// Inputs applied together, in the fixed order units, fields, mix, changes.
+struct Stage
+{
+    std::optional<UnitSystem> units;
+    std::map<InputField, std::string> fields;
+    std::optional<std::vector<int>> mix;
+    std::vector<Change> changes;
+};
+
 struct Options
 {
     std::optional<std::string> db;
-    UnitSystem units = UnitSystem::English;
+    std::optional<std::string> inp;
+    std::optional<std::string> save;
+    Stage before; // the inputs given before --inp (all of them without it)
+    Stage after; // the inputs given after --inp
     std::int16_t layerMode = kOneLayer;
     bool bondNo = true;
-    std::map<InputField, std::string> fields;
-    std::vector<int> mix;
-    std::vector<Change> changes;
     bool report = false;
     bool help = false;
     bool version = false;
@@ -206,6 +233,7 @@ Options ParseOptions(const std::vector<std::string>& args)
                 throw UsageError(name + " needs a value");
             return args[++i];
         };
+        Stage& stage = options.inp ? options.after : options.before;
         if (name == "--help" || name == "-h") {
             options.help = true;
         } else if (name == "--version") {
@@ -214,11 +242,19 @@ Options ParseOptions(const std::vector<std::string>& args)
             options.report = true;
         } else if (name == "--db") {
             options.db = value();
+        } else if (name == "--inp") {
+            if (options.inp)
+                throw UsageError("--inp can be given only once");
+            options.inp = value();
+        } else if (name == "--save") {
+            if (options.save)
+                throw UsageError("--save can be given only once");
+            options.save = value();
         } else if (name == "--units") {
             const std::string units = value();
             if (units != "english" && units != "metric")
                 throw UsageError("--units: expected english or metric, got \"" + units + "\"");
-            options.units = units == "metric" ? UnitSystem::Metric : UnitSystem::English;
+            stage.units = units == "metric" ? UnitSystem::Metric : UnitSystem::English;
         } else if (name == "--structure") {
             const std::string structure = value();
             if (structure == "one") {
@@ -234,11 +270,11 @@ Options ParseOptions(const std::vector<std::string>& args)
                     "--structure: expected one, bonded or unbonded, got \"" + structure + "\"");
             }
         } else if (name == "--mix") {
-            options.mix = ParseMix(value());
+            stage.mix = ParseMix(value());
         } else if (name == "--set") {
-            options.changes.push_back(ParseChange(value()));
+            stage.changes.push_back(ParseChange(value()));
         } else if (const auto field = FieldOptions().find(name); field != FieldOptions().end()) {
-            options.fields[field->second] = value();
+            stage.fields[field->second] = value();
         } else {
             throw UsageError("unknown option \"" + args[i] + "\"");
         }
@@ -257,6 +293,28 @@ std::filesystem::path CataloguePath(const Options& options)
             return candidate;
     }
     return candidates.empty() ? std::filesystem::path("fly.dll") : candidates.front();
+}
+
+// Applies one stage of inputs; false when an aircraft change was refused (already reported).
+// A unit switch over a field without a number throws UnitSwitchRefused.
+bool ApplyStage(const Stage& stage, DesignModel& model, Prompter& prompter)
+{
+    if (stage.units)
+        SwitchUnits(model, *stage.units);
+    for (const auto& [field, text] : stage.fields)
+        model.field(field) = text;
+    if (stage.mix) {
+        model.mix.clear();
+        for (int record : *stage.mix)
+            model.mix.add(record);
+    }
+    for (const Change& change : stage.changes) {
+        if (!ChangeAircraftValue(
+                model.database.record(change.record), change.field, change.text, prompter)
+                 .stored)
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -280,28 +338,48 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
 
     DesignModel model;
+    const std::filesystem::path catalogue = CataloguePath(options);
     try {
-        const std::string note = ReadAircraftData(CataloguePath(options), model.database);
+        const std::string note = ReadAircraftData(catalogue, model.database);
         if (!note.empty())
             err << "korvant-cli: " << note << '\n';
     } catch (const CatalogueError& error) {
         err << "korvant-cli: " << error.what() << '\n';
         return kExitStopped;
     }
-    SwitchUnits(model, options.units);
-    for (const auto& [field, text] : options.fields)
-        model.field(field) = text;
-    model.layerMode = options.layerMode;
-    model.bondNo = options.bondNo;
-    for (int record : options.mix)
-        model.mix.add(record);
 
     BatchPrompter prompter(err);
-    for (const Change& change : options.changes) {
-        if (!ChangeAircraftValue(
-                model.database.record(change.record), change.field, change.text, prompter)
-                 .stored)
+    try {
+        if (!ApplyStage(options.before, model, prompter))
             return kExitUsage;
+        if (options.inp) {
+            LoadInputFile(model, *options.inp, catalogue);
+            if (!ApplyStage(options.after, model, prompter))
+                return kExitUsage;
+        }
+    } catch (const UnitSwitchRefused& refused) {
+        err << "korvant-cli: " << refused.what() << '\n';
+        return kExitUsage;
+    } catch (const InputFileError& error) {
+        err << "korvant-cli: " << error.what() << '\n';
+        return kExitStopped;
+    } catch (const CatalogueError& error) {
+        err << "korvant-cli: " << error.what() << '\n';
+        return kExitStopped;
+    }
+    model.layerMode = options.layerMode;
+    model.bondNo = options.bondNo;
+
+    if (options.save) {
+        try {
+            SaveInputFile(model, *options.save);
+        } catch (const InputFileError& error) {
+            err << "korvant-cli: " << error.what() << '\n';
+            return kExitStopped;
+        } catch (const FileError& error) {
+            err << "korvant-cli: " << error.what() << '\n';
+            return kExitStopped;
+        }
     }
 
     switch (DesignThickness(model, prompter)) {

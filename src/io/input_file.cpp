@@ -1,0 +1,377 @@
+// Input data files, line by line:
+//   1 "KORVANT-" and the descriptive title     6 Txtk
+//   2 "****ENG****" or "****SI****"           7 empty
+//   3 empty                                    8 "***Aircraft"
+//   4 TxtE                                     9 the aircraft count, in print form (" 3 ")
+//   5 TxtSc                                    then per aircraft its record number in print form
+//                                              and its fields 2..9, one a line
+// Texts are written exactly as held and read back unchanged; nothing in the file is converted.
+#include "io/input_file.h"
+
+#include <cmath>
+#include <utility>
+
+#include "design/program_info.h"
+#include "io/atomic_file.h"
+#include "io/number_text.h"
+#include "io/units.h"
+#include "traffic/aircraft_database.h"
+
+namespace korvant {
+namespace {
+
+constexpr const char* kEnglishMarker = "****ENG****";
+constexpr const char* kMetricMarker = "****SI****";
+constexpr const char* kAircraftMarker = "***Aircraft";
+constexpr const char* kLineEnd = "\r\n";
+constexpr int kAircraftLines = 9; // the record number and fields 2..9
+constexpr int kCountLine = 9;
+
+// The names of fields 2..9 in messages.
+constexpr const char* kValueNames[8] = { "gross weight", "annual departures", "gear load percent",
+    "tire pressure", "wheel count", "dual spacing", "tandem spacing", "tire contact width" };
+
+AircraftField FieldOfValue(std::size_t index)
+{
+    return static_cast<AircraftField>(static_cast<int>(index) + 2);
+}
+
+// " 3 ": a blank in place of the sign of a non-negative number, the digits, one blank.
+std::string PrintForm(int value)
+{
+    return (value < 0 ? "" : " ") + std::to_string(value) + " ";
+}
+
+std::vector<std::string_view> SplitLines(std::string_view text)
+{
+    std::vector<std::string_view> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", begin);
+        if (end == std::string_view::npos) {
+            lines.push_back(text.substr(begin));
+            break;
+        }
+        lines.push_back(text.substr(begin, end - begin));
+        begin = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    }
+    return lines;
+}
+
+// The lines of one file being parsed, with the messages for a damaged file.
+class LineReader
+{
+public:
+    LineReader(std::string_view content, const std::filesystem::path& source)
+        : lines_(SplitLines(content))
+        , source_(source)
+    {
+    }
+
+    // Line `number` (1-based); `what` names it for a file that ends before it.
+    std::string_view line(int number, const std::string& what) const
+    {
+        if (number > static_cast<int>(lines_.size()))
+            fail(number, "the file ends before this line, which should hold " + what);
+        return lines_[static_cast<std::size_t>(number - 1)];
+    }
+
+    // A line that must hold a whole number, blanks around it allowed. `text` receives the
+    // number as written, for messages.
+    long long wholeNumber(int number, const std::string& what, std::string& text) const
+    {
+        const std::string_view line = this->line(number, what);
+        text = "\"" + std::string(line) + "\"";
+        if (!IsNumberText(line))
+            fail(number, what + " " + text + " is not a number");
+        const double value = NumberOfText(line);
+        if (value != std::floor(value))
+            fail(number, what + " " + text + " is not a whole number");
+        // Clamped far beyond any count or record number, so that the conversion is defined.
+        return static_cast<long long>(std::fmax(-1e6, std::fmin(value, 1e6)));
+    }
+
+    [[noreturn]] void fail(int number, const std::string& what) const
+    {
+        throw InputFileError(source_.string() + ", line " + std::to_string(number) + ": " + what
+                + "; the file is damaged.",
+            source_, number);
+    }
+
+    [[noreturn]] void failExactly(int number, const std::string& message) const
+    {
+        throw InputFileError(message, source_, number);
+    }
+
+private:
+    std::vector<std::string_view> lines_;
+    const std::filesystem::path& source_;
+};
+
+bool HoldsLineBreak(std::string_view text)
+{
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+void AddLine(std::string& out, std::string_view line)
+{
+    out.append(line).append(kLineEnd);
+}
+
+} // namespace
+
+InputFileData ParseInputFile(std::string_view content, const std::filesystem::path& source)
+{
+    const LineReader reader(content, source);
+    InputFileData data;
+
+    reader.line(1, "the title line");
+    const std::string_view marker = reader.line(2, "the unit marker");
+    if (marker == kEnglishMarker)
+        data.units = UnitSystem::English;
+    else if (marker == kMetricMarker)
+        data.units = UnitSystem::Metric;
+    else
+        reader.fail(2,
+            "the unit marker \"" + std::string(marker) + "\" is neither " + kEnglishMarker + " nor "
+                + kMetricMarker);
+    reader.line(3, "an empty line");
+    data.E = reader.line(4, "the elastic modulus of concrete");
+    data.Sc = reader.line(5, "the concrete flexural strength");
+    data.k = reader.line(6, "the modulus of subgrade reaction");
+    reader.line(7, "an empty line");
+    if (reader.line(8, std::string("the marker ") + kAircraftMarker) != kAircraftMarker)
+        reader.failExactly(8, kIncorrectInputFile);
+
+    std::string written;
+    const long long count = reader.wholeNumber(kCountLine, "the aircraft count", written);
+    if (count < 0)
+        reader.fail(kCountLine, "the aircraft count " + written + " is negative");
+    if (count > TrafficMix::kSlots)
+        reader.fail(kCountLine,
+            "the aircraft count " + written + " is more than the "
+                + std::to_string(TrafficMix::kSlots) + " aircraft of a traffic mix");
+
+    std::array<int, AircraftDatabase::kMaxRecords + 1> givenFor {}; // record -> aircraft number
+    for (int i = 1; i <= count; ++i) {
+        const int first = kCountLine + 1 + (i - 1) * kAircraftLines;
+        const std::string which = "aircraft " + std::to_string(i) + " of " + std::to_string(count);
+        const long long record
+            = reader.wholeNumber(first, "the record number of " + which, written);
+        if (record < 1 || record > AircraftDatabase::kMaxRecords)
+            reader.fail(first,
+                "the record number " + written + " of " + which + " is outside 1.."
+                    + std::to_string(AircraftDatabase::kMaxRecords));
+        int& earlier = givenFor[static_cast<std::size_t>(record)];
+        if (earlier != 0)
+            reader.fail(first,
+                "aircraft " + std::to_string(i) + " names record " + std::to_string(record)
+                    + ", which aircraft " + std::to_string(earlier) + " already names");
+        earlier = i;
+
+        InputFileAircraft& aircraft = data.aircraft.emplace_back();
+        aircraft.record = static_cast<int>(record);
+        for (std::size_t v = 0; v < aircraft.values.size(); ++v)
+            aircraft.values[v] = reader.line(first + 1 + static_cast<int>(v),
+                std::string("the ") + kValueNames[v] + " of " + which + " (record "
+                    + std::to_string(record) + ")");
+    }
+    return data;
+}
+
+InputFileData ReadInputFile(const std::filesystem::path& path)
+{
+    std::string content;
+    try {
+        content = ReadWholeFile(path);
+    } catch (const FileError& error) {
+        throw InputFileError(error.what(), path, 0);
+    }
+    return ParseInputFile(content, path);
+}
+
+void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatabase catalogue)
+{
+    // The file replaces E, Sc and k, so they need no number of their own to be converted.
+    std::array<std::string, kInputFieldCount> fields = model.fields;
+    for (InputField held : { InputField::E, InputField::Sc, InputField::k })
+        fields[static_cast<std::size_t>(held)] = "0";
+    fields = ConvertFields(fields, model.units, data.units);
+    fields[static_cast<std::size_t>(InputField::E)] = data.E;
+    fields[static_cast<std::size_t>(InputField::Sc)] = data.Sc;
+    fields[static_cast<std::size_t>(InputField::k)] = data.k;
+
+    ConvertAircraftTable(catalogue, UnitSystem::English, data.units);
+    TrafficMix mix;
+    for (const InputFileAircraft& aircraft : data.aircraft) {
+        AircraftRecord& record = catalogue.record(aircraft.record);
+        for (std::size_t v = 0; v < aircraft.values.size(); ++v)
+            record.field(FieldOfValue(v)) = aircraft.values[v];
+        if (!mix.add(aircraft.record))
+            throw std::invalid_argument(
+                "input data name aircraft record " + std::to_string(aircraft.record) + " twice");
+    }
+
+    model.fields = std::move(fields);
+    model.units = data.units;
+    model.database = std::move(catalogue);
+    model.mix = mix;
+    model.result = DesignResult {};
+    model.lbh.clear();
+}
+
+InputFileLoaded LoadInputFile(
+    DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue)
+{
+    const InputFileData data = ReadInputFile(path);
+    AircraftDatabase database;
+    InputFileLoaded loaded { path, ReadAircraftData(catalogue, database),
+        { path.string() + "  Loaded!", kMessageTitle, Buttons::Ok, Icon::None } };
+    try {
+        ApplyInputFile(model, data, std::move(database));
+    } catch (const UnitSwitchRefused& refused) {
+        throw UnitSwitchRefused(refused.problem(),
+            "The " + refused.problem() + " and cannot be converted to the units of " + path.string()
+                + ", so the file was not read.");
+    }
+    return loaded;
+}
+
+InputFileData InputFileDataOf(const DesignModel& model)
+{
+    InputFileData data;
+    data.units = model.units;
+    data.E = model.field(InputField::E);
+    data.Sc = model.field(InputField::Sc);
+    data.k = model.field(InputField::k);
+    for (int slot = 1; slot <= model.mix.count(); ++slot) {
+        InputFileAircraft& aircraft = data.aircraft.emplace_back();
+        aircraft.record = model.mix.record(slot);
+        const AircraftRecord& record = model.database.record(aircraft.record);
+        for (std::size_t v = 0; v < aircraft.values.size(); ++v)
+            aircraft.values[v] = record.field(FieldOfValue(v));
+    }
+    return data;
+}
+
+std::string InputFileText(const InputFileData& data)
+{
+    std::string out;
+    int line = 0;
+    auto text = [&](std::string_view value, const std::string& what) {
+        ++line;
+        if (HoldsLineBreak(value))
+            throw InputFileError("The " + what + " holds a line break, which line "
+                    + std::to_string(line) + " of an input data file cannot hold",
+                {}, line);
+        AddLine(out, value);
+    };
+    auto integer = [&](int value) {
+        ++line;
+        AddLine(out, PrintForm(value));
+    };
+
+    text(std::string("KORVANT-") + kDescriptiveTitle, "title");
+    text(data.units == UnitSystem::Metric ? kMetricMarker : kEnglishMarker, "unit marker");
+    text("", "empty line");
+    text(data.E, "elastic modulus of concrete");
+    text(data.Sc, "concrete flexural strength");
+    text(data.k, "modulus of subgrade reaction");
+    text("", "empty line");
+    text(kAircraftMarker, "section marker");
+    integer(static_cast<int>(data.aircraft.size()));
+    for (const InputFileAircraft& aircraft : data.aircraft) {
+        integer(aircraft.record);
+        for (std::size_t v = 0; v < aircraft.values.size(); ++v)
+            text(aircraft.values[v],
+                std::string(kValueNames[v]) + " of aircraft record "
+                    + std::to_string(aircraft.record));
+    }
+    return out;
+}
+
+std::filesystem::path WithInputFileExtension(const std::filesystem::path& path)
+{
+    const std::filesystem::path extension = path.extension();
+    if (!extension.empty() && extension != ".")
+        return path;
+    std::filesystem::path named = path;
+    if (extension == ".")
+        named.replace_extension(kInputFileExtension);
+    else
+        named += kInputFileExtension;
+    return named;
+}
+
+std::filesystem::path SaveInputFile(const DesignModel& model, const std::filesystem::path& path)
+{
+    const std::filesystem::path target = WithInputFileExtension(path);
+    std::string content;
+    try {
+        content = InputFileText(InputFileDataOf(model));
+    } catch (const InputFileError& error) {
+        throw InputFileError(
+            "Cannot write \"" + target.string() + "\": " + error.what() + ".", target, 0);
+    }
+    WriteFileAtomically(target, content);
+    return target;
+}
+
+Message InputFileFailureMessage(const std::exception& error)
+{
+    const std::string_view text = error.what();
+    return { std::string(text), kMessageTitle, Buttons::Ok,
+        text == kIncorrectInputFile ? Icon::None : Icon::Warning };
+}
+
+bool ReadDataFromFile(DesignModel& model, const std::filesystem::path& path,
+    const std::filesystem::path& catalogue, Prompter& prompter)
+{
+    std::optional<Message> message;
+    try {
+        message = LoadInputFile(model, path, catalogue).message;
+    } catch (const InputFileError& error) {
+        prompter.ask(InputFileFailureMessage(error));
+    } catch (const CatalogueError& error) {
+        prompter.ask(InputFileFailureMessage(error));
+    } catch (const UnitSwitchRefused& error) {
+        prompter.ask(InputFileFailureMessage(error));
+    }
+    if (!message)
+        return false;
+    prompter.ask(*message);
+    return true;
+}
+
+std::optional<std::filesystem::path> SaveInputData(
+    const DesignModel& model, const std::filesystem::path& path, Prompter& prompter)
+{
+    try {
+        return SaveInputFile(model, path);
+    } catch (const InputFileError& error) {
+        prompter.ask(InputFileFailureMessage(error));
+    } catch (const FileError& error) {
+        prompter.ask(InputFileFailureMessage(error));
+    }
+    return std::nullopt;
+}
+
+Message SaveBeforeClosingQuestion()
+{
+    return { "Save Input Data before closi ng?", "Save Dialog", Buttons::YesNoCancel,
+        Icon::Question };
+}
+
+bool ConfirmClose(Prompter& prompter, const std::function<bool()>& saveInputData)
+{
+    switch (prompter.ask(SaveBeforeClosingQuestion())) {
+    case Answer::Yes:
+        return saveInputData();
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace korvant

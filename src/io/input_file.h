@@ -1,0 +1,151 @@
+// Input data files (.inp): the unit system, the texts of the concrete modulus, the flexural
+// strength and the subgrade modulus, and the traffic mix with eight values of each aircraft.
+// Written byte for byte in the line format every version of the program reads (CR LF, integers
+// in print form " 3 "), parsed whole before anything changes, and applied to a design session
+// as the window's "Read Data From File..." does. Also the close prompt's decision.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "design/design_model.h"
+#include "design/prompter.h"
+
+namespace korvant {
+
+inline constexpr const char* kInputFileExtension = ".inp";
+// The whole message for a file whose line 8 is not the aircraft section marker.
+inline constexpr const char* kIncorrectInputFile = "Incorrect Input File!";
+
+// One aircraft of a file: its catalogue record number and its fields 2..9 (grossWeight ..
+// tireContactWidth) as the texts are stored, in the file's unit system.
+struct InputFileAircraft
+{
+    int record = 0; // 1..65
+    std::array<std::string, 8> values;
+    bool operator==(const InputFileAircraft&) const = default;
+};
+
+// The content of one file, in the unit system it names.
+struct InputFileData
+{
+    UnitSystem units = UnitSystem::English;
+    std::string E, Sc, k; // the texts of TxtE, TxtSc and Txtk as displayed
+    std::vector<InputFileAircraft> aircraft; // in mix order, no record twice
+    bool operator==(const InputFileData&) const = default;
+};
+
+// A file that cannot be read, is damaged, or cannot be written as an input data file. what() is
+// the whole message for the user; it names the file and, where one applies, the line (line()
+// is 0 otherwise). The wrong aircraft section marker gives exactly kIncorrectInputFile.
+class InputFileError : public std::runtime_error
+{
+public:
+    InputFileError(const std::string& message, std::filesystem::path path, int line)
+        : std::runtime_error(message)
+        , path_(std::move(path))
+        , line_(line)
+    {
+    }
+    const std::filesystem::path& path() const { return path_; }
+    int line() const { return line_; }
+
+private:
+    std::filesystem::path path_;
+    int line_;
+};
+
+// --- Reading ---------------------------------------------------------------------------------
+
+// Parses a whole file. Lines may end in CR LF, LF or CR; integers may have blanks around them;
+// the title line and the two empty lines are not looked at, lines after the last aircraft are
+// ignored. A damaged file throws InputFileError naming `source` and the line: an unknown unit
+// marker, a wrong "***Aircraft" marker (kIncorrectInputFile), a count or record number that is
+// not a whole number, a negative count, more than 65 aircraft, a record number outside 1..65 or
+// given twice, or fewer lines than the count needs.
+InputFileData ParseInputFile(std::string_view content, const std::filesystem::path& source);
+
+// Reads and parses a file; an unreadable file throws InputFileError with the path and reason.
+InputFileData ReadInputFile(const std::filesystem::path& path);
+
+// Puts a parsed file into the session, as reading it in the window does:
+//  - the session returns to its start state: `catalogue` (the aircraft catalogue just read, in
+//    English units) replaces the database, dropping every edit and conversion of aircraft values;
+//    the mix is emptied; the thickness caption lbh and the last design's results are cleared;
+//  - the session is brought into the file's unit system as a switch would bring it: the seven
+//    fields that the file does not hold (bottom layer, slab size, climate) are converted from
+//    the session's current units, and the catalogue's unit-bearing values of every row;
+//  - then the file's texts go into TxtE, TxtSc and Txtk and its values into fields 2..9 of the
+//    records it names, all unchanged, and the mix takes its aircraft in file order.
+// The structure (layerMode, the bond option) is not in the file and stays. A field that must be
+// converted but holds no number (or a value beyond the range of numbers) throws
+// UnitSwitchRefused, and then nothing has changed.
+// What remains for the window: show the title screen, tell its grid bookkeeping that the mix was
+// replaced (its clicked row and the Change Data target are stale), and redraw grid and captions.
+void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatabase catalogue);
+
+struct InputFileLoaded
+{
+    std::filesystem::path path; // as given
+    std::string catalogueNote; // the catalogue reader's note ("" when none)
+    Message message; // "<path>  Loaded!", title "korvant13"
+};
+
+// Reads the whole file, then the catalogue again from `catalogue`, then applies the file. Throws
+// InputFileError (unreadable or damaged file), CatalogueError (the catalogue cannot be read) or
+// UnitSwitchRefused (see ApplyInputFile); on any of them the model is unchanged.
+InputFileLoaded LoadInputFile(
+    DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue);
+
+// --- Writing ---------------------------------------------------------------------------------
+
+// The file content of a session: its units, E, Sc, k and its mix with the records' values.
+InputFileData InputFileDataOf(const DesignModel& model);
+
+// The file text, every line ending in CR LF. A text holding a line break cannot be written in
+// this format and throws InputFileError naming the value and the line it would have gone on
+// (with an empty path).
+std::string InputFileText(const InputFileData& data);
+
+// The name a file is saved under: a name without an extension gets ".inp" ("design" and
+// "design." become "design.inp"); any other name is kept.
+std::filesystem::path WithInputFileExtension(const std::filesystem::path& path);
+
+// Writes the session's input data file under WithInputFileExtension(path), through a temporary
+// file in the same folder that replaces the target only when all of it was written, and returns
+// the path written. Throws InputFileError (a value that cannot be written) or FileError (the
+// file cannot be written, with path and reason); an existing file is then as it was.
+std::filesystem::path SaveInputFile(const DesignModel& model, const std::filesystem::path& path);
+
+// --- The window's commands, reporting through a prompter -------------------------------------
+
+// How a failure of reading or saving is shown: its message, title "korvant13", OK.
+Message InputFileFailureMessage(const std::exception& error);
+
+// "Read Data From File..." after the open dialog returned `path`: loads it and shows the
+// "  Loaded!" message, or shows the failure and changes nothing. Returns whether it was read.
+bool ReadDataFromFile(DesignModel& model, const std::filesystem::path& path,
+    const std::filesystem::path& catalogue, Prompter& prompter);
+
+// "Save Input Data..." after the save dialog returned `path`: saves silently, or shows the
+// failure. Returns the path written, nothing on failure. The model is never changed.
+std::optional<std::filesystem::path> SaveInputData(
+    const DesignModel& model, const std::filesystem::path& path, Prompter& prompter);
+
+// The close prompt: "Save Input Data before closi ng?", title "Save Dialog", Yes / No / Cancel,
+// question icon.
+Message SaveBeforeClosingQuestion();
+
+// Asks the close prompt and tells whether the window may close. Yes runs `saveInputData` (the
+// window's whole save: dialog, SaveInputData), which returns false when the user cancelled the
+// dialog or the save failed; the window then stays open, so no work is lost. No closes; Cancel
+// stays.
+bool ConfirmClose(Prompter& prompter, const std::function<bool()>& saveInputData);
+
+} // namespace korvant
