@@ -98,6 +98,12 @@ TEST_F(InputFile, SavedBytesAndRoundTripsInBothSystems)
         SaveInputFile(reader, in("again.inp"));
         EXPECT_EQ(Slurp(in("again.inp")), Slurp(saved)) << golden;
     }
+    // An empty mix: the count " 0 " ends the file, and reads back as an empty mix.
+    const std::string empty = Slurp(SaveInputFile(TestSession(), in("empty")));
+    EXPECT_EQ(empty.substr(empty.size() - 18), "***Aircraft\r\n 0 \r\n");
+    DesignModel reader = OtherSession();
+    LoadInputFile(reader, in("empty.inp"), kCatalogue);
+    EXPECT_EQ(reader.mix, TrafficMix {});
 }
 
 TEST_F(InputFile, ReadsAFileAsAnEarlierVersionWroteIt)
