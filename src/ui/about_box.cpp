@@ -14,7 +14,7 @@
 namespace korvant::ui {
 namespace {
 
-constexpr int kLogoSize = 72;
+constexpr int kLogoSize = 96;
 
 } // namespace
 

@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+#include <QShortcutEvent>
 #include <QTableWidget>
 
 #include <exception>
@@ -94,7 +95,7 @@ MainWindow::MainWindow(WindowModel state, Services services, QWidget* parent)
     titleFont.setBold(true);
     titleFont.setLetterSpacing(QFont::PercentageSpacing, 112);
     title1_->setFont(titleFont);
-    title1_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    title1_->setAlignment(Qt::AlignCenter);
     title1_->setStyleSheet(QStringLiteral("color: #2b3a4a;"));
     title2_ = new QLabel(QString::fromUtf8(kDescriptiveTitle), picture_);
     title2_->setObjectName(QStringLiteral("LbTitle2"));
@@ -117,6 +118,7 @@ MainWindow::MainWindow(WindowModel state, Services services, QWidget* parent)
     txtReports_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
     buildMenus();
+    menuBar()->installEventFilter(this);
     resize(1180, 800);
 
     fillAircraftList();
@@ -232,10 +234,12 @@ QLabel* MainWindow::addLabel(const QString& text, QWidget* parent, bool heading)
     return label;
 }
 
-QLabel* MainWindow::addBand(const QColor& colour, const QString& objectName, QWidget* parent)
+QLabel* MainWindow::addBand(
+    const QColor& colour, const QString& objectName, const QString& pictured, QWidget* parent)
 {
     auto* band = new QLabel(parent);
     band->setObjectName(objectName);
+    band->setAccessibleName(tr("picture of the %1").arg(pictured));
     band->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid %2;")
                             .arg(colour.name(), colour.darker(125).name()));
     return band;
@@ -250,7 +254,7 @@ void MainWindow::buildDesignPanel()
     QWidget* p = designPanel_;
 
     // Slab: the PCC rows E and Sc, and the thickness found by the design.
-    QLabel* slabBand = addBand(kSlabColour, QStringLiteral("bandSlab"), p);
+    QLabel* slabBand = addBand(kSlabColour, QStringLiteral("bandSlab"), tr("concrete slab"), p);
     QLabel* pcc = addLabel(tr("PCC"), p, true);
     QLabel* thickness = addLabel(tr("Thickness"), p, true);
     QLabel* labelE = addLabel(tr("E"), p);
@@ -286,7 +290,8 @@ void MainWindow::buildDesignPanel()
     place(unitH, { kRightX + 1400, 780, 700, 520 });
 
     // Bottom layer, in the space that the two-layer view frees below the slab.
-    QLabel* bottomBand = addBand(kBottomLayerColour, QStringLiteral("bandBottomLayer"), p);
+    QLabel* bottomBand
+        = addBand(kBottomLayerColour, QStringLiteral("bandBottomLayer"), tr("bottom layer"), p);
     QLabel* bottomHeading = addLabel(tr("Bottom Layer Information"), p, true);
     QLabel* labelE2 = addLabel(tr("E"), p);
     QLabel* labelH2 = addLabel(tr("h"), p);
@@ -317,7 +322,8 @@ void MainWindow::buildDesignPanel()
     place(bondNo_, { 150, 640, 900, 300 });
 
     // Subgrade and slab size: directly below the slab, or 1000 twips lower in the two-layer view.
-    QLabel* subgradeBand = addBand(kSubgradeColour, QStringLiteral("bandSubgrade"), p);
+    QLabel* subgradeBand
+        = addBand(kSubgradeColour, QStringLiteral("bandSubgrade"), tr("subgrade"), p);
     QLabel* subgrade = addLabel(tr("Subgrade"), p, true);
     QLabel* labelK = addLabel(tr("k"), p);
     QLineEdit* txtK = addField(InputField::k, p);
@@ -423,6 +429,7 @@ void MainWindow::buildAircraftControls()
     cmdDelAll_ = new QPushButton(tr("Remove A&LL"), central_);
     cmdDelAll_->setObjectName(QStringLiteral("cmddelall"));
     connect(cmdAdd_, &QPushButton::clicked, this, &MainWindow::addSelectedAircraft);
+    cmdAdd_->installEventFilter(this);
     connect(cmdDel_, &QPushButton::clicked, this, &MainWindow::removeClickedAircraft);
     connect(cmdDelAll_, &QPushButton::clicked, this, &MainWindow::removeAllAircraft);
 
@@ -466,7 +473,22 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == central_ && event->type() == QEvent::Resize)
         layoutWindow();
+    if ((watched == cmdAdd_ || watched == menuBar()) && takeSharedMnemonic(event))
+        return true;
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::takeSharedMnemonic(QEvent* event)
+{
+    // "&Aircraft Data" and "&Add" share Alt+A. The menu bar keeps the mnemonic of a disabled
+    // entry, which makes the key ambiguous and the button only take the focus; in the aircraft
+    // view, where the entry is disabled, the key belongs to Add.
+    if (event->type() != QEvent::Shortcut || aircraftMenu_->isEnabled() || !cmdAdd_->isVisible())
+        return false;
+    if (static_cast<QShortcutEvent*>(event)->key() != QKeySequence::mnemonic(cmdAdd_->text()))
+        return false;
+    cmdAdd_->click();
+    return true;
 }
 
 void MainWindow::layoutWindow()
@@ -531,6 +553,7 @@ void MainWindow::refresh()
             edit->setText(text);
     }
     lbh_->setText(Text(design.lbh));
+    lbh_->setAccessibleDescription(lbh_->text()); // the name says what it is, this its value
     (design.bondNo ? bondNo_ : bondYes_)->setChecked(true);
     for (std::size_t i = 0; i < unitCaptions_.size(); ++i)
         if (unitCaptions_[i])
@@ -570,8 +593,6 @@ void MainWindow::fillTrafficGrid()
 {
     const auto rows = state_.gridTexts();
     grid_->setRowCount(static_cast<int>(rows.size()));
-    QFont titleFont = grid_->font();
-    titleFont.setBold(true);
     const QBrush headerBrush = grid_->palette().button();
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < kGridColumns; ++c) {
@@ -581,8 +602,6 @@ void MainWindow::fillTrafficGrid()
                 item->setFlags(Qt::ItemIsEnabled);
                 item->setBackground(headerBrush);
                 item->setTextAlignment(Qt::AlignCenter);
-                if (r == 0)
-                    item->setFont(titleFont);
             } else {
                 item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
                 item->setTextAlignment(

@@ -75,9 +75,11 @@ private:
     QLineEdit* addField(InputField field, QWidget* parent);
     QLabel* addUnitCaption(const char* objectName, QWidget* parent);
     QLabel* addLabel(const QString& text, QWidget* parent, bool heading = false);
-    QLabel* addBand(const QColor& colour, const QString& objectName, QWidget* parent);
+    QLabel* addBand(
+        const QColor& colour, const QString& objectName, const QString& pictured, QWidget* parent);
     void place(QWidget* widget, QRect twips, bool followsRows = false);
 
+    bool takeSharedMnemonic(QEvent* event);
     void applyLayout(const ViewLayout& layout);
     void layoutWindow();
     void layoutDesignPanel();

@@ -153,10 +153,27 @@ private slots:
             QStringLiteral("elastic modulus of concrete"));
         QCOMPARE(find<QLabel>("lbh")->accessibleName(), QStringLiteral("design thickness"));
         QCOMPARE(grid()->accessibleName(), QStringLiteral("traffic mix"));
+        QCOMPARE(find<QWidget>("ListAircraft")->accessibleName(), QStringLiteral("aircraft list"));
+        QCOMPARE(find<QWidget>("txtReports")->accessibleName(), QStringLiteral("design report"));
         QCOMPARE(find<QLabel>("LbunitE")->text(), QStringLiteral("psi"));
         QCOMPARE(find<QLabel>("lbunittemp")->text(), QStringLiteral("'F"));
         QVERIFY(find<QRadioButton>("bondno")->isChecked());
         QCOMPARE(find<QPushButton>("cmddelall")->text(), QStringLiteral("Remove A&LL"));
+    }
+
+    void unitMenuSwitchesCaptionsAndMarks()
+    {
+        trigger("mnuAircraft");
+        addFromList(0);
+        trigger("MetricOption");
+        QCOMPARE(prompter->texts(), std::vector<std::string> { "Metric System Selected" });
+        QVERIFY(find<QAction>("MetricOption")->isChecked());
+        QVERIFY(!find<QAction>("MetricOption")->isEnabled());
+        QVERIFY(find<QAction>("EnglishOption")->isEnabled());
+        QVERIFY(!find<QAction>("EnglishOption")->isChecked());
+        QCOMPARE(find<QLabel>("Lbunitk")->text(), QStringLiteral("kPa/mm"));
+        QCOMPARE(find<QLineEdit>("TxtE")->text(), QStringLiteral("27560000"));
+        QCOMPARE(cell(1, 1), QStringLiteral("kN"));
     }
 
     void viewTable_data()
@@ -281,6 +298,19 @@ private slots:
         QCOMPARE(prompter->shown.size(), std::size_t(1));
     }
 
+    void mnemonicsReachTheAircraftButtons()
+    {
+        // "&Aircraft Data" and "&Add" share Alt+A; the menu entry is disabled in this view.
+        trigger("mnuAircraft");
+        auto* list = find<QListWidget>("ListAircraft");
+        list->setCurrentRow(4);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_A, Qt::AltModifier);
+        QCOMPARE(window->state().design.mix.count(), 1);
+        QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier);
+        QTRY_COMPARE(window->state().design.mix.count(), 0); // a mnemonic clicks after a moment
+    }
+
     void changeDataDialog()
     {
         trigger("mnuAircraft");
@@ -385,7 +415,9 @@ private slots:
         QTest::mouseClick(find<QPushButton>("cmdReport"), Qt::LeftButton);
         auto* report = find<QPlainTextEdit>("txtReports");
         QVERIFY(report->isVisible() && report->isReadOnly());
-        QVERIFY(QFontInfo(report->font()).fixedPitch());
+        const QFontMetrics metrics(report->font());
+        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')),
+            metrics.horizontalAdvance(QLatin1Char('M')));
         QVERIFY(find<QAction>("mnuPvmtStru")->isEnabled());
         QCOMPARE(report->toPlainText().split('\n'),
             Normalised(ReportText(window->state().design)).split('\n'));
