@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     korvant::WindowModel state;
     try {
         std::string note;
-        korvant::LoadStartCatalogue(
+        state.cataloguePath = korvant::LoadStartCatalogue(
             state.design, korvant::CatalogueCandidates(korvant::ExecutableDir()), note);
         if (!note.empty())
             services.prompter.ask(

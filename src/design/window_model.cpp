@@ -10,6 +10,7 @@
 #include "design/input_check.h"
 #include "design/program_info.h"
 #include "design/report.h"
+#include "io/input_file.h"
 #include "io/number_text.h"
 #include "io/units.h"
 
@@ -296,6 +297,15 @@ std::string AboutDescriptionText()
         "Contact: KORVANT development team",
         "korvant@users.noreply.example",
     });
+}
+
+bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& prompter)
+{
+    if (!ReadDataFromFile(design, path, cataloguePath, prompter))
+        return false;
+    enterView(View::Title);
+    mixReplaced();
+    return true;
 }
 
 std::filesystem::path LoadStartCatalogue(

@@ -78,6 +78,8 @@ class WindowModel
 {
 public:
     DesignModel design;
+    // Where the catalogue was read at start-up; reading an input data file reads it again.
+    std::filesystem::path cataloguePath;
 
     View view() const { return view_; }
     // Switches to a view: sets layerMode (0 one-layer, 1 two-layer) and clears the thickness
@@ -107,6 +109,11 @@ public:
 
     // Tells the bookkeeping that the mix was replaced as a whole (for example from a file).
     void mixReplaced() { clickStale_ = true; }
+
+    // "Read Data From File..." after the open dialog returned `path`: reads the file whole with
+    // the catalogue again, then returns to the title screen with the file's mix; a file that
+    // cannot be read is reported and changes nothing. Returns whether it was read.
+    bool readInputData(const std::filesystem::path& path, Prompter& prompter);
 
     // A double click on a grid cell: the Change Data question for an aircraft value, nothing for
     // the title row, the unit row and the name column. Remembers the cell and its old value.

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
@@ -23,10 +24,12 @@
 #include <QTableWidget>
 
 #include <exception>
+#include <filesystem>
 
 #include "design/input_check.h"
 #include "design/program_info.h"
 #include "design/report.h"
+#include "io/input_file.h"
 #include "io/units.h"
 #include "ui/about_box.h"
 #include "ui/change_data_dialog.h"
@@ -36,6 +39,12 @@
 
 namespace korvant::ui {
 namespace {
+
+// A file name from a dialog as the file system spells it.
+std::filesystem::path LocalPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
 
 // The design controls sit on a panel of this size in the middle of the picture area.
 constexpr int kPanelWidthTwips = 12360;
@@ -157,9 +166,10 @@ void MainWindow::buildMenus()
     connect(
         englishOption_, &QAction::triggered, this, [this] { chooseUnits(UnitSystem::English); });
     file->addSeparator();
-    // Reading and saving input data files come with the input data file work; inert for now.
-    file->addAction(tr("&Read Data From File..."))->setObjectName(QStringLiteral("FileLoad"));
-    file->addAction(tr("&Save Input Data..."))->setObjectName(QStringLiteral("FileSave"));
+    file->addAction(tr("&Read Data From File..."), this, &MainWindow::readInputData)
+        ->setObjectName(QStringLiteral("FileLoad"));
+    file->addAction(tr("&Save Input Data..."), this, &MainWindow::saveInputData)
+        ->setObjectName(QStringLiteral("FileSave"));
     file->addSeparator();
     QAction* print = file->addAction(tr("&Print Report..."), this, &MainWindow::printReport);
     print->setObjectName(QStringLiteral("mnuPrintReport"));
@@ -659,6 +669,34 @@ void MainWindow::confirmChangeData()
     fillTrafficGrid();
 }
 
+void MainWindow::readInputData()
+{
+    const QString path = services_.files->openFileName(
+        this, tr("Read Data From File"), tr("Input data files (*.inp)"));
+    if (path.isEmpty())
+        return;
+    bool read = false;
+    {
+        BusyPointer busy;
+        read = state_.readInputData(LocalPath(path), *services_.prompter);
+    }
+    if (read) {
+        if (changeData_)
+            changeData_->hide();
+        showView(View::Title);
+    }
+}
+
+bool MainWindow::saveInputData()
+{
+    const QString path = services_.files->saveFileName(
+        this, tr("Save Input Data"), tr("Input data files (*.inp)"), QStringLiteral("design.inp"));
+    if (path.isEmpty())
+        return false;
+    BusyPointer busy;
+    return SaveInputData(state_.design, LocalPath(path), *services_.prompter).has_value();
+}
+
 void MainWindow::designThickness()
 {
     DesignThickness(state_.design, *services_.prompter);
@@ -738,6 +776,11 @@ void MainWindow::showAbout()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The close prompt; a cancelled or failed save keeps the window open so no work is lost.
+    if (!ConfirmClose(*services_.prompter, [this] { return saveInputData(); })) {
+        event->ignore();
+        return;
+    }
     // Closing the main window ends the program with all its windows.
     if (changeData_)
         changeData_->hide();

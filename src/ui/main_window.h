@@ -50,6 +50,9 @@ public:
     bool saveReportPdf(const QString& path);
 
 public slots:
+    void readInputData();
+    // The save dialog and the save; false when cancelled or failed.
+    bool saveInputData();
     void designThickness();
     void showReport();
     void printReport();

@@ -4,6 +4,8 @@
 #include <QAction>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -105,7 +107,7 @@ private slots:
     void initTestCase()
     {
         std::string note;
-        LoadStartCatalogue(loaded.design, { KORVANT_CATALOGUE }, note);
+        loaded.cataloguePath = LoadStartCatalogue(loaded.design, { KORVANT_CATALOGUE }, note);
         QVERIFY(loaded.design.database.recordCount >= 3);
     }
 
@@ -474,6 +476,105 @@ private slots:
         QCOMPARE(text->font().pointSize(), 12);
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
         QTRY_VERIFY(!window->findChild<QDialog*>(QStringLiteral("frmAbout")));
+    }
+
+    // Save, change everything, read back: the window returns to the title screen with the file's
+    // units, inputs and mix, and the same file is written again byte for byte.
+    void inputDataRoundTrip_data()
+    {
+        QTest::addColumn<bool>("metric");
+        QTest::newRow("English") << false;
+        QTest::newRow("Metric") << true;
+    }
+    void inputDataRoundTrip()
+    {
+        QFETCH(bool, metric);
+        trigger("mnuAircraft");
+        addFromList(2);
+        addFromList(0);
+        if (metric)
+            trigger("MetricOption");
+        trigger("mnuOneLayer");
+        type("TxtSc", QStringLiteral("700"));
+        const QString path = temp->filePath(QStringLiteral("my design"));
+        files->path = path;
+        trigger("FileSave");
+        const QString saved = path + QStringLiteral(".inp");
+        QVERIFY(QFile::exists(saved));
+        const DesignModel before = window->state().design;
+
+        trigger("mnuAircraft");
+        QTest::mouseClick(find<QPushButton>("cmddelall"), Qt::LeftButton);
+        trigger(metric ? "EnglishOption" : "MetricOption");
+        files->path = saved;
+        prompter->shown.clear();
+        trigger("FileLoad");
+        QCOMPARE(prompter->texts().back(), saved.toStdString() + "  Loaded!");
+        QVERIFY(shown("LbTitle1"));
+        const DesignModel& after = window->state().design;
+        QCOMPARE(after.units, before.units);
+        QCOMPARE(after.mix, before.mix);
+        QCOMPARE(after.field(InputField::Sc), std::string("700"));
+        QCOMPARE(find<QAction>("MetricOption")->isChecked(), metric);
+
+        files->path = temp->filePath(QStringLiteral("again.inp"));
+        trigger("FileSave");
+        QFile first(saved), second(files->path);
+        QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
+        QCOMPARE(second.readAll(), first.readAll());
+    }
+
+    // Cancelling the open dialog, a damaged file and a failed save change nothing.
+    void inputDataFailuresChangeNothing()
+    {
+        trigger("mnuAircraft");
+        addFromList(1);
+        const DesignModel before = window->state().design;
+        files->path.clear();
+        trigger("FileLoad");
+        QVERIFY(window->state().design == before);
+        QVERIFY(shown("Grid1"));
+
+        QFile damaged(temp->filePath(QStringLiteral("damaged.inp")));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("KORVANT-x\r\n****ENG****\r\n\r\n1\r\n2\r\n3\r\n\r\n***aircraft\r\n 0 \r\n");
+        damaged.close();
+        files->path = damaged.fileName();
+        trigger("FileLoad");
+        QCOMPARE(prompter->texts().back(), std::string("Incorrect Input File!"));
+        QVERIFY(window->state().design == before);
+
+        // A target whose folder is a plain file cannot be written; that file stays as it was.
+        files->path = damaged.fileName() + QStringLiteral("/design.inp");
+        prompter->shown.clear();
+        trigger("FileSave");
+        QCOMPARE(prompter->shown.size(), size_t(1));
+        QVERIFY(QFileInfo(damaged.fileName()).isFile());
+        QVERIFY(window->state().design == before);
+    }
+
+    void closePrompt_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("savePath");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Yes, save cancelled") << int(Answer::Yes) << QString() << false;
+        QTest::newRow("Yes, saved") << int(Answer::Yes) << QStringLiteral("closing.inp") << true;
+        QTest::newRow("No") << int(Answer::No) << QString() << true;
+        QTest::newRow("Cancel") << int(Answer::Cancel) << QString() << false;
+    }
+    void closePrompt()
+    {
+        QFETCH(int, answer);
+        QFETCH(QString, savePath);
+        QFETCH(bool, closes);
+        prompter->answers = { static_cast<Answer>(answer) };
+        files->path = savePath.isEmpty() ? QString() : temp->filePath(savePath);
+        QCOMPARE(window->close(), closes);
+        QCOMPARE(prompter->shown.at(0).text, std::string("Save Input Data before closi ng?"));
+        QCOMPARE(prompter->shown.at(0).title, std::string("Save Dialog"));
+        if (!savePath.isEmpty())
+            QVERIFY(QFile::exists(temp->filePath(savePath)));
     }
 };
 
