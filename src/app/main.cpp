@@ -54,6 +54,6 @@ int main(int argc, char** argv)
     services.prompter.setParent(&window);
     window.show();
     if (HasOption(argc, argv, "--quit-after-start"))
-        QTimer::singleShot(0, &app, [] { QApplication::quit(); });
+        QTimer::singleShot(0, &app, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }
