@@ -1,4 +1,6 @@
 # Installation of the desktop integration and the Debian package built by `cpack -G DEB`.
+# The package's licence is the MIT licence, stated in its copyright file
+# (share/doc/korvant/copyright) as Debian packages state it.
 
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/korvant.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -10,6 +12,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/korvant.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/korvant-cli.1
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_PACKAGE_NAME korvant)
 set(CPACK_PACKAGE_VENDOR "KORVANT developers")
@@ -27,6 +31,6 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_LICENSE "MIT")
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://example.org/korvant")
 include(CPack)

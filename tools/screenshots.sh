@@ -55,5 +55,7 @@ keys alt+h a                    # About
 shot 8-about
 keys Return
 keys alt+f x                    # Exit
+shot 9-close-prompt
+keys n                          # No: close without saving
 wait "$pid"
 echo "korvant ended with status $?"
