@@ -34,6 +34,16 @@ double ContactRadius(
     return CheckedFinite(a, "the tire contact radius");
 }
 
+double EdgeLoadLogarithm(double E, double t, double k, double a)
+{
+    const double logArgument = E * std::pow(t, 3) / (100 * k * std::pow(a, 4));
+    if (!(logArgument > 0))
+        throw DomainError(
+            "the logarithm of E h^3 / (100 k a^4) is not defined for a non-positive value");
+    CheckedFinite(logArgument, "E h^3 / (100 k a^4)");
+    return std::log(logArgument);
+}
+
 double ComputeEdgeStress(float h, double E, double mu, double k, double grossWeight,
     double gearLoadPercent, double tirePressure, double wheelCount)
 {
@@ -44,13 +54,8 @@ double ComputeEdgeStress(float h, double E, double mu, double k, double grossWei
     // The whole main-gear load; the wheel count enters only through a.
     const double P = grossWeight * gearLoadPercent / 100;
 
-    const double logArgument = E * std::pow(t, 3) / (100 * k * std::pow(a, 4));
-    if (!(logArgument > 0))
-        throw DomainError(
-            "the logarithm of E h^3 / (100 k a^4) is not defined for a non-positive value");
-    CheckedFinite(logArgument, "E h^3 / (100 k a^4)");
-    const double B
-        = std::log(logArgument) + 1.84 - 4 * mu / 3 + (1 - mu) / 2 + 1.18 * (1 + 2 * mu) * a / l;
+    const double B = EdgeLoadLogarithm(E, t, k, a) + 1.84 - 4 * mu / 3 + (1 - mu) / 2
+        + 1.18 * (1 + 2 * mu) * a / l;
 
     const double sigma = 3 * (1 + mu) * P * B / (3.14 * (3 + mu) * std::pow(t, 2));
     return CheckedFinite(sigma, "the edge load stress");

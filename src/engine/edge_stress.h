@@ -12,6 +12,10 @@ double RadiusOfStiffness(float h, double E, double mu, double k);
 double ContactRadius(
     double grossWeight, double gearLoadPercent, double wheelCount, double tirePressure);
 
+// ln(E t^3 / (100 k a^4)), the logarithm in the bracket of the edge-load formula; throws
+// DomainError when its argument is not a positive number.
+double EdgeLoadLogarithm(double E, double t, double k, double a);
+
 // Tensile stress (psi) at the bottom of the slab at a free edge under the whole main-gear load
 // grossWeight * gearLoadPercent / 100, spread over the contact radius of one wheel.
 double ComputeEdgeStress(float h, double E, double mu, double k, double grossWeight,

@@ -4,6 +4,8 @@
 // slab alone. Poisson ratio 0.15 and pi 3.14159 are fixed here; load and pi cancel in the ratio.
 #include "engine/layer_factor.h"
 
+#include "engine/edge_stress.h"
+
 #include "engine/domain_checks.h"
 
 #include <cmath>
@@ -17,13 +19,8 @@ constexpr double mu = 0.15;
 double SingleSlabStress(double t, double a, double E, double k)
 {
     const double l = std::pow(E * std::pow(t, 3) / (12 * (1 - std::pow(mu, 2)) * k), 0.25);
-    const double logArgument = E * std::pow(t, 3) / (100 * k * std::pow(a, 4));
-    if (!(logArgument > 0))
-        throw DomainError(
-            "the logarithm of E h^3 / (100 k a^4) is not defined for a non-positive value");
-    CheckedFinite(logArgument, "E h^3 / (100 k a^4)");
-    const double B
-        = std::log(logArgument) + 1.84 - 4 * mu / 3 + 0.5 * (1 - mu) + 1.18 * (1 + 2 * mu) * a / l;
+    const double B = EdgeLoadLogarithm(E, t, k, a) + 1.84 - 4 * mu / 3 + 0.5 * (1 - mu)
+        + 1.18 * (1 + 2 * mu) * a / l;
     const double P = 1.0 * 0.5;
     const double pi = 3.14159;
     return 3 * (1 + mu) * P / (pi * (3 + mu) * std::pow(t, 2)) * B;
