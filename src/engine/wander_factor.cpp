@@ -6,6 +6,7 @@
 
 #include "engine/domain_checks.h"
 #include "engine/edge_offset_net.h"
+#include "io/number_text.h"
 
 #include <cmath>
 
@@ -51,8 +52,11 @@ double ComputeWanderFactor(
         const float sigma = CheckedF32(gearStress * Wide(rho), "the stress at a wheel offset");
         const float designFactor
             = CheckedF32(Sc / (Wide(sigma) * 0.75), "the design factor at a wheel offset");
-        const double coverages = CheckedFinite(
-            std::pow(10, (Wide(designFactor) - 0.40289) / 0.29644), "the allowable coverages");
+        const double coverages = std::pow(10, (Wide(designFactor) - 0.40289) / 0.29644);
+        if (!std::isfinite(coverages))
+            throw DomainError("the stress at a wheel offset of the wander is "
+                + FormatNumber(Wide(sigma), "0.00")
+                + " psi, so its allowable coverages exceed the range of numbers");
         weightedInverseCoverages = weightedInverseCoverages + Wide(w) / coverages;
         weightSum = weightSum + Wide(w);
     }
