@@ -253,6 +253,17 @@ std::string PatternText(const Decimal& d, std::string_view pattern)
 constexpr int kDoubleDigits = 15;
 constexpr int kSingleDigits = 7;
 
+// The largest 15-digit decimal that is not beyond the double range. The doubles above it would
+// round up to 1.79769313486232E+308, a text that reads back as infinite; they are written as
+// this one, which differs from them only in the 16th digit.
+constexpr double kLargestGeneralNumber = 1.79769313486231e308;
+
+double WithinGeneralRange(double value)
+{
+    return std::fabs(value) > kLargestGeneralNumber ? std::copysign(kLargestGeneralNumber, value)
+                                                    : value;
+}
+
 } // namespace
 
 double NumberOfText(std::string_view text)
@@ -275,14 +286,14 @@ std::string GeneralNumberText(double value)
 {
     if (!std::isfinite(value))
         return "0";
-    return ShortestText(ToDecimal(value, kDoubleDigits), kDoubleDigits, true);
+    return ShortestText(ToDecimal(WithinGeneralRange(value), kDoubleDigits), kDoubleDigits, true);
 }
 
 std::string ReportNumberText(double value)
 {
     if (!std::isfinite(value))
         return " - ";
-    Decimal d = ToDecimal(value, kDoubleDigits);
+    Decimal d = ToDecimal(WithinGeneralRange(value), kDoubleDigits);
     std::string text = ShortestText(d, kDoubleDigits, false);
     return d.negative ? text + " " : " " + text + " ";
 }
