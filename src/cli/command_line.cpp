@@ -224,7 +224,7 @@ Options ParseOptions(const std::vector<std::string>& args)
         if (const std::size_t equals = name.find('=');
             name.rfind("--", 0) == 0 && equals != std::string::npos) {
             inlineValue = name.substr(equals + 1);
-            name = name.substr(0, equals);
+            name.resize(equals);
         }
         auto value = [&]() -> std::string {
             if (inlineValue)

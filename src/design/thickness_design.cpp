@@ -19,6 +19,7 @@
 #include "engine/slab_size_factor.h"
 #include "engine/wander_factor.h"
 #include "io/number_text.h"
+#include "io/quoted_text.h"
 
 namespace korvant {
 namespace {
@@ -89,8 +90,8 @@ double FieldNumber(const DesignModel& model, InputField field)
     const std::string& text = model.field(field);
     double value = NumberOfText(text);
     if (!std::isfinite(value))
-        throw DesignStopped("The " + std::string(InputFieldInfoOf(field).meaning) + " \"" + text
-            + "\" exceeds the range of numbers.");
+        throw DesignStopped("The " + std::string(InputFieldInfoOf(field).meaning) + " "
+            + QuotedText(text) + " exceeds the range of numbers.");
     return value;
 }
 
@@ -114,8 +115,8 @@ MixAircraft ReadMixAircraft(const DesignModel& model, int record)
     for (const FieldWord& word : kAircraftFieldWords) {
         const std::string& text = source.field(word.field);
         if (!IsNumberText(text) || !std::isfinite(NumberOfText(text)))
-            throw DesignStopped(
-                aircraft.label + ": the " + word.word + " \"" + text + "\" is not a number.");
+            throw DesignStopped(aircraft.label + ": the " + word.word + " " + QuotedText(text)
+                + " is not a number.");
     }
     auto value = [&](AircraftField field) {
         return EnglishAircraftValue(source.field(field), field, model.units);

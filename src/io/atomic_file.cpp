@@ -1,11 +1,12 @@
 // Save-then-rename file writing with POSIX calls, so that write and flush errors are seen.
 #include "io/atomic_file.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
-#include <sstream>
+#include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -72,17 +73,29 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view con
 
 std::string ReadWholeFile(const std::filesystem::path& path)
 {
+    return ReadFileUpTo(path, std::numeric_limits<std::size_t>::max());
+}
+
+std::string ReadFileUpTo(const std::filesystem::path& path, std::size_t limit)
+{
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
         Fail(path, "read", EISDIR);
     std::ifstream in(path, std::ios::binary);
     if (!in)
         Fail(path, "read", errno != 0 ? errno : ENOENT);
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
+    std::string content;
+    std::array<char, 65536> block {};
+    while (in) {
+        in.read(block.data(), block.size());
+        content.append(block.data(), static_cast<std::size_t>(in.gcount()));
+        if (content.size() > limit)
+            throw FileError("Cannot read \"" + path.string() + "\": the file is larger than "
+                + std::to_string(limit) + " bytes");
+    }
     if (in.bad())
         Fail(path, "read", EIO);
-    return buffer.str();
+    return content;
 }
 
 } // namespace korvant

@@ -21,4 +21,8 @@ void WriteFileAtomically(const std::filesystem::path& path, std::string_view con
 // Reads a whole file as bytes; throws FileError naming the path and the reason.
 std::string ReadWholeFile(const std::filesystem::path& path);
 
+// The same for a file of at most `limit` bytes. A longer file, or an endless one such as a
+// device, throws FileError after reading no more than the limit and one block.
+std::string ReadFileUpTo(const std::filesystem::path& path, std::size_t limit);
+
 } // namespace korvant

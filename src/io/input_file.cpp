@@ -14,6 +14,7 @@
 #include "design/program_info.h"
 #include "io/atomic_file.h"
 #include "io/number_text.h"
+#include "io/quoted_text.h"
 #include "io/units.h"
 #include "traffic/aircraft_database.h"
 
@@ -26,6 +27,8 @@ constexpr const char* kAircraftMarker = "***Aircraft";
 constexpr const char* kLineEnd = "\r\n";
 constexpr int kAircraftLines = 9; // the record number and fields 2..9
 constexpr int kCountLine = 9;
+// The last line that a file of a whole traffic mix holds.
+constexpr std::size_t kLastLine = kCountLine + TrafficMix::kSlots * kAircraftLines;
 
 // The names of fields 2..9 in messages.
 constexpr const char* kValueNames[8] = { "gross weight", "annual departures", "gear load percent",
@@ -42,11 +45,12 @@ std::string PrintForm(int value)
     return (value < 0 ? "" : " ") + std::to_string(value) + " ";
 }
 
-std::vector<std::string_view> SplitLines(std::string_view text)
+// The first `count` lines of the text at most.
+std::vector<std::string_view> SplitLines(std::string_view text, std::size_t count)
 {
     std::vector<std::string_view> lines;
     std::size_t begin = 0;
-    while (begin < text.size()) {
+    while (begin < text.size() && lines.size() < count) {
         std::size_t end = text.find_first_of("\r\n", begin);
         if (end == std::string_view::npos) {
             lines.push_back(text.substr(begin));
@@ -63,7 +67,7 @@ class LineReader
 {
 public:
     LineReader(std::string_view content, const std::filesystem::path& source)
-        : lines_(SplitLines(content))
+        : lines_(SplitLines(content, kLastLine))
         , source_(source)
     {
     }
@@ -81,7 +85,7 @@ public:
     long long wholeNumber(int number, const std::string& what, std::string& text) const
     {
         const std::string_view line = this->line(number, what);
-        text = "\"" + std::string(line) + "\"";
+        text = QuotedText(line);
         if (!IsNumberText(line))
             fail(number, what + " " + text + " is not a number");
         const double value = NumberOfText(line);
@@ -133,7 +137,7 @@ InputFileData ParseInputFile(std::string_view content, const std::filesystem::pa
         data.units = UnitSystem::Metric;
     else
         reader.fail(2,
-            "the unit marker \"" + std::string(marker) + "\" is neither " + kEnglishMarker + " nor "
+            "the unit marker " + QuotedText(marker) + " is neither " + kEnglishMarker + " nor "
                 + kMetricMarker);
     reader.line(3, "an empty line");
     data.E = reader.line(4, "the elastic modulus of concrete");
@@ -183,7 +187,7 @@ InputFileData ReadInputFile(const std::filesystem::path& path)
 {
     std::string content;
     try {
-        content = ReadWholeFile(path);
+        content = ReadFileUpTo(path, kMaxInputFileBytes);
     } catch (const FileError& error) {
         throw InputFileError(error.what(), path, 0);
     }
@@ -305,7 +309,7 @@ std::filesystem::path WithInputFileExtension(const std::filesystem::path& path)
 
 std::filesystem::path SaveInputFile(const DesignModel& model, const std::filesystem::path& path)
 {
-    const std::filesystem::path target = WithInputFileExtension(path);
+    std::filesystem::path target = WithInputFileExtension(path);
     std::string content;
     try {
         content = InputFileText(InputFileDataOf(model));

@@ -20,6 +20,9 @@
 namespace korvant {
 
 inline constexpr const char* kInputFileExtension = ".inp";
+// The largest file that is read. A file of 65 aircraft takes a few kilobytes; anything larger is
+// not an input data file, and refusing it keeps a huge or endless file from filling the memory.
+inline constexpr std::size_t kMaxInputFileBytes = 1 << 20;
 // The whole message for a file whose line 8 is not the aircraft section marker.
 inline constexpr const char* kIncorrectInputFile = "Incorrect Input File!";
 
@@ -65,13 +68,15 @@ private:
 
 // Parses a whole file. Lines may end in CR LF, LF or CR; integers may have blanks around them;
 // the title line and the two empty lines are not looked at, lines after the last aircraft are
-// ignored. A damaged file throws InputFileError naming `source` and the line: an unknown unit
-// marker, a wrong "***Aircraft" marker (kIncorrectInputFile), a count or record number that is
-// not a whole number, a negative count, more than 65 aircraft, a record number outside 1..65 or
-// given twice, or fewer lines than the count needs.
+// ignored (and not even split, so the work is bounded whatever the length of the text). A damaged
+// file throws InputFileError naming `source` and the line: an unknown unit marker, a wrong
+// "***Aircraft" marker (kIncorrectInputFile), a count or record number that is not a whole number,
+// a negative count, more than 65 aircraft, a record number outside 1..65 or given twice, or fewer
+// lines than the count needs.
 InputFileData ParseInputFile(std::string_view content, const std::filesystem::path& source);
 
-// Reads and parses a file; an unreadable file throws InputFileError with the path and reason.
+// Reads and parses a file; an unreadable file, or one larger than kMaxInputFileBytes, throws
+// InputFileError with the path and reason.
 InputFileData ReadInputFile(const std::filesystem::path& path);
 
 // Puts a parsed file into the session, as reading it in the window does:

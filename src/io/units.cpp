@@ -8,6 +8,7 @@
 
 #include "design/program_info.h"
 #include "io/number_text.h"
+#include "io/quoted_text.h"
 
 namespace korvant {
 namespace {
@@ -126,8 +127,8 @@ void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSyste
             const double result
                 = to == UnitSystem::Metric ? value * conversion.factor : value / conversion.factor;
             if (!std::isfinite(result))
-                throw UnitSwitchRefused(std::string(conversion.meaning) + " \"" + text
-                    + "\" of aircraft record " + std::to_string(row) + " ("
+                throw UnitSwitchRefused(std::string(conversion.meaning) + " " + QuotedText(text)
+                    + " of aircraft record " + std::to_string(row) + " ("
                     + database.record(row).name + ") " + OutOfRange(value));
             text = GeneralNumberText(result);
         }
@@ -145,7 +146,7 @@ std::array<std::string, kInputFieldCount> ConvertFields(
         const auto index = static_cast<std::size_t>(conversion.field);
         const std::string& text = fields[index];
         const std::string subject
-            = std::string(InputFieldInfoOf(conversion.field).meaning) + " \"" + text + "\"";
+            = std::string(InputFieldInfoOf(conversion.field).meaning) + " " + QuotedText(text);
         if (!IsNumberText(text))
             throw UnitSwitchRefused(subject + " is not a number");
         const double value = NumberOfText(text);

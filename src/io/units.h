@@ -5,6 +5,7 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #include "design/design_model.h"
 #include "design/prompter.h"
@@ -36,9 +37,9 @@ public:
         : UnitSwitchRefused(problem, "The " + problem + ", so the units were not switched.")
     {
     }
-    UnitSwitchRefused(const std::string& problem, const std::string& message)
+    UnitSwitchRefused(std::string problem, const std::string& message)
         : std::runtime_error(message)
-        , problem_(problem)
+        , problem_(std::move(problem))
     {
     }
     const std::string& problem() const { return problem_; }

@@ -256,8 +256,14 @@ std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase
     std::string content;
     char buffer[65536];
     std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
         content.append(buffer, got);
+        if (content.size() > kMaxCatalogueBytes)
+            throw CatalogueError("Cannot read the aircraft catalogue " + name
+                + ": the file is larger than " + std::to_string(kMaxCatalogueBytes)
+                + " bytes, far more than " + std::to_string(AircraftDatabase::kMaxRecords)
+                + " aircraft take; the file is damaged.");
+    }
     if (std::ferror(file.get()))
         throw failure(errno);
     return ParseAircraftData(content, name, database);

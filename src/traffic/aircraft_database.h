@@ -71,8 +71,12 @@ public:
 std::string ParseAircraftData(
     std::string_view content, const std::string& source, AircraftDatabase& database);
 
-// Reads and parses the catalogue file; a missing or unreadable file throws CatalogueError with the
-// path and the system's reason.
+// The largest catalogue file that is read. 65 aircraft take a few kilobytes; a larger file is
+// refused before it can fill the memory (an endless device included).
+inline constexpr std::size_t kMaxCatalogueBytes = 1 << 20;
+
+// Reads and parses the catalogue file; a missing or unreadable file, or one larger than
+// kMaxCatalogueBytes, throws CatalogueError with the path and the reason.
 std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase& database);
 
 // The places of fly.dll, in the order they are tried: beside the executable, then the installed
