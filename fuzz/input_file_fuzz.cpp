@@ -1,0 +1,80 @@
+// Fuzz target of the input data file reader: any bytes as an .inp. A refused file gives its
+// message and puts nothing into the session; an accepted one writes back to a file that reads
+// the same, and once applied to an English or a Metric session the session saves what was read.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "io/input_file.h"
+#include "io/units.h"
+
+namespace korvant {
+namespace {
+
+struct Sessions
+{
+    AircraftDatabase catalogue;
+    DesignModel english, metric;
+};
+
+const Sessions& StartSessions()
+{
+    static const Sessions sessions = [] {
+        Sessions s;
+        ReadAircraftData(KORVANT_CATALOGUE, s.catalogue);
+        s.english.database = s.catalogue;
+        s.english.mix.add(3);
+        s.english.mix.add(9);
+        s.english.lbh = "14.2";
+        s.metric = s.english;
+        SwitchToMetric(s.metric);
+        return s;
+    }();
+    return sessions;
+}
+
+void Apply(const DesignModel& start, const InputFileData& data, const AircraftDatabase& catalogue)
+{
+    DesignModel model = start;
+    try {
+        ApplyInputFile(model, data, catalogue);
+    } catch (const UnitSwitchRefused& refused) {
+        FuzzCheck(model == start, "a refused conversion changed the session", refused.what());
+        return;
+    }
+    FuzzCheck(InputFileDataOf(model) == data, "the session saves what it read");
+    FuzzCheck(model.lbh.empty() && model.result == DesignResult {}, "reading clears the result");
+}
+
+} // namespace
+} // namespace korvant
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size)
+{
+    using namespace korvant;
+    const Sessions& sessions = StartSessions();
+    const std::string_view content(reinterpret_cast<const char*>(bytes), size);
+
+    InputFileData data;
+    try {
+        data = ParseInputFile(content, "fuzz.inp");
+    } catch (const InputFileError& error) {
+        const std::string message = error.what();
+        FuzzCheck(message == kIncorrectInputFile
+                || (message.rfind("fuzz.inp, line ", 0) == 0 && error.line() >= 1),
+            "a refusal names the file and the line", message);
+        FuzzCheck(message.size() < 400, "a refusal message is short", message);
+        return 0;
+    }
+    FuzzCheck(data.aircraft.size() <= TrafficMix::kSlots, "at most 65 aircraft");
+
+    const std::string written = InputFileText(data);
+    FuzzCheck(ParseInputFile(written, "again.inp") == data, "a written file reads back the same",
+        written);
+
+    Apply(sessions.english, data, sessions.catalogue);
+    Apply(sessions.metric, data, sessions.catalogue);
+    return 0;
+}
