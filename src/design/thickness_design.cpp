@@ -1,23 +1,17 @@
-// The thickness design procedure. Every aircraft of the mix is evaluated at each trial thickness
-// in a fixed order of models; the design stress gives allowable coverages by the fatigue law
-// Sc / sigma = 0.5569 + 0.2508 log10 C, and the damage of 20 years of departures is summed.
+// The thickness design procedure: bisection on the slab thickness, with every aircraft of the mix
+// evaluated by the aircraft step at each trial, until the 20-year damage of the mix is 1 within
+// 0.001 at 4 in or more, or 19 trials have run. Each trial is recorded in the design's trace.
 // The design works on copies and commits them only when it has finished, so a failure leaves
 // the model as it was.
 #include "design/thickness_design.h"
 
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "engine/curl_factor_net.h"
-#include "engine/curling_stress.h"
+#include "design/aircraft_step.h"
 #include "engine/domain_error.h"
-#include "engine/edge_stress.h"
-#include "engine/gear_factor.h"
-#include "engine/layer_factor.h"
-#include "engine/pass_to_coverage.h"
-#include "engine/slab_size_factor.h"
-#include "engine/wander_factor.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
@@ -29,61 +23,18 @@ constexpr float kStartThickness = 30.0f;
 constexpr float kMinimumThickness = 4.0f;
 constexpr double kDamageTolerance = 0.001;
 constexpr int kPassLimit = 20;
-constexpr double kDesignYears = 20;
 
-// Unit factors of the metric aircraft fields (kN, kPa, cm).
-constexpr double kKilonewtonPerPound = 0.00445;
 constexpr double kKilopascalPerPsi = 6.89;
 constexpr double kCentimetrePerInch = 2.54;
 
-// The unit-bearing aircraft fields and their metric factors.
-struct ConvertedField
-{
-    AircraftField field;
-    double metricFactor;
+// The unit-bearing aircraft fields, which every design stores back as their own number's text.
+constexpr AircraftField kConvertedFields[] = {
+    AircraftField::grossWeight,
+    AircraftField::tirePressure,
+    AircraftField::dualSpacing,
+    AircraftField::tandemSpacing,
+    AircraftField::tireContactWidth,
 };
-constexpr ConvertedField kConvertedFields[] = {
-    { AircraftField::grossWeight, kKilonewtonPerPound },
-    { AircraftField::tirePressure, kKilopascalPerPsi },
-    { AircraftField::dualSpacing, kCentimetrePerInch },
-    { AircraftField::tandemSpacing, kCentimetrePerInch },
-    { AircraftField::tireContactWidth, kCentimetrePerInch },
-};
-
-struct FieldWord
-{
-    AircraftField field;
-    const char* word;
-};
-constexpr FieldWord kAircraftFieldWords[] = {
-    { AircraftField::grossWeight, "gross weight" },
-    { AircraftField::annualDepartures, "annual departures" },
-    { AircraftField::gearLoadPercent, "gear load percent" },
-    { AircraftField::tirePressure, "tire pressure" },
-    { AircraftField::wheelCount, "wheel count" },
-    { AircraftField::dualSpacing, "dual spacing" },
-    { AircraftField::tandemSpacing, "tandem spacing" },
-    { AircraftField::tireContactWidth, "tire contact width" },
-};
-
-// One aircraft of the mix with its values in English units and its thickness-free terms.
-struct MixAircraft
-{
-    int record = 0;
-    std::string label;
-    double grossWeight = 0, annualDepartures = 0, gearLoadPercent = 0, tirePressure = 0;
-    double wheelCount = 0, dualSpacing = 0, tandemSpacing = 0, tireContactWidth = 0;
-    double contactRadius = 0;
-    float passToCoverage = 0;
-};
-
-double MetricFactor(AircraftField field)
-{
-    for (const ConvertedField& converted : kConvertedFields)
-        if (converted.field == field)
-            return converted.metricFactor;
-    return 0;
-}
 
 double FieldNumber(const DesignModel& model, InputField field)
 {
@@ -95,124 +46,19 @@ double FieldNumber(const DesignModel& model, InputField field)
     return value;
 }
 
-// The English value that the design reads from an aircraft text: a metric value is divided by
-// its factor and taken as its general number text, as the table conversion stores it.
-double EnglishAircraftValue(const std::string& text, AircraftField field, UnitSystem units)
+AircraftResult ResultOf(const AircraftStep& step)
 {
-    double value = NumberOfText(text);
-    double factor = MetricFactor(field);
-    if (units == UnitSystem::Metric && factor != 0)
-        value = value / factor;
-    return NumberOfText(GeneralNumberText(value));
-}
-
-MixAircraft ReadMixAircraft(const DesignModel& model, int record)
-{
-    const AircraftRecord& source = model.database.record(record);
-    MixAircraft aircraft;
-    aircraft.record = record;
-    aircraft.label = source.name.empty() ? "Aircraft " + std::to_string(record) : source.name;
-    for (const FieldWord& word : kAircraftFieldWords) {
-        const std::string& text = source.field(word.field);
-        if (!IsNumberText(text) || !std::isfinite(NumberOfText(text)))
-            throw DesignStopped(aircraft.label + ": the " + word.word + " " + QuotedText(text)
-                + " is not a number.");
-    }
-    auto value = [&](AircraftField field) {
-        return EnglishAircraftValue(source.field(field), field, model.units);
-    };
-    aircraft.grossWeight = value(AircraftField::grossWeight);
-    aircraft.annualDepartures = value(AircraftField::annualDepartures);
-    aircraft.gearLoadPercent = value(AircraftField::gearLoadPercent);
-    aircraft.tirePressure = value(AircraftField::tirePressure);
-    aircraft.wheelCount = value(AircraftField::wheelCount);
-    aircraft.dualSpacing = value(AircraftField::dualSpacing);
-    aircraft.tandemSpacing = value(AircraftField::tandemSpacing);
-    aircraft.tireContactWidth = value(AircraftField::tireContactWidth);
-    try {
-        // Both terms are independent of the slab thickness, so they are computed once.
-        aircraft.contactRadius = ContactRadius(aircraft.grossWeight, aircraft.gearLoadPercent,
-            aircraft.wheelCount, aircraft.tirePressure);
-        aircraft.passToCoverage
-            = CheckedF32(ComputePassToCoverage(aircraft.dualSpacing, aircraft.tireContactWidth),
-                "the pass-to-coverage ratio");
-    } catch (const DomainError& error) {
-        throw DesignStopped(aircraft.label + ": " + error.what());
-    }
-    return aircraft;
-}
-
-void CheckDesignInputs(const DesignInputs& in)
-{
-    if (!(in.E > 0))
-        throw DesignStopped("The elastic modulus of concrete E must be greater than 0.");
-    if (!(in.k > 0))
-        throw DesignStopped("The modulus of subgrade reaction k must be greater than 0.");
-    if (!(in.slabLength > 0))
-        throw DesignStopped("The slab length must be greater than 0.");
-}
-
-std::string ThicknessText(float thickness, UnitSystem units)
-{
-    if (units == UnitSystem::Metric)
-        return FormatNumber(static_cast<double>(thickness) * kCentimetrePerInch, "0.0") + " cm";
-    return FormatSingle(thickness, "0.0") + " in";
-}
-
-std::string StressText(double stress, UnitSystem units)
-{
-    if (units == UnitSystem::Metric)
-        return FormatNumber(stress * kKilopascalPerPsi, "0.00") + " kPa";
-    return FormatNumber(stress, "0.00") + " psi";
-}
-
-// One aircraft at one trial thickness; returns its damage ratio in percent.
-float EvaluateAircraft(const DesignInputs& in, std::int16_t layerMode, const MixAircraft& aircraft,
-    float thickness, UnitSystem units, AircraftResult& out, float& curlingStress)
-{
-    const double h = static_cast<double>(thickness);
-    const double l = RadiusOfStiffness(thickness, in.E, in.mu, in.k);
-    const double a = aircraft.contactRadius;
-    const double relA = a / l;
-    const double relW = in.slabWidth / l;
-    const double relL = in.slabLength / l;
-
-    out.edgeStress = ComputeEdgeStress(thickness, in.E, in.mu, in.k, aircraft.grossWeight,
-        aircraft.gearLoadPercent, aircraft.tirePressure, aircraft.wheelCount);
-    out.gearFactor = ComputeGearFactor(
-        a, l, aircraft.dualSpacing, aircraft.tandemSpacing, aircraft.wheelCount);
-    const float slabSizeFactor = ComputeSlabSizeFactor(relA, relL, relW);
-    const double layerFactor
-        = ComputeLayerFactor(layerMode, a, thickness, in.E, in.k, in.E2, in.h2);
-    out.sizeLayerFactor = CheckedF32(
-        layerFactor * static_cast<double>(slabSizeFactor), "the slab size and layer factor");
-    out.F3 = CheckedF32(ComputeWanderFactor(in.Sc, l, relA, out.edgeStress,
-                            aircraft.tireContactWidth, out.gearFactor),
-        "the wander factor");
-    out.passToCoverage = aircraft.passToCoverage;
-
-    const double tempDifferential = 0.962 - 52.181 / h + 0.341 * in.windSpeed
-        + 0.184 * in.temperature - 0.00836 * in.precipitation;
-    const double tenToFive = std::pow(10.0, 5);
-    const double loadTerm = ((aircraft.grossWeight * h) / in.k) / std::pow(l, 4) * tenToFive;
-    const double weightTerm = ((0.087 * std::pow(h, 2)) / in.k) / std::pow(l, 2) * tenToFive;
-    out.curlFactor = CurlFactorNet(relW, relL, 5.5 * tempDifferential, relA, loadTerm, weightTerm);
-    curlingStress = ComputeCurlingStress(
-        in.E, 5.5 / std::pow(10.0, 6), tempDifferential, in.slabLength, thickness, in.k, in.mu);
-
-    const double stress = static_cast<double>(out.F3) * 0.75
-        * (out.edgeStress * out.gearFactor * static_cast<double>(out.sizeLayerFactor)
-            + static_cast<double>(curlingStress) * static_cast<double>(out.curlFactor));
-    const double exponent = (in.Sc / stress - 0.5569) / 0.2508;
-    out.allowableCoverages = std::pow(10.0, exponent);
-    if (!std::isfinite(out.allowableCoverages) || !(out.allowableCoverages > 0))
-        throw DomainError("the design stress is " + StressText(stress, units)
-            + ", so the allowable coverages exceed the range of numbers");
-    const double coverages
-        = aircraft.annualDepartures * kDesignYears / static_cast<double>(out.passToCoverage);
-    out.damageRatio = CheckedF32(coverages / out.allowableCoverages * 100, "the damage ratio");
-    out.fromLastDesign = true;
-    return out.damageRatio;
+    AircraftResult row;
+    row.edgeStress = step.edgeStress;
+    row.gearFactor = step.gearFactor;
+    row.curlFactor = step.curlFactor;
+    row.sizeLayerFactor = step.sizeLayerFactor;
+    row.F3 = step.F3;
+    row.passToCoverage = step.passToCoverage;
+    row.allowableCoverages = step.allowableCoverages;
+    row.damageRatio = step.damageRatio;
+    row.fromLastDesign = true;
+    return row;
 }
 
 } // namespace
@@ -259,20 +105,9 @@ DesignInputs ReadDesignInputs(const DesignModel& model)
 
 void RunDesign(DesignModel& model)
 {
-    const std::int16_t layerMode = model.layerMode == kOneLayer
-        ? kOneLayer
-        : (model.bondNo ? kTwoLayerUnbonded : kTwoLayerBonded);
-    const DesignInputs in = ReadDesignInputs(model);
-
-    std::vector<MixAircraft> mix;
-    for (int slot = 1; slot <= model.mix.count(); ++slot)
-        mix.push_back(ReadMixAircraft(model, model.mix.record(slot)));
-    if (!mix.empty())
-        CheckDesignInputs(in);
-
-    DesignResult result = model.result;
-    for (AircraftResult& row : result.aircraft)
-        row.fromLastDesign = false;
+    DesignTrace trace;
+    trace.basis = ReadDesignBasis(model);
+    trace.trials.reserve(kPassLimit);
 
     float thickness = kStartThickness;
     float totalDamage = 0;
@@ -290,35 +125,33 @@ void RunDesign(DesignModel& model)
             upper = static_cast<double>(thickness);
             thickness = f32((lower + static_cast<double>(thickness)) / 2);
         }
-        totalDamage = 0;
-        for (const MixAircraft& aircraft : mix) {
-            float damageRatio = 0;
-            try {
-                damageRatio = EvaluateAircraft(in, layerMode, aircraft, thickness, model.units,
-                    result.aircraft[static_cast<std::size_t>(aircraft.record)],
-                    result.curlingStress);
-                totalDamage = CheckedF32(static_cast<double>(totalDamage)
-                        + static_cast<double>(f32(static_cast<double>(damageRatio) / 100)),
-                    "the total damage");
-            } catch (const DomainError& error) {
-                throw DesignStopped(aircraft.label + " at a trial thickness of "
-                    + ThicknessText(thickness, model.units) + ": " + error.what());
-            }
-        }
+        totalDamage = MixDamage(trace.basis, thickness, model.units, trace.steps);
+        trace.trials.push_back({ pass, thickness, totalDamage, lower, upper });
     }
-    result.thickness = thickness;
+    trace.converged = !(thickness < kMinimumThickness
+        || std::fabs(static_cast<double>(totalDamage) - 1) >= kDamageTolerance);
 
-    // Commit: nothing below can fail.
-    model.result = result;
-    model.layerMode = layerMode;
+    // Commit: nothing below can fail. Rows of aircraft outside the mix keep what an earlier
+    // design left there, marked as not from this design.
+    DesignResult& result = model.result;
+    for (AircraftResult& row : result.aircraft)
+        row.fromLastDesign = false;
+    for (std::size_t i = 0; i < trace.steps.size(); ++i)
+        result.aircraft[static_cast<std::size_t>(trace.basis.mix[i].record)]
+            = ResultOf(trace.steps[i]);
+    if (!trace.steps.empty())
+        result.curlingStress = trace.steps.back().curlingStress;
+    result.thickness = thickness;
+    model.layerMode = trace.basis.layerMode;
+    result.trace = std::move(trace);
     model.lbh = model.units == UnitSystem::Metric
         ? FormatNumber(static_cast<double>(thickness) * kCentimetrePerInch, "0.0")
         : FormatSingle(thickness, "0.0");
     // The unit-bearing fields of every row are stored as the general text of their own number,
     // so that an empty field reads "0" and repeated designs never make a value drift.
     for (int row = 1; row <= AircraftDatabase::kMaxRecords; ++row)
-        for (const ConvertedField& converted : kConvertedFields) {
-            std::string& text = model.database.record(row).field(converted.field);
+        for (const AircraftField field : kConvertedFields) {
+            std::string& text = model.database.record(row).field(field);
             const double value = NumberOfText(text);
             if (std::isfinite(value))
                 text = GeneralNumberText(value);

@@ -21,9 +21,9 @@ public:
 // Throws DesignStopped for a value beyond the range of numbers.
 DesignInputs ReadDesignInputs(const DesignModel& model);
 
-// Runs the design on the model: on success writes the result, the thickness caption `lbh`,
-// `layerMode` (refined from the bond option) and the normalised aircraft texts. On failure
-// throws DesignStopped and leaves the model exactly as it was.
+// Runs the design on the model: on success writes the result with its trace, the thickness
+// caption `lbh`, `layerMode` (refined from the bond option) and the normalised aircraft texts.
+// On failure throws DesignStopped and leaves the model exactly as it was.
 void RunDesign(DesignModel& model);
 
 } // namespace korvant
