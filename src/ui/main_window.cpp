@@ -76,7 +76,7 @@ void SetShown(const std::vector<QWidget*>& group, std::optional<bool> shown)
 
 } // namespace
 
-MainWindow::MainWindow(WindowModel state, Services services, QWidget* parent)
+MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* parent)
     : QMainWindow(parent)
     , state_(std::move(state))
     , services_(services)

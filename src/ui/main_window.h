@@ -35,7 +35,7 @@ class MainWindow : public QMainWindow
 
 public:
     // `state` carries the aircraft catalogue already read; the services must outlive the window.
-    MainWindow(WindowModel state, Services services, QWidget* parent = nullptr);
+    MainWindow(WindowModel state, const Services& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     WindowModel& state() { return state_; }
