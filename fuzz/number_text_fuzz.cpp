@@ -58,8 +58,10 @@ void CheckDouble(double value)
     FuzzCheck(IsNumberText(general) && general.front() != ' ' && general.size() <= 22,
         "the general number text is one short number", detail);
     const double back = NumberOfText(general);
-    FuzzCheck(std::fabs(back - value) <= std::fabs(value) * 5e-15, "it reads back within 15 digits",
-        detail);
+    // Half a unit of the 15th digit, 5e-15 of a value that starts with 1, and the binary
+    // representation's own rounding on top.
+    FuzzCheck(std::fabs(back - value) <= std::fabs(value) * 5.2e-15,
+        "it reads back within 15 digits", detail);
     FuzzCheck(GeneralNumberText(back) == general, "it is its own general number text", detail);
 
     const std::string report = ReportNumberText(value);
@@ -84,12 +86,8 @@ void CheckFloat(float value)
     const std::string shown = SingleDisplayText(value);
     const double back = NumberOfText(shown);
     const double v = static_cast<double>(value);
-    FuzzCheck(std::fabs(back - v) <= std::fabs(v) * 5e-7,
-        "the 32-bit form reads back within 7 "
-        "digits",
-        shown);
-    FuzzCheck(static_cast<float>(back) == value || std::fabs(back - v) <= std::fabs(v) * 5e-7,
-        "the 32-bit form names the float", shown);
+    FuzzCheck(std::fabs(back - v) <= std::fabs(v) * 5.01e-7,
+        "the 32-bit form reads back within 7 digits", shown);
     for (const char* pattern : kPatterns) {
         const std::string text = FormatSingle(value, pattern);
         const double error = std::fabs(NumberOfText(text) - v);
