@@ -5,6 +5,8 @@
 //   4 TxtE                                     9 the aircraft count, in print form (" 3 ")
 //   5 TxtSc                                    then per aircraft its record number in print form
 //                                              and its fields 2..9, one a line
+//   then "***Project" and key=value lines: TxtE2, txth2, txtL, txtW, TxtPrec, TxtTemp, TxtWind,
+//   layerMode, bondno
 // Texts are written exactly as held and read back unchanged; nothing in the file is converted.
 #include "io/input_file.h"
 
@@ -45,32 +47,71 @@ std::string PrintForm(int value)
     return (value < 0 ? "" : " ") + std::to_string(value) + " ";
 }
 
-// The first `count` lines of the text at most.
-std::vector<std::string_view> SplitLines(std::string_view text, std::size_t count)
+// The line that starts at `begin`, which moves past its line end (CR LF, LF or CR). False at
+// the end of the text.
+bool NextLine(std::string_view text, std::size_t& begin, std::string_view& line)
+{
+    if (begin >= text.size())
+        return false;
+    const std::size_t end = text.find_first_of("\r\n", begin);
+    if (end == std::string_view::npos) {
+        line = text.substr(begin);
+        begin = text.size();
+        return true;
+    }
+    line = text.substr(begin, end - begin);
+    begin = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    return true;
+}
+
+// The first `count` lines of the text at most; `rest` receives the offset after the last of them.
+std::vector<std::string_view> SplitLines(
+    std::string_view text, std::size_t count, std::size_t& rest)
 {
     std::vector<std::string_view> lines;
-    std::size_t begin = 0;
-    while (begin < text.size() && lines.size() < count) {
-        std::size_t end = text.find_first_of("\r\n", begin);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(begin));
-            break;
-        }
-        lines.push_back(text.substr(begin, end - begin));
-        begin = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
-    }
+    rest = 0;
+    std::string_view line;
+    while (lines.size() < count && NextLine(text, rest, line))
+        lines.push_back(line);
     return lines;
 }
+
+bool IsBlankLine(std::string_view line)
+{
+    return line.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+std::string_view Trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+constexpr const char* kLayerModeKey = "layerMode";
+constexpr const char* kBondKey = "bondno";
 
 // The lines of one file being parsed, with the messages for a damaged file.
 class LineReader
 {
 public:
     LineReader(std::string_view content, const std::filesystem::path& source)
-        : lines_(SplitLines(content, kLastLine))
+        : content_(content)
+        , lines_(SplitLines(content, kLastLine, rest_))
         , source_(source)
     {
     }
+
+    // The offset in the content just after line `number` and its line end.
+    std::size_t endOf(int number) const
+    {
+        if (number >= static_cast<int>(lines_.size()))
+            return rest_;
+        return static_cast<std::size_t>(
+            lines_[static_cast<std::size_t>(number)].data() - content_.data());
+    }
+    std::string_view content() const { return content_; }
 
     // Line `number` (1-based); `what` names it for a file that ends before it.
     std::string_view line(int number, const std::string& what) const
@@ -108,9 +149,77 @@ public:
     }
 
 private:
+    std::string_view content_;
+    std::size_t rest_ = 0; // where the text after the split lines begins
     std::vector<std::string_view> lines_;
     const std::filesystem::path& source_;
 };
+
+// The project section after line `last`, the last aircraft line; none when the first line after
+// the empty ones is not the section marker (or there is none).
+std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int last)
+{
+    const std::string_view content = reader.content();
+    std::size_t at = reader.endOf(last);
+    std::optional<ProjectInputs> project;
+    // The line on which each key was given: the project fields, layerMode, bondno.
+    std::array<int, kInputFieldCount + 2> givenOn {};
+    std::string_view line;
+    for (int number = last + 1; number <= last + kProjectLines && NextLine(content, at, line);
+         ++number) {
+        if (!project) {
+            if (IsBlankLine(line))
+                continue;
+            if (line != kProjectMarker)
+                return std::nullopt;
+            project.emplace();
+            continue;
+        }
+        if (line.rfind("***", 0) == 0)
+            break; // a section of a later version
+        if (IsBlankLine(line))
+            continue;
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos)
+            reader.fail(number,
+                "the line " + QuotedText(line) + " of the project section is not key=value");
+        const std::string_view key = Trimmed(line.substr(0, equals));
+        const std::string_view value = line.substr(equals + 1);
+        std::size_t slot = givenOn.size();
+        for (const InputField field : kProjectFields)
+            if (key == InputFieldInfoOf(field).objectName)
+                slot = static_cast<std::size_t>(field);
+        if (key == kLayerModeKey)
+            slot = kInputFieldCount;
+        else if (key == kBondKey)
+            slot = kInputFieldCount + 1;
+        if (slot == givenOn.size())
+            continue; // a key of a later version
+        if (givenOn[slot] != 0)
+            reader.fail(number,
+                "the key " + std::string(key) + " is given again; line "
+                    + std::to_string(givenOn[slot]) + " gives it first");
+        givenOn[slot] = number;
+
+        const double choice = IsNumberText(value) ? NumberOfText(value) : -1;
+        if (slot == kInputFieldCount) {
+            if (choice != 0 && choice != 1 && choice != 2)
+                reader.fail(number,
+                    std::string("the structure ") + kLayerModeKey + " " + QuotedText(value)
+                        + " is not 0, 1 or 2");
+            project->layerMode = static_cast<std::int16_t>(choice);
+        } else if (slot == kInputFieldCount + 1) {
+            if (choice != 0 && choice != 1)
+                reader.fail(number,
+                    std::string("the bond option ") + kBondKey + " " + QuotedText(value)
+                        + " is not 0 or 1");
+            project->bondNo = choice == 1;
+        } else {
+            project->fields[slot] = std::string(value);
+        }
+    }
+    return project;
+}
 
 bool HoldsLineBreak(std::string_view text)
 {
@@ -124,7 +233,8 @@ void AddLine(std::string& out, std::string_view line)
 
 } // namespace
 
-InputFileData ParseInputFile(std::string_view content, const std::filesystem::path& source)
+InputFileData ParseInputFile(
+    std::string_view content, const std::filesystem::path& source, FileReach reach)
 {
     const LineReader reader(content, source);
     InputFileData data;
@@ -180,6 +290,9 @@ InputFileData ParseInputFile(std::string_view content, const std::filesystem::pa
                 std::string("the ") + kValueNames[v] + " of " + which + " (record "
                     + std::to_string(record) + ")");
     }
+    if (reach == FileReach::Whole)
+        data.project
+            = ParseProjectSection(reader, kCountLine + static_cast<int>(count) * kAircraftLines);
     return data;
 }
 
@@ -196,14 +309,22 @@ InputFileData ReadInputFile(const std::filesystem::path& path)
 
 void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatabase catalogue)
 {
-    // The file replaces E, Sc and k, so they need no number of their own to be converted.
+    // The file replaces E, Sc, k and the fields of its project section, so they need no number of
+    // their own to be converted.
+    std::array<std::optional<std::string>, kInputFieldCount> held;
+    if (data.project)
+        held = data.project->fields;
+    held[static_cast<std::size_t>(InputField::E)] = data.E;
+    held[static_cast<std::size_t>(InputField::Sc)] = data.Sc;
+    held[static_cast<std::size_t>(InputField::k)] = data.k;
     std::array<std::string, kInputFieldCount> fields = model.fields;
-    for (InputField held : { InputField::E, InputField::Sc, InputField::k })
-        fields[static_cast<std::size_t>(held)] = "0";
+    for (std::size_t f = 0; f < fields.size(); ++f)
+        if (held[f])
+            fields[f] = "0";
     fields = ConvertFields(fields, model.units, data.units);
-    fields[static_cast<std::size_t>(InputField::E)] = data.E;
-    fields[static_cast<std::size_t>(InputField::Sc)] = data.Sc;
-    fields[static_cast<std::size_t>(InputField::k)] = data.k;
+    for (std::size_t f = 0; f < fields.size(); ++f)
+        if (held[f])
+            fields[f] = *held[f];
 
     ConvertAircraftTable(catalogue, UnitSystem::English, data.units);
     TrafficMix mix;
@@ -222,6 +343,10 @@ void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatab
     model.mix = mix;
     model.result = DesignResult {};
     model.lbh.clear();
+    if (data.project && data.project->layerMode)
+        model.layerMode = *data.project->layerMode;
+    if (data.project && data.project->bondNo)
+        model.bondNo = *data.project->bondNo;
 }
 
 InputFileLoaded LoadInputFile(
@@ -230,7 +355,8 @@ InputFileLoaded LoadInputFile(
     const InputFileData data = ReadInputFile(path);
     AircraftDatabase database;
     InputFileLoaded loaded { path, ReadAircraftData(catalogue, database),
-        { path.string() + "  Loaded!", kMessageTitle, Buttons::Ok, Icon::None } };
+        { path.string() + "  Loaded!", kMessageTitle, Buttons::Ok, Icon::None },
+        data.project ? data.project->layerMode : std::nullopt };
     try {
         ApplyInputFile(model, data, std::move(database));
     } catch (const UnitSwitchRefused& refused) {
@@ -255,7 +381,29 @@ InputFileData InputFileDataOf(const DesignModel& model)
         for (std::size_t v = 0; v < aircraft.values.size(); ++v)
             aircraft.values[v] = record.field(FieldOfValue(v));
     }
+    ProjectInputs& project = data.project.emplace();
+    for (const InputField field : kProjectFields)
+        project.fields[static_cast<std::size_t>(field)] = model.field(field);
+    project.layerMode = model.layerMode;
+    project.bondNo = model.bondNo;
     return data;
+}
+
+bool SavesWhatWasRead(const InputFileData& saved, const InputFileData& read)
+{
+    if (saved.units != read.units || saved.E != read.E || saved.Sc != read.Sc || saved.k != read.k
+        || saved.aircraft != read.aircraft)
+        return false;
+    if (!read.project)
+        return true;
+    const ProjectInputs none;
+    const ProjectInputs& out = saved.project ? *saved.project : none;
+    const ProjectInputs& in = *read.project;
+    for (std::size_t f = 0; f < in.fields.size(); ++f)
+        if (in.fields[f] && out.fields[f] != in.fields[f])
+            return false;
+    return (!in.layerMode || out.layerMode == in.layerMode)
+        && (!in.bondNo || out.bondNo == in.bondNo);
 }
 
 std::string InputFileText(const InputFileData& data)
@@ -290,6 +438,18 @@ std::string InputFileText(const InputFileData& data)
             text(aircraft.values[v],
                 std::string(kValueNames[v]) + " of aircraft record "
                     + std::to_string(aircraft.record));
+    }
+    if (data.project) {
+        text(kProjectMarker, "project section marker");
+        for (const InputField field : kProjectFields)
+            if (const auto& value = data.project->fields[static_cast<std::size_t>(field)])
+                text(std::string(InputFieldInfoOf(field).objectName) + "=" + *value,
+                    InputFieldInfoOf(field).meaning);
+        if (data.project->layerMode)
+            text(std::string(kLayerModeKey) + "=" + std::to_string(*data.project->layerMode),
+                "structure");
+        if (data.project->bondNo)
+            text(std::string(kBondKey) + "=" + (*data.project->bondNo ? "1" : "0"), "bond option");
     }
     return out;
 }
@@ -328,12 +488,12 @@ Message InputFileFailureMessage(const std::exception& error)
         text == kIncorrectInputFile ? Icon::None : Icon::Warning };
 }
 
-bool ReadDataFromFile(DesignModel& model, const std::filesystem::path& path,
-    const std::filesystem::path& catalogue, Prompter& prompter)
+std::optional<InputFileLoaded> ReadDataFromFile(DesignModel& model,
+    const std::filesystem::path& path, const std::filesystem::path& catalogue, Prompter& prompter)
 {
-    std::optional<Message> message;
+    std::optional<InputFileLoaded> loaded;
     try {
-        message = LoadInputFile(model, path, catalogue).message;
+        loaded = LoadInputFile(model, path, catalogue);
     } catch (const InputFileError& error) {
         prompter.ask(InputFileFailureMessage(error));
     } catch (const CatalogueError& error) {
@@ -341,10 +501,9 @@ bool ReadDataFromFile(DesignModel& model, const std::filesystem::path& path,
     } catch (const UnitSwitchRefused& error) {
         prompter.ask(InputFileFailureMessage(error));
     }
-    if (!message)
-        return false;
-    prompter.ask(*message);
-    return true;
+    if (loaded)
+        prompter.ask(loaded->message);
+    return loaded;
 }
 
 std::optional<std::filesystem::path> SaveInputData(

@@ -1,11 +1,15 @@
 // Input data files (.inp): the unit system, the texts of the concrete modulus, the flexural
-// strength and the subgrade modulus, and the traffic mix with eight values of each aircraft.
-// Written byte for byte in the line format every version of the program reads (CR LF, integers
-// in print form " 3 "), parsed whole before anything changes, and applied to a design session
-// as the window's "Read Data From File..." does. Also the close prompt's decision.
+// strength and the subgrade modulus, and the traffic mix with eight values of each aircraft;
+// after the last aircraft the "***Project" section with the other inputs as key=value lines
+// (the bottom layer, slab size, climate, structure and bond option), which readers that stop
+// after the last aircraft never see. Written byte for byte in the line format every version of
+// the program reads (CR LF, integers in print form " 3 "), parsed whole before anything changes,
+// and applied to a design session as the window's "Read Data From File..." does. Also the close
+// prompt's decision.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -35,14 +39,39 @@ struct InputFileAircraft
     bool operator==(const InputFileAircraft&) const = default;
 };
 
+// The line that opens the project section, directly after the last aircraft.
+inline constexpr const char* kProjectMarker = "***Project";
+
+// The inputs of the project section. A member is empty when the section does not name it; the
+// session then keeps its own value. Keys are the object names: TxtE2, txth2, txtL, txtW,
+// TxtPrec, TxtTemp, TxtWind (texts as displayed), layerMode (0, 1 or 2) and bondno (1 when the
+// option "No" under "Bonded" is selected, else 0).
+struct ProjectInputs
+{
+    // Indexed by InputField; E, Sc and k stay empty, as lines 4..6 hold them.
+    std::array<std::optional<std::string>, kInputFieldCount> fields;
+    std::optional<std::int16_t> layerMode;
+    std::optional<bool> bondNo;
+    bool operator==(const ProjectInputs&) const = default;
+};
+
+// The fields that the project section holds, in the order they are written.
+inline constexpr InputField kProjectFields[]
+    = { InputField::E2, InputField::h2, InputField::SlabLength, InputField::SlabWidth,
+          InputField::Precipitation, InputField::Temperature, InputField::WindSpeed };
+
 // The content of one file, in the unit system it names.
 struct InputFileData
 {
     UnitSystem units = UnitSystem::English;
     std::string E, Sc, k; // the texts of TxtE, TxtSc and Txtk as displayed
     std::vector<InputFileAircraft> aircraft; // in mix order, no record twice
+    std::optional<ProjectInputs> project; // none for a file without the section
     bool operator==(const InputFileData&) const = default;
 };
+
+// How far a file is read: whole, or up to its last aircraft as earlier versions read it.
+enum class FileReach { Whole, UpToLastAircraft };
 
 // A file that cannot be read, is damaged, or cannot be written as an input data file. what() is
 // the whole message for the user; it names the file and, where one applies, the line (line()
@@ -67,13 +96,22 @@ private:
 // --- Reading ---------------------------------------------------------------------------------
 
 // Parses a whole file. Lines may end in CR LF, LF or CR; integers may have blanks around them;
-// the title line and the two empty lines are not looked at, lines after the last aircraft are
-// ignored (and not even split, so the work is bounded whatever the length of the text). A damaged
-// file throws InputFileError naming `source` and the line: an unknown unit marker, a wrong
-// "***Aircraft" marker (kIncorrectInputFile), a count or record number that is not a whole number,
-// a negative count, more than 65 aircraft, a record number outside 1..65 or given twice, or fewer
-// lines than the count needs.
-InputFileData ParseInputFile(std::string_view content, const std::filesystem::path& source);
+// the title line and the two empty lines are not looked at. After the last aircraft, empty lines
+// may precede the project section; any other line there, and everything after it, is ignored as
+// earlier versions ignore it. The section runs to the end of the file or to the next line that
+// begins with "***"; its empty lines and unknown keys are ignored, blanks around a key too, and a
+// value is the text after the first "=" as written. Only the first kProjectLines lines after the
+// last aircraft are looked at, so the work is bounded whatever the length of the text.
+// A damaged file throws InputFileError naming `source` and the line: an unknown unit marker, a
+// wrong "***Aircraft" marker (kIncorrectInputFile), a count or record number that is not a whole
+// number, a negative count, more than 65 aircraft, a record number outside 1..65 or given twice,
+// fewer lines than the count needs; in the project section a line without "=", a key given
+// twice, a layerMode other than 0, 1 or 2, or a bondno other than 0 or 1.
+// With FileReach::UpToLastAircraft the file is read as earlier versions read it: the project
+// section is not looked at.
+inline constexpr int kProjectLines = 1000;
+InputFileData ParseInputFile(std::string_view content, const std::filesystem::path& source,
+    FileReach reach = FileReach::Whole);
 
 // Reads and parses a file; an unreadable file, or one larger than kMaxInputFileBytes, throws
 // InputFileError with the path and reason.
@@ -83,14 +121,16 @@ InputFileData ReadInputFile(const std::filesystem::path& path);
 //  - the session returns to its start state: `catalogue` (the aircraft catalogue just read, in
 //    English units) replaces the database, dropping every edit and conversion of aircraft values;
 //    the mix is emptied; the thickness caption lbh and the last design's results are cleared;
-//  - the session is brought into the file's unit system as a switch would bring it: the seven
-//    fields that the file does not hold (bottom layer, slab size, climate) are converted from
-//    the session's current units, and the catalogue's unit-bearing values of every row;
+//  - the session is brought into the file's unit system as a switch would bring it: the fields
+//    that the file does not hold (of bottom layer, slab size, climate) are converted from the
+//    session's current units, and the catalogue's unit-bearing values of every row;
 //  - then the file's texts go into TxtE, TxtSc and Txtk and its values into fields 2..9 of the
 //    records it names, all unchanged, and the mix takes its aircraft in file order.
-// The structure (layerMode, the bond option) is not in the file and stays. A field that must be
-// converted but holds no number (or a value beyond the range of numbers) throws
-// UnitSwitchRefused, and then nothing has changed.
+//  - the project section's texts replace the fields it names, unchanged, and its layerMode and
+//    bond option the structure; without the section (or a key of it) the structure stays, and
+//    the field is converted as above.
+// A field that must be converted but holds no number (or a value beyond the range of numbers)
+// throws UnitSwitchRefused, and then nothing has changed.
 // What remains for the window: show the title screen, tell its grid bookkeeping that the mix was
 // replaced (its clicked row and the Change Data target are stale), and redraw grid and captions.
 void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatabase catalogue);
@@ -100,6 +140,7 @@ struct InputFileLoaded
     std::filesystem::path path; // as given
     std::string catalogueNote; // the catalogue reader's note ("" when none)
     Message message; // "<path>  Loaded!", title "korvant13"
+    std::optional<std::int16_t> layerMode; // the structure the project section restored
 };
 
 // Reads the whole file, then the catalogue again from `catalogue`, then applies the file. Throws
@@ -110,12 +151,17 @@ InputFileLoaded LoadInputFile(
 
 // --- Writing ---------------------------------------------------------------------------------
 
-// The file content of a session: its units, E, Sc, k and its mix with the records' values.
+// The file content of a session: its units, E, Sc, k, its mix with the records' values, and the
+// project section with the seven other fields, layerMode and the bond option.
 InputFileData InputFileDataOf(const DesignModel& model);
 
-// The file text, every line ending in CR LF. A text holding a line break cannot be written in
-// this format and throws InputFileError naming the value and the line it would have gone on
-// (with an empty path).
+// Whether a session that has read `read` saves `saved`: the same units, E, Sc, k and mix, and
+// every key of the project section that `read` holds with the same value.
+bool SavesWhatWasRead(const InputFileData& saved, const InputFileData& read);
+
+// The file text, every line ending in CR LF, the project section (when the data hold one) after
+// the last aircraft. A text holding a line break cannot be written in this format and throws
+// InputFileError naming the value and the line it would have gone on (with an empty path).
 std::string InputFileText(const InputFileData& data);
 
 // The name a file is saved under: a name without an extension gets ".inp" ("design" and
@@ -134,9 +180,10 @@ std::filesystem::path SaveInputFile(const DesignModel& model, const std::filesys
 Message InputFileFailureMessage(const std::exception& error);
 
 // "Read Data From File..." after the open dialog returned `path`: loads it and shows the
-// "  Loaded!" message, or shows the failure and changes nothing. Returns whether it was read.
-bool ReadDataFromFile(DesignModel& model, const std::filesystem::path& path,
-    const std::filesystem::path& catalogue, Prompter& prompter);
+// "  Loaded!" message, or shows the failure and changes nothing. Returns what was loaded, nothing
+// when the file was not read.
+std::optional<InputFileLoaded> ReadDataFromFile(DesignModel& model,
+    const std::filesystem::path& path, const std::filesystem::path& catalogue, Prompter& prompter);
 
 // "Save Input Data..." after the save dialog returned `path`: saves silently, or shows the
 // failure. Returns the path written, nothing on failure. The model is never changed.

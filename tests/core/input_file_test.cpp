@@ -11,6 +11,7 @@
 #include <fstream>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 #include "design_fixture.h"
@@ -80,16 +81,25 @@ DesignModel OtherSession()
     return model;
 }
 
+// The project sections of the two sessions: the starting texts in their own units.
+const std::string kEnglishSection = "***Project\r\nTxtE2=50000\r\ntxth2=3\r\ntxtL=25\r\ntxtW=25\r\n"
+                                    "TxtPrec=38.7\r\nTxtTemp=52.3\r\nTxtWind=7.19\r\n"
+                                    "layerMode=0\r\nbondno=1\r\n";
+const std::string kMetricSection = "***Project\r\nTxtE2=344500\r\ntxth2=7.62\r\ntxtL=7.62\r\n"
+                                   "txtW=7.62\r\nTxtPrec=983.0\r\nTxtTemp=11.3\r\nTxtWind=3.2\r\n"
+                                   "layerMode=0\r\nbondno=1\r\n";
+
 TEST_F(InputFile, SavedBytesAndRoundTripsInBothSystems)
 {
-    const std::pair<DesignModel, const char*> cases[] = {
-        { EnglishSession(), "english.inp" },
-        { MetricSession(), "metric.inp" },
+    // Each file is the file that an earlier version wrote, followed by the project section.
+    const std::tuple<DesignModel, const char*, std::string> cases[] = {
+        { EnglishSession(), "english.inp", kEnglishSection },
+        { MetricSession(), "metric.inp", kMetricSection },
     };
-    for (const auto& [session, golden] : cases) {
+    for (const auto& [session, golden, section] : cases) {
         const fs::path saved = SaveInputFile(session, in(golden));
         EXPECT_EQ(saved, in(golden));
-        EXPECT_EQ(Slurp(saved), Slurp(kData / "inp" / golden)) << golden;
+        EXPECT_EQ(Slurp(saved), Slurp(kData / "inp" / golden) + section) << golden;
 
         DesignModel reader = OtherSession();
         LoadInputFile(reader, saved, kCatalogue);
@@ -100,7 +110,8 @@ TEST_F(InputFile, SavedBytesAndRoundTripsInBothSystems)
     }
     // An empty mix: the count " 0 " ends the file, and reads back as an empty mix.
     const std::string empty = Slurp(SaveInputFile(TestSession(), in("empty")));
-    EXPECT_EQ(empty.substr(empty.size() - 18), "***Aircraft\r\n 0 \r\n");
+    EXPECT_EQ(empty.substr(empty.size() - 18 - kEnglishSection.size()),
+        "***Aircraft\r\n 0 \r\n" + kEnglishSection);
     DesignModel reader = OtherSession();
     LoadInputFile(reader, in("empty.inp"), kCatalogue);
     EXPECT_EQ(reader.mix, TrafficMix {});
@@ -384,11 +395,13 @@ TEST_F(InputFile, CommandLineReadsAndSaves)
     const fs::path english = kData / "inp" / "english.inp";
     const fs::path metric = kData / "inp" / "metric.inp";
 
-    // Read and written again unchanged, in both systems; the design runs on the file.
-    for (const fs::path& file : { english, metric }) {
+    // Read and written again unchanged, in both systems, with the project section of the session
+    // after it; the design runs on the file.
+    for (const auto& [file, section] :
+        { std::pair(english, kEnglishSection), std::pair(metric, kMetricSection) }) {
         const CliRun run = cli("--inp " + quoted(file) + " --save " + quoted(in("copy")));
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(Slurp(in("copy.inp")), Slurp(file)) << file;
+        EXPECT_EQ(Slurp(in("copy.inp")), Slurp(file) + section) << file;
     }
     const CliRun fromFile = cli("--inp " + quoted(english));
     const CliRun same
@@ -405,7 +418,7 @@ TEST_F(InputFile, CommandLineReadsAndSaves)
     ASSERT_EQ(after.aircraft.size(), 1u);
     EXPECT_EQ(after.aircraft[0].record, 3);
     cli("--E 4100000 --units metric --inp " + quoted(english) + " --save " + quoted(in("b.inp")));
-    EXPECT_EQ(Slurp(in("b.inp")), Slurp(english));
+    EXPECT_EQ(Slurp(in("b.inp")).substr(0, Slurp(english).size()), Slurp(english));
 
     // --units after --inp switches what was read, as the window's menu would.
     cli("--inp " + quoted(metric) + " --units english --save " + quoted(in("c.inp")));
