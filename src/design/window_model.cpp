@@ -53,6 +53,7 @@ const ViewLayout& ViewLayoutOf(View view)
         .designButtons = false,
         .aircraftControls = false,
         .report = false,
+        .trace = false,
         .aircraftMenu = true,
         .structureMenu = true,
         .rowsLowered = {},
@@ -67,6 +68,7 @@ const ViewLayout& ViewLayoutOf(View view)
         .designButtons = false,
         .aircraftControls = true,
         .report = false,
+        .trace = false,
         .aircraftMenu = false,
         .structureMenu = true,
         .rowsLowered = {},
@@ -81,6 +83,7 @@ const ViewLayout& ViewLayoutOf(View view)
         .designButtons = true,
         .aircraftControls = false,
         .report = false,
+        .trace = false,
         .aircraftMenu = true,
         .structureMenu = false,
         .rowsLowered = false,
@@ -109,6 +112,20 @@ const ViewLayout& ReportShownLayout()
     static const ViewLayout layout = [] {
         ViewLayout shown;
         shown.report = true;
+        shown.trace = false;
+        shown.structureMenu = true;
+        return shown;
+    }();
+    return layout;
+}
+
+const ViewLayout& TraceShownLayout()
+{
+    static const ViewLayout layout = [] {
+        ViewLayout shown;
+        shown.report = false;
+        shown.trace = true;
+        shown.aircraftMenu = true;
         shown.structureMenu = true;
         return shown;
     }();
@@ -121,8 +138,61 @@ const ViewLayout& WindowModel::enterView(View view)
     if (view == View::OneLayer || view == View::TwoLayer) {
         design.layerMode = view == View::OneLayer ? kOneLayer : kTwoLayerBonded;
         design.lbh.clear();
+        evaluation_.reset();
     }
     return ViewLayoutOf(view);
+}
+
+bool WindowModel::chooseUnits(UnitSystem units, Prompter& prompter)
+{
+    if (!ChooseUnitSystem(design, units, prompter))
+        return false;
+    slabText.clear();
+    evaluation_.reset();
+    return true;
+}
+
+DesignOutcome WindowModel::designThickness(Prompter& prompter)
+{
+    const DesignOutcome outcome = DesignThickness(design, prompter);
+    if (outcome != DesignOutcome::Designed)
+        return outcome;
+    evaluation_.reset();
+    if (!slabText.empty()) {
+        try {
+            evaluation_ = EvaluateSlabText(design.result.trace.basis, slabText, design.units);
+        } catch (const EvaluationRefused&) {
+        } catch (const DesignStopped&) {
+            // Evaluate reports these; the design itself has succeeded.
+        }
+    }
+    return outcome;
+}
+
+bool WindowModel::evaluateSlab(Prompter& prompter)
+{
+    try {
+        SlabThicknessOfText(slabText, design.units);
+    } catch (const EvaluationRefused& refused) {
+        prompter.ask({ refused.what(), kProgramName, Buttons::Ok, Icon::Warning });
+        return false;
+    }
+    if (DesignThickness(design, prompter) != DesignOutcome::Designed)
+        return false;
+    evaluation_.reset();
+    try {
+        evaluation_ = EvaluateSlabText(design.result.trace.basis, slabText, design.units);
+    } catch (const DesignStopped& stopped) {
+        prompter.ask({ stopped.what(), kProgramName, Buttons::Ok, Icon::Critical });
+        return false;
+    }
+    return true;
+}
+
+bool WindowModel::chartsShown() const
+{
+    return (view_ == View::OneLayer || view_ == View::TwoLayer) && !design.lbh.empty()
+        && !design.result.trace.empty();
 }
 
 std::vector<std::string> WindowModel::aircraftListNames() const
@@ -301,9 +371,19 @@ std::string AboutDescriptionText()
 
 bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& prompter)
 {
-    if (!ReadDataFromFile(design, path, cataloguePath, prompter))
+    const std::optional<InputFileLoaded> loaded
+        = ReadDataFromFile(design, path, cataloguePath, prompter);
+    if (!loaded)
         return false;
-    enterView(View::Title);
+    slabText.clear();
+    evaluation_.reset();
+    if (loaded->layerMode) {
+        // The view sets the menu's layerMode, so the file's unbonded structure comes back from
+        // the bond option at the next design, as it does for a structure chosen by hand.
+        enterView(*loaded->layerMode == kOneLayer ? View::OneLayer : View::TwoLayer);
+    } else {
+        enterView(View::Title);
+    }
     mixReplaced();
     return true;
 }

@@ -1,8 +1,9 @@
 // The main window's state and decisions without the widgets: which control groups each view
 // shows, the traffic grid's texts and bookkeeping (clicked row, the cell under edit and its old
 // value), the Change Data prompt and the checked storing of an edited value, the report request,
-// the page split of a printed report and the texts of the About box. The Qt window only shows
-// what this object says and hands it the user's actions.
+// the design and the evaluation of a given slab, when the damage charts and the calculation trace
+// are shown, the page split of a printed report and the texts of the About box. The Qt window
+// only shows what this object says and hands it the user's actions.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,9 @@
 #include <vector>
 
 #include "design/design_model.h"
+#include "design/input_check.h"
 #include "design/prompter.h"
+#include "design/slab_evaluation.h"
 #include "traffic/aircraft_database.h"
 
 namespace korvant {
@@ -33,6 +36,7 @@ struct ViewLayout
     std::optional<bool> designButtons; // Design Thickness, Report
     std::optional<bool> aircraftControls; // aircraft list, grid, Add, Remove, Remove ALL
     std::optional<bool> report; // the report text
+    std::optional<bool> trace; // the calculation trace
     std::optional<bool> aircraftMenu; // "&Aircraft Data" enabled
     std::optional<bool> structureMenu; // "&Design Structure" enabled
     // The subgrade and slab-size rows sit kRowShiftTwips lower (two-layer view).
@@ -45,6 +49,8 @@ inline constexpr int kRowShiftTwips = 1000;
 const ViewLayout& ViewLayoutOf(View view);
 // Showing the report over a design view: the report text and "&Design Structure" again.
 const ViewLayout& ReportShownLayout();
+// Showing the calculation trace over any view: the trace, and both view menus again.
+const ViewLayout& TraceShownLayout();
 
 // A question the Change Data dialog shows for one grid cell.
 struct ChangeDataRequest
@@ -111,9 +117,36 @@ public:
     void mixReplaced() { clickStale_ = true; }
 
     // "Read Data From File..." after the open dialog returned `path`: reads the file whole with
-    // the catalogue again, then returns to the title screen with the file's mix; a file that
-    // cannot be read is reported and changes nothing. Returns whether it was read.
+    // the catalogue again, then returns to the title screen with the file's mix, or, when its
+    // project section restored the structure, to that structure's view; a file that cannot be
+    // read is reported and changes nothing. Returns whether it was read.
     bool readInputData(const std::filesystem::path& path, Prompter& prompter);
+
+    // A unit menu entry (ChooseUnitSystem); a typed slab thickness and its evaluation, which
+    // were in the old units, are dropped. Returns whether the units were switched.
+    bool chooseUnits(UnitSystem units, Prompter& prompter);
+
+    // Design Thickness: the checks and the design (DesignThickness). A slab typed for
+    // evaluation is then evaluated again with the new design; one that cannot be is dropped
+    // without a message.
+    DesignOutcome designThickness(Prompter& prompter);
+
+    // Evaluate: the typed slab thickness must be a thickness (else its message, title
+    // "KORVANT"); then the design runs as with Design Thickness, and the slab is evaluated with
+    // the design's inputs. A slab outside a model's domain is reported. Returns whether an
+    // evaluation is shown.
+    bool evaluateSlab(Prompter& prompter);
+
+    // The slab thickness typed for an evaluation, in the session's units.
+    std::string slabText;
+    // The evaluation beside the design result, while the design result is shown.
+    const std::optional<SlabEvaluation>& evaluation() const { return evaluation_; }
+
+    // The design views show the damage charts after a design, while its thickness is shown.
+    bool chartsShown() const;
+    // The calculation trace of the last design can be shown once a design has run (until a
+    // file is read).
+    bool traceAvailable() const { return !design.result.trace.empty(); }
 
     // A double click on a grid cell: the Change Data question for an aircraft value, nothing for
     // the title row, the unit row and the name column. Remembers the cell and its old value.
@@ -138,6 +171,7 @@ private:
     std::int16_t editRow_ = 0; // mix slot of the cell under edit
     std::int16_t editColumn_ = 0; // grid column 1..8; the field is editColumn + 1
     std::string oldValue_;
+    std::optional<SlabEvaluation> evaluation_;
 };
 
 // The report's lines without their line ends, in order.

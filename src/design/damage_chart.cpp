@@ -1,0 +1,126 @@
+// The damage curve samples the thickness evenly and adds every trial of the bisection, so that
+// the trials lie on the curve; each point is one call of the design's mix damage. The shares are
+// the damage ratios of the last trial over their sum.
+#include "design/damage_chart.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "design/slab_evaluation.h"
+#include "engine/domain_error.h"
+
+namespace korvant {
+namespace {
+
+constexpr float kThinnest = 4.0f;
+constexpr float kThickest = 30.0f;
+constexpr double kCentimetrePerInch = 2.54;
+
+double Shown(float thickness, UnitSystem units)
+{
+    const double inches = static_cast<double>(thickness);
+    return units == UnitSystem::Metric ? inches * kCentimetrePerInch : inches;
+}
+
+bool OnAxis(float thickness)
+{
+    return thickness >= kThinnest && thickness <= kThickest;
+}
+
+} // namespace
+
+DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int samples)
+{
+    DamageCurve chart;
+    chart.unit = SlabThicknessUnit(units);
+    chart.thicknessMin = Shown(kThinnest, units);
+    chart.thicknessMax = Shown(kThickest, units);
+    chart.damageMin = 0.1;
+    chart.damageMax = 10;
+    if (trace.empty())
+        return chart;
+
+    std::vector<float> thicknesses;
+    const int count = std::max(samples, 2);
+    for (int i = 0; i < count; ++i)
+        thicknesses.push_back(f32(static_cast<double>(kThinnest)
+            + static_cast<double>(kThickest - kThinnest) * i / (count - 1)));
+    for (const DesignTrial& trial : trace.trials)
+        if (OnAxis(trial.thickness))
+            thicknesses.push_back(trial.thickness);
+    std::sort(thicknesses.begin(), thicknesses.end());
+    thicknesses.erase(std::unique(thicknesses.begin(), thicknesses.end()), thicknesses.end());
+
+    int failed = 0;
+    int zero = 0;
+    std::string firstFailure;
+    std::vector<AircraftStep> steps;
+    for (const float thickness : thicknesses) {
+        float damage = 0;
+        try {
+            damage = MixDamage(trace.basis, thickness, units, steps, "slab thickness");
+        } catch (const DesignStopped& stopped) {
+            if (failed++ == 0)
+                firstFailure = stopped.what();
+            continue;
+        }
+        if (damage > 0)
+            chart.curve.push_back({ Shown(thickness, units), static_cast<double>(damage) });
+        else
+            ++zero;
+    }
+    for (const DesignTrial& trial : trace.trials)
+        if (OnAxis(trial.thickness) && trial.totalDamage > 0)
+            chart.trials.push_back(
+                { Shown(trial.thickness, units), static_cast<double>(trial.totalDamage) });
+    const DesignTrial& last = trace.trials.back();
+    if (OnAxis(last.thickness) && last.totalDamage > 0)
+        chart.design
+            = ChartPoint { Shown(last.thickness, units), static_cast<double>(last.totalDamage) };
+
+    if (failed > 0)
+        chart.note = "The mix cannot be evaluated at " + std::to_string(failed)
+            + (failed == 1 ? " thickness" : " thicknesses") + " of the curve: " + firstFailure;
+    if (zero > 0)
+        chart.note += std::string(chart.note.empty() ? "" : " ") + "A total damage of 0 at "
+            + std::to_string(zero) + (zero == 1 ? " thickness" : " thicknesses")
+            + " cannot be shown on the logarithmic axis.";
+
+    double lowest = 0;
+    double highest = 0;
+    for (const auto* points : { &chart.curve, &chart.trials })
+        for (const ChartPoint& point : *points) {
+            lowest = lowest == 0 ? point.damage : std::min(lowest, point.damage);
+            highest = std::max(highest, point.damage);
+        }
+    if (highest > 0) {
+        chart.damageMin = std::pow(10.0, std::floor(std::log10(lowest)));
+        chart.damageMax = std::pow(10.0, std::ceil(std::log10(highest)));
+        if (chart.damageMax <= chart.damageMin) {
+            chart.damageMin /= 10;
+            chart.damageMax *= 10;
+        }
+    }
+    return chart;
+}
+
+std::vector<DamageShare> DamageSharesOf(const DesignTrace& trace)
+{
+    std::vector<DamageShare> shares;
+    double total = 0;
+    for (const AircraftStep& step : trace.steps)
+        total += static_cast<double>(step.damageRatio);
+    std::size_t governing = 0;
+    for (std::size_t i = 0; i < trace.steps.size() && i < trace.basis.mix.size(); ++i) {
+        const float ratio = trace.steps[i].damageRatio;
+        shares.push_back({ trace.basis.mix[i].label, ratio,
+            total > 0 ? static_cast<double>(ratio) / total * 100 : 0.0, false });
+        if (ratio > shares[governing].damageRatio)
+            governing = i;
+    }
+    if (!shares.empty())
+        shares[governing].governing = true;
+    return shares;
+}
+
+} // namespace korvant

@@ -1,0 +1,64 @@
+// The calculation trace of the last design as tables and documents: per aircraft every value of
+// the aircraft step at the design thickness, per bisection trial the thickness, the total damage
+// and the two bounds. The window shows the tables; the CSV text is what it exports and what
+// korvant-cli --trace csv prints; the JSON document (korvant-cli --trace json) adds the inputs,
+// the units and the program version. Values are in the units the design works in (in, lb, psi,
+// pci, 'F, mph), whatever the session's unit system.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "design/design_model.h"
+#include "design/slab_evaluation.h"
+
+namespace korvant {
+
+// One value of the aircraft step: its JSON key, its heading and unit ("" for a ratio), and
+// whether the design holds it as a 32-bit float.
+struct TraceQuantity
+{
+    const char* key;
+    const char* heading;
+    const char* unit;
+    double (*value)(const AircraftStep&);
+    bool single;
+};
+const std::vector<TraceQuantity>& TraceQuantities();
+
+// The value as the exports write it: the shortest text that reads back to it in its own
+// precision.
+std::string ExactText(const TraceQuantity& quantity, const AircraftStep& step);
+
+// "Edge stress (psi)", or the heading alone for a value without a unit.
+std::string TraceHeading(const TraceQuantity& quantity);
+
+// A table of texts: column headings and rows of cells.
+struct TraceTable
+{
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+};
+
+// The calculation sheet of the window: one row per quantity (its heading with the unit first),
+// one column per aircraft of the design's mix, values to 6 significant digits.
+TraceTable AircraftTraceSheet(const DesignTrace& trace);
+
+// One row per trial: pass, thickness, total damage, lower and upper bound.
+TraceTable TrialTraceTable(const DesignTrace& trace);
+
+// "Design thickness 16.3 in (16.25 in): total damage 0.9995 after 12 trials, converged." in the
+// session's units; "No design has run yet." for an empty trace.
+std::string TraceSummary(const DesignTrace& trace, UnitSystem units);
+
+// The CSV text, lines ending in CR LF: a table with one row per aircraft (name, record number and
+// every quantity, exact values), an empty line, and the table of trials. With an evaluation, an
+// empty line and its table follow (aircraft, record, damage ratio, then the total and the years).
+std::string TraceCsv(const DesignTrace& trace, const SlabEvaluation* evaluation = nullptr);
+
+// One JSON document of the session's last design: program and version, the unit system and the
+// units of the values, the inputs as typed and as the design read them, the mix, the trials, the
+// per-aircraft values and, when given, the evaluation of a slab. Lines end in LF.
+std::string TraceJson(const DesignModel& model, const SlabEvaluation* evaluation = nullptr);
+
+} // namespace korvant
