@@ -1,17 +1,20 @@
 // Option parsing and the batch design. The catalogue is read first. The other inputs are applied
 // in a fixed order whatever the order of the options: unit system, field texts, mix, aircraft
 // changes. An input data file (--inp) is read as the window reads one, between the inputs given
-// before it and those given after it, so that these override the file. Then the structure, the
-// input data file written by --save, and the design with the same checks as the Design Thickness
-// button, answered without asking.
+// before it and those given after it, so that these override the file. Then the structure (when
+// --structure is given; else the file's or the one-layer system), the input data file written by
+// --save, and the design with the same checks as the Design Thickness button, answered without
+// asking. Last the output: the thickness, the report or the trace, and the evaluation of a slab.
 #include "cli/command_line.h"
 
 #include <map>
 #include <optional>
 
+#include "design/design_trace.h"
 #include "design/input_check.h"
 #include "design/program_info.h"
 #include "design/report.h"
+#include "design/slab_evaluation.h"
 #include "io/atomic_file.h"
 #include "io/input_file.h"
 #include "io/number_text.h"
@@ -44,7 +47,8 @@ Options:
                          with metric the catalogue is converted as a switch to Metric does;
                          after --inp it switches what was read, as the window's menu does
   --structure one|bonded|unbonded
-                         pavement structure (default one)
+                         pavement structure (default: the structure of the --inp file's
+                         project section, else one)
   --E TEXT               elastic modulus of concrete (psi | kPa)
   --Sc TEXT              concrete flexural strength (psi | kPa)
   --k TEXT               modulus of subgrade reaction (pci | kPa/mm)
@@ -64,14 +68,25 @@ Options:
                          wheelCount, dualSpacing, tandemSpacing, tireContactWidth;
                          checked as the Change Data dialog checks it
   --report               print the whole report instead of the thickness
+  --trace csv|json       print the calculation trace instead of the thickness: per aircraft
+                         every value of the design at its thickness, and per bisection trial
+                         the thickness, the total damage and the two bounds, in the units
+                         the design works in (in, lb, psi, pci, 'F, mph). csv: a row per
+                         aircraft, an empty line, the table of trials; json: one document
+                         with the inputs, the units, the program version and both
+  --evaluate THICKNESS   evaluate a given slab of THICKNESS (in | cm) with the design's
+                         inputs: the damage ratio of every aircraft, the total damage and
+                         the years of traffic until it reaches 1 (20 / total damage);
+                         printed after the thickness or the report, or as part of the trace
   --version              print the version and exit
   --help                 print this text and exit
 
 The checks of the Design Thickness button run first. An invalid number prints its message to
 standard error and exits with status 2; a value outside its typical range prints the question
 to standard error as a warning and is kept. A design stopped outside a model's domain prints
-its message and exits with status 3. Bad usage, and a field that holds no number when the units
-must be converted, exit with status 2. A catalogue or input data file that cannot be read or is
+its message and exits with status 3; so does a slab to evaluate outside a model's domain. Bad
+usage, a thickness to evaluate that is not a number greater than 0, and a field that holds no
+number when the units must be converted, exit with status 2. A catalogue or input data file that cannot be read or is
 damaged, and a --save file that cannot be written, print their message (naming the file and,
 where one applies, the line) and exit with status 3.
 )";
@@ -136,9 +151,11 @@ struct Options
     std::optional<std::string> save;
     Stage before; // the inputs given before --inp (all of them without it)
     Stage after; // the inputs given after --inp
-    std::int16_t layerMode = kOneLayer;
+    std::optional<std::int16_t> layerMode; // from --structure
     bool bondNo = true;
     bool report = false;
+    std::optional<std::string> trace; // "csv" or "json"
+    std::optional<std::string> evaluate; // the slab thickness as given
     bool help = false;
     bool version = false;
 };
@@ -240,6 +257,13 @@ Options ParseOptions(const std::vector<std::string>& args)
             options.version = true;
         } else if (name == "--report") {
             options.report = true;
+        } else if (name == "--trace") {
+            const std::string format = value();
+            if (format != "csv" && format != "json")
+                throw UsageError("--trace: expected csv or json, got \"" + format + "\"");
+            options.trace = format;
+        } else if (name == "--evaluate") {
+            options.evaluate = value();
         } else if (name == "--db") {
             options.db = value();
         } else if (name == "--inp") {
@@ -279,6 +303,8 @@ Options ParseOptions(const std::vector<std::string>& args)
             throw UsageError("unknown option \"" + args[i] + "\"");
         }
     }
+    if (options.report && options.trace)
+        throw UsageError("--report and --trace print different documents; give one of them");
     return options;
 }
 
@@ -367,8 +393,19 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         err << "korvant-cli: " << error.what() << '\n';
         return kExitStopped;
     }
-    model.layerMode = options.layerMode;
-    model.bondNo = options.bondNo;
+    if (options.layerMode) {
+        model.layerMode = *options.layerMode;
+        model.bondNo = options.bondNo;
+    }
+    // The slab to evaluate is a number in the session's units; it is checked before the design.
+    if (options.evaluate) {
+        try {
+            SlabThicknessOfText(*options.evaluate, model.units);
+        } catch (const EvaluationRefused& refused) {
+            err << "korvant-cli: --evaluate: " << refused.what() << '\n';
+            return kExitUsage;
+        }
+    }
 
     if (options.save) {
         try {
@@ -390,10 +427,30 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     case DesignOutcome::Designed:
         break;
     }
+    std::optional<SlabEvaluation> evaluation;
+    if (options.evaluate) {
+        try {
+            evaluation = EvaluateSlabText(model.result.trace.basis, *options.evaluate, model.units);
+        } catch (const DesignStopped& stopped) {
+            err << "korvant-cli: " << stopped.what() << '\n';
+            return kExitStopped;
+        }
+    }
+    const SlabEvaluation* evaluated = evaluation ? &*evaluation : nullptr;
+    if (options.trace == "csv") {
+        out << TraceCsv(model.result.trace, evaluated);
+        return 0;
+    }
+    if (options.trace == "json") {
+        out << TraceJson(model, evaluated);
+        return 0;
+    }
     if (options.report)
         out << ReportText(model);
     else
         out << model.lbh << '\n';
+    if (evaluated)
+        out << (options.report ? "\n" : "") << EvaluationText(model.result.trace.basis, *evaluated);
     return 0;
 }
 

@@ -1,0 +1,102 @@
+// korvant-cli's trace, evaluation and structure from a file, run as a program: its output is the
+// core's text for the same session, byte for byte.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sys/wait.h>
+
+#include "design/design_trace.h"
+#include "design/slab_evaluation.h"
+#include "design/thickness_design.h"
+#include "design_fixture.h"
+#include "io/input_file.h"
+#include "io/units.h"
+
+namespace korvant {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult
+{
+    int status = -1;
+    std::string out;
+};
+
+CliResult Cli(const std::string& arguments)
+{
+    const std::string command = std::string("'") + KORVANT_CLI_PATH + "' --db '"
+        + KORVANT_TEST_DATA_DIR + "/design/mix.dll' " + arguments + " 2>/dev/null";
+    CliResult run;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return run;
+    char buffer[4096];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        run.out.append(buffer, got);
+    const int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+DesignModel Designed(bool metric, std::int16_t layerMode)
+{
+    DesignModel model = testing::TestSession({ 2, 4 });
+    if (metric)
+        SwitchToMetric(model);
+    model.layerMode = layerMode;
+    RunDesign(model);
+    return model;
+}
+
+TEST(CommandLineInsight, TraceAndEvaluationAreTheCoreTexts)
+{
+    const DesignModel english = Designed(false, kOneLayer);
+    const DesignTrace& trace = english.result.trace;
+    EXPECT_EQ(Cli("--mix 2,4 --trace csv").out, TraceCsv(trace));
+    const SlabEvaluation slab = EvaluateSlabText(trace.basis, "14", english.units);
+    EXPECT_EQ(
+        Cli("--mix 2,4 --evaluate 14").out, english.lbh + "\n" + EvaluationText(trace.basis, slab));
+
+    const DesignModel metric = Designed(true, kTwoLayerUnbonded);
+    const SlabEvaluation cm = EvaluateSlabText(metric.result.trace.basis, "40", metric.units);
+    const CliResult json
+        = Cli("--units metric --mix 2,4 --structure unbonded --trace json --evaluate 40");
+    EXPECT_EQ(json.status, 0);
+    EXPECT_EQ(json.out, TraceJson(metric, &cm));
+}
+
+TEST(CommandLineInsight, RefusedOptionsAndSlabs)
+{
+    const std::pair<const char*, int> runs[] = {
+        { "--mix 2 --trace xml", 2 },
+        { "--mix 2 --report --trace csv", 2 },
+        { "--mix 2 --evaluate 0", 2 },
+        { "--mix 2 --evaluate", 2 },
+        // Thick slabs take this light aircraft beyond the fatigue law's range.
+        { "--mix 4,1 --set 1:grossWeight=3000 --set 1:tirePressure=50 --set "
+          "1:tireContactWidth=4.09 "
+          "--set 4:annualDepartures=3000 --evaluate 30",
+            3 },
+    };
+    for (const auto& [arguments, status] : runs)
+        EXPECT_EQ(Cli(arguments).status, status) << arguments;
+}
+
+TEST(CommandLineInsight, TheFileGivesTheStructureUnlessTheOptionDoes)
+{
+    const fs::path file = fs::temp_directory_path() / "korvant-cli-structure.inp";
+    DesignModel saved = testing::TestSession({ 2, 4 });
+    saved.layerMode = kTwoLayerUnbonded;
+    saved.field(InputField::h2) = "8";
+    SaveInputFile(saved, file);
+    const std::string inp = "--trace csv --inp '" + file.string() + "'";
+    EXPECT_EQ(Cli(inp).out, Cli("--trace csv --mix 2,4 --h2 8 --structure unbonded").out);
+    EXPECT_EQ(Cli(inp + " --structure one").out, Cli("--trace csv --mix 2,4").out);
+    EXPECT_NE(Cli(inp).out, Cli("--trace csv --mix 2,4").out);
+    fs::remove(file);
+}
+
+} // namespace
+} // namespace korvant
