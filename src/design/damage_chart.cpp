@@ -42,6 +42,7 @@ DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int sample
 
     std::vector<float> thicknesses;
     const int count = std::max(samples, 2);
+    thicknesses.reserve(static_cast<std::size_t>(count) + trace.trials.size());
     for (int i = 0; i < count; ++i)
         thicknesses.push_back(f32(static_cast<double>(kThinnest)
             + static_cast<double>(kThickest - kThinnest) * i / (count - 1)));
