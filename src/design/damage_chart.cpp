@@ -8,6 +8,7 @@
 
 #include "design/slab_evaluation.h"
 #include "engine/domain_error.h"
+#include "io/number_text.h"
 
 namespace korvant {
 namespace {
@@ -15,6 +16,8 @@ namespace {
 constexpr float kThinnest = 4.0f;
 constexpr float kThickest = 30.0f;
 constexpr double kCentimetrePerInch = 2.54;
+constexpr double kLowestDamage = 1e-6; // the damage axis spans at most these decades
+constexpr double kHighestDamage = 1e6;
 
 double Shown(float thickness, UnitSystem units)
 {
@@ -35,6 +38,7 @@ DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int sample
     chart.unit = SlabThicknessUnit(units);
     chart.thicknessMin = Shown(kThinnest, units);
     chart.thicknessMax = Shown(kThickest, units);
+    chart.thicknessStep = units == UnitSystem::Metric ? 10 : 2;
     chart.damageMin = 0.1;
     chart.damageMax = 10;
     if (trace.empty())
@@ -97,6 +101,10 @@ DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int sample
     if (highest > 0) {
         chart.damageMin = std::pow(10.0, std::floor(std::log10(lowest)));
         chart.damageMax = std::pow(10.0, std::ceil(std::log10(highest)));
+        if (chart.damageMax > kLowestDamage)
+            chart.damageMin = std::max(chart.damageMin, kLowestDamage);
+        if (chart.damageMin < kHighestDamage)
+            chart.damageMax = std::min(chart.damageMax, kHighestDamage);
         if (chart.damageMax <= chart.damageMin) {
             chart.damageMin /= 10;
             chart.damageMax *= 10;
@@ -114,14 +122,36 @@ std::vector<DamageShare> DamageSharesOf(const DesignTrace& trace)
     std::size_t governing = 0;
     for (std::size_t i = 0; i < trace.steps.size() && i < trace.basis.mix.size(); ++i) {
         const float ratio = trace.steps[i].damageRatio;
-        shares.push_back({ trace.basis.mix[i].label, ratio,
-            total > 0 ? static_cast<double>(ratio) / total * 100 : 0.0, false });
+        const double share = total > 0 ? static_cast<double>(ratio) / total * 100 : 0.0;
+        shares.push_back(
+            { trace.basis.mix[i].label, ratio, share, std::round(share * 10) / 10, false });
         if (ratio > shares[governing].damageRatio)
             governing = i;
     }
     if (!shares.empty())
         shares[governing].governing = true;
     return shares;
+}
+
+std::string DamageCurveTitle(const DesignTrace& trace, UnitSystem units)
+{
+    if (trace.empty())
+        return {};
+    return "Total damage of the mix over the slab thickness, design "
+        + ThicknessText(trace.trials.back().thickness, units);
+}
+
+std::string DamageSharesTitle(const DesignTrace& trace, UnitSystem units)
+{
+    if (trace.empty())
+        return {};
+    std::string title
+        = "Share of the damage at " + ThicknessText(trace.trials.back().thickness, units);
+    for (const DamageShare& share : DamageSharesOf(trace))
+        if (share.governing && share.damageRatio > 0)
+            title
+                += ": " + share.aircraft + " governs (" + FormatNumber(share.share, "0.0") + " %)";
+    return title;
 }
 
 } // namespace korvant

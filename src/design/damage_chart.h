@@ -23,7 +23,10 @@ struct DamageCurve
 {
     std::string unit; // "in" or "cm"
     double thicknessMin = 0, thicknessMax = 0; // the axis: 4 to 30 in in the session's unit
-    double damageMin = 1, damageMax = 1; // whole powers of ten around every point shown
+    double thicknessStep = 0; // between its labels: 2 in or 10 cm
+    // Whole powers of ten around every point, within 1e-6 and 1e6: the damage far from 1 says
+    // nothing more, and the points beyond lie at the edge of the chart.
+    double damageMin = 1, damageMax = 1;
     std::vector<ChartPoint> curve; // by rising thickness, the trials' thicknesses among them
     std::vector<ChartPoint> trials; // in the order they ran, those on the axis with damage > 0
     std::optional<ChartPoint> design; // the last trial, when it lies on the axis
@@ -42,10 +45,16 @@ struct DamageShare
     std::string aircraft;
     float damageRatio = 0; // percent of the fatigue life, as the report prints it
     double share = 0; // percent of the mix's total damage
+    double shownShare = 0; // rounded to 0.1 %, as the bar's label shows it
     bool governing = false; // the largest share (the first of equal ones)
 };
 
 // One bar per aircraft of the mix, in mix order, at the design thickness.
 std::vector<DamageShare> DamageSharesOf(const DesignTrace& trace);
+
+// The charts' titles: "Total damage of the mix over the slab thickness, design 16.3 in" and
+// "Share of the damage at 16.3 in: B747-400 governs (50.4 %)"; "" for an empty trace.
+std::string DamageCurveTitle(const DesignTrace& trace, UnitSystem units);
+std::string DamageSharesTitle(const DesignTrace& trace, UnitSystem units);
 
 } // namespace korvant

@@ -181,11 +181,11 @@ TEST(DamageChart, TheCurveRunsThroughTheTrialsAndTheDesignPoint)
         // Thicker slabs carry more, though not everywhere: where a network input reaches the
         // end of its range, the damage can step up.
         EXPECT_GT(chart.curve.front().damage, 1e6 * chart.curve.back().damage);
-        for (const ChartPoint& point : chart.curve) {
-            EXPECT_GE(point.damage, chart.damageMin);
-            EXPECT_LE(point.damage, chart.damageMax);
-        }
+        // The damage axis: whole decades, at most 1e-6 to 1e6, around the design point.
         EXPECT_EQ(std::log10(chart.damageMin), std::floor(std::log10(chart.damageMin)));
+        EXPECT_EQ(chart.damageMin, 1e-6);
+        EXPECT_EQ(chart.damageMax, 1e5); // the damage at 4 in lies below it
+        EXPECT_LT(chart.curve.back().damage, chart.damageMin); // lies at the chart's edge
 
         // Every trial is marked where it ran and lies on the curve.
         ASSERT_EQ(chart.trials.size(), trace.trials.size());
@@ -213,6 +213,8 @@ TEST(DamageChart, SharesOfTheDamageAtTheDesignThickness)
         EXPECT_EQ(shares[i].aircraft, model.result.trace.basis.mix[i].label);
         EXPECT_EQ(shares[i].damageRatio, model.result.trace.steps[i].damageRatio);
         sum += shares[i].share;
+        EXPECT_NEAR(shares[i].shownShare, shares[i].share, 0.05);
+        EXPECT_EQ(shares[i].shownShare * 10, std::round(shares[i].shownShare * 10));
         largest = std::max(largest, shares[i].damageRatio);
     }
     EXPECT_NEAR(sum, 100, 1e-9);
