@@ -43,13 +43,21 @@ xdotool type --delay 60 "90000"
 keys Return
 shot 4-changed
 keys alt+d o                    # Design Structure, One Layer System
-click 920 446                   # Design Thickness
+click 920 210                   # Design Thickness: the damage charts appear below the panel
 shot 5-one-layer
 keys alt+d t                    # Two Layer System: Design Structure is disabled here,
 keys alt+a alt+d t              # so go through Aircraft Data
-click 920 446
+click 920 210
 shot 6-two-layer
-click 920 486                   # Report
+click 618 255                   # the thickness of a given slab, then Enter evaluates it
+xdotool type --delay 60 "15"
+keys Return
+shot 6-evaluate
+keys alt+t                      # Calculation Trace
+shot 6-trace
+keys alt+d t                    # back to the two-layer view
+click 920 210
+click 920 250                   # Report
 shot 7-report
 keys alt+h a                    # About
 shot 8-about

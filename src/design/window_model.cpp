@@ -411,6 +411,13 @@ Message CatalogueFailureMessage(const CatalogueError& error)
         kProgramName, Buttons::Ok, Icon::Critical };
 }
 
+Message ExportFailureMessage(
+    const std::string& what, const std::string& path, const std::string& reason)
+{
+    return { "Cannot write the " + what + " to " + path + ": " + reason, kProgramName, Buttons::Ok,
+        Icon::Warning };
+}
+
 Message ReportPdfFailureMessage(const std::string& path, const std::string& reason)
 {
     return { "Cannot write the report to " + path + ": " + reason, kProgramName, Buttons::Ok,

@@ -197,5 +197,9 @@ std::filesystem::path LoadStartCatalogue(
 Message CatalogueFailureMessage(const CatalogueError& error);
 // The message for a report PDF that could not be written.
 Message ReportPdfFailureMessage(const std::string& path, const std::string& reason);
+// The message for an export that could not be written: "Cannot write the <what> to <path>:
+// <reason>", for the calculation trace and the damage charts.
+Message ExportFailureMessage(
+    const std::string& what, const std::string& path, const std::string& reason);
 
 } // namespace korvant

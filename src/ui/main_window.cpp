@@ -1,6 +1,7 @@
 // The main window: builds the controls and menus, places them in twips at the screen's logical
 // resolution, switches the views from the core's view table and passes every action to the
-// core before showing the model again.
+// core before showing the model again. In the design views the panel sits at the top of the
+// picture area and the damage charts take the space below it.
 #include "ui/main_window.h"
 
 #include <QAction>
@@ -26,15 +27,20 @@
 #include <exception>
 #include <filesystem>
 
+#include "design/damage_chart.h"
+#include "design/design_trace.h"
 #include "design/input_check.h"
 #include "design/program_info.h"
 #include "design/report.h"
+#include "io/atomic_file.h"
 #include "io/input_file.h"
 #include "io/units.h"
 #include "ui/about_box.h"
 #include "ui/change_data_dialog.h"
+#include "ui/damage_charts.h"
 #include "ui/logo.h"
 #include "ui/report_printing.h"
+#include "ui/trace_view.h"
 #include "ui/twips.h"
 
 namespace korvant::ui {
@@ -48,7 +54,8 @@ std::filesystem::path LocalPath(const QString& path)
 
 // The design controls sit on a panel of this size in the middle of the picture area.
 constexpr int kPanelWidthTwips = 12360;
-constexpr int kPanelHeightTwips = 5280;
+constexpr int kPanelHeightTwips = 6000;
+constexpr int kPanelMarginTwips = 120; // above the panel and around the charts
 constexpr int kRowTwips = 400; // height of a field row
 constexpr int kControlGapTwips = 100; // Add and Remove buttons below the list and the grid
 constexpr int kMarginTwips = 240; // around the aircraft controls
@@ -126,6 +133,19 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
     txtReports_->setLineWrapMode(QPlainTextEdit::NoWrap);
     txtReports_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
+    traceView_ = new TraceView(central_);
+    traceView_->hide();
+    connect(traceView_, &TraceView::saveCsvClicked, this, &MainWindow::saveTraceCsvAs);
+
+    charts_ = new DamageCharts(picture_);
+    charts_->hide();
+    chartsHint_ = new QLabel(
+        tr("After Design Thickness the damage charts of the design appear here."), picture_);
+    chartsHint_->setObjectName(QStringLiteral("lbChartsHint"));
+    chartsHint_->setAlignment(Qt::AlignCenter);
+    chartsHint_->setStyleSheet(QStringLiteral("color: #8a8f96;"));
+    chartsHint_->hide();
+
     buildMenus();
     menuBar()->installEventFilter(this);
     resize(1180, 800);
@@ -176,6 +196,11 @@ void MainWindow::buildMenus()
     QAction* pdf
         = file->addAction(tr("Save Report as PD&F..."), this, &MainWindow::saveReportPdfAs);
     pdf->setObjectName(QStringLiteral("mnuSaveReportPdf"));
+    saveTraceCsv_ = file->addAction(tr("Save Trace as &CSV..."), this, &MainWindow::saveTraceCsvAs);
+    saveTraceCsv_->setObjectName(QStringLiteral("mnuSaveTraceCsv"));
+    saveChartsPng_
+        = file->addAction(tr("Save Charts as PN&G..."), this, &MainWindow::saveChartsPngAs);
+    saveChartsPng_->setObjectName(QStringLiteral("mnuSaveChartsPng"));
     file->addSeparator();
     QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
     exit->setObjectName(QStringLiteral("FileExit"));
@@ -191,6 +216,10 @@ void MainWindow::buildMenus()
         ->setObjectName(QStringLiteral("mnuOneLayer"));
     structureMenu_->addAction(tr("&Two Layer System"), this, [this] { showView(View::TwoLayer); })
         ->setObjectName(QStringLiteral("mnuTwoLayer"));
+
+    traceMenu_ = menuBar()->addAction(tr("Calculation &Trace"));
+    traceMenu_->setObjectName(QStringLiteral("mnuTrace"));
+    connect(traceMenu_, &QAction::triggered, this, &MainWindow::showTrace);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -393,13 +422,64 @@ void MainWindow::buildDesignPanel()
     connect(cmdDesign_, &QPushButton::clicked, this, &MainWindow::designThickness);
     connect(cmdReport_, &QPushButton::clicked, this, &MainWindow::showReport);
 
+    buildEvaluation(p);
+
     slabGroup_ = { designPanel_, slabBand, pcc, thickness, labelE, labelSc, txtE, txtSc, lbh_,
-        subgradeBand, subgrade, labelK, txtK, labelL, labelW, txtL, txtW, unitL, unitW };
+        subgradeBand, subgrade, labelK, txtK, labelL, labelW, txtL, txtW, unitL, unitW,
+        evaluationGroup_ };
     slabUnitGroup_ = { unitE, unitSc, unitK, unitH };
     bottomGroup_
         = { bottomBand, bottomHeading, labelE2, labelH2, txtE2, txtH2, unitE2, unitH2, bonded };
     climateGroup_ = { climate };
     buttonGroup_ = { cmdDesign_, cmdReport_ };
+}
+
+void MainWindow::buildEvaluation(QWidget* panel)
+{
+    // A given slab, evaluated with the design's inputs, in the column of the thickness result.
+    auto* group = new QGroupBox(tr("Evaluate a Given Slab"), panel);
+    group->setObjectName(QStringLiteral("fraEvaluate"));
+    QLabel* label = addLabel(tr("h"), group);
+    txtEvaluate_ = new QLineEdit(group);
+    txtEvaluate_->setObjectName(QStringLiteral("txtEvaluate"));
+    txtEvaluate_->setAccessibleName(tr("thickness of the slab to evaluate"));
+    txtEvaluate_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setBuddy(txtEvaluate_);
+    connect(txtEvaluate_, &QLineEdit::textEdited, this,
+        [this](const QString& text) { state_.slabText = text.toStdString(); });
+    connect(txtEvaluate_, &QLineEdit::returnPressed, this, &MainWindow::evaluateSlab);
+    evaluateUnit_ = new QLabel(group);
+    evaluateUnit_->setObjectName(QStringLiteral("lbunitEvaluate"));
+    auto* evaluate = new QPushButton(tr("E&valuate"), group);
+    evaluate->setObjectName(QStringLiteral("cmdEvaluate"));
+    connect(evaluate, &QPushButton::clicked, this, &MainWindow::evaluateSlab);
+
+    evaluationTable_ = new QTableWidget(0, 2, group);
+    evaluationTable_->setObjectName(QStringLiteral("tblEvaluation"));
+    evaluationTable_->setAccessibleName(tr("damage ratio of each aircraft at the given slab"));
+    evaluationTable_->setHorizontalHeaderLabels({ tr("Aircraft"), tr("Damage %") });
+    evaluationTable_->verticalHeader()->hide();
+    evaluationTable_->verticalHeader()->setDefaultSectionSize(
+        evaluationTable_->fontMetrics().height() + 6);
+    evaluationTable_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    evaluationTable_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    evaluationTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    evaluationTable_->setSelectionMode(QAbstractItemView::NoSelection);
+    evaluationSummary_ = new QLabel(group);
+    evaluationSummary_->setObjectName(QStringLiteral("lbEvaluation"));
+    evaluationSummary_->setWordWrap(true);
+    QFont bold = evaluationSummary_->font();
+    bold.setBold(true);
+    evaluationSummary_->setFont(bold);
+
+    place(group, { kRightX, 2860, 3460, 3000 });
+    place(label, { 160, 360, 260, kRowTwips });
+    place(txtEvaluate_, { 440, 360, 900, kRowTwips });
+    place(evaluateUnit_, { 1400, 360, 460, kRowTwips });
+    place(evaluate, { 1900, 330, 1400, kButtonHeightTwips });
+    place(evaluationTable_, { 160, 900, 3140, 1440 });
+    place(evaluationSummary_, { 160, 2380, 3140, 560 });
+    evaluationGroup_ = group;
 }
 
 void MainWindow::buildAircraftControls()
@@ -463,6 +543,11 @@ void MainWindow::applyLayout(const ViewLayout& layout)
         if (*layout.report)
             txtReports_->raise();
     }
+    if (layout.trace) {
+        traceView_->setVisible(*layout.trace);
+        if (*layout.trace)
+            traceView_->raise();
+    }
     if (layout.aircraftMenu)
         aircraftMenu_->setEnabled(*layout.aircraftMenu);
     if (layout.structureMenu)
@@ -507,6 +592,7 @@ void MainWindow::layoutWindow()
     const int height = central_->height();
     picture_->setGeometry(0, 0, qRound(width * 0.999), qRound(height * 0.999));
     txtReports_->setGeometry(0, 0, qRound(width * 0.99), qRound(height * 0.99));
+    traceView_->setGeometry(0, 0, qRound(width * 0.99), qRound(height * 0.99));
 
     const int pw = picture_->width();
     const int ph = picture_->height();
@@ -549,8 +635,14 @@ void MainWindow::layoutDesignPanel()
     }
     const int panelWidth = pixelsX(kPanelWidthTwips);
     const int panelHeight = pixelsY(kPanelHeightTwips);
-    designPanel_->setGeometry(qMax(0, (picture_->width() - panelWidth) / 2),
-        qMax(0, (picture_->height() - panelHeight) / 2), panelWidth, panelHeight);
+    const int margin = pixelsY(kPanelMarginTwips);
+    designPanel_->setGeometry(
+        qMax(0, (picture_->width() - panelWidth) / 2), margin, panelWidth, panelHeight);
+    const int chartsTop = designPanel_->geometry().bottom() + 1 + margin;
+    const QRect charts(margin, chartsTop, qMax(0, picture_->width() - 2 * margin),
+        qMax(0, picture_->height() - chartsTop - margin));
+    charts_->setGeometry(charts);
+    chartsHint_->setGeometry(charts);
 }
 
 void MainWindow::refresh()
@@ -576,12 +668,56 @@ void MainWindow::refresh()
     metricOption_->setEnabled(english);
     setGridHeader();
     fillTrafficGrid();
+    refreshInsight();
+}
+
+void MainWindow::refreshInsight()
+{
+    const DesignModel& design = state_.design;
+    evaluateUnit_->setText(QString::fromUtf8(SlabThicknessUnit(design.units)));
+    if (txtEvaluate_->text() != Text(state_.slabText))
+        txtEvaluate_->setText(Text(state_.slabText));
+    const auto& evaluation = state_.evaluation();
+    const std::vector<EvaluationRow> rows = evaluation
+        ? EvaluationRows(design.result.trace.basis, *evaluation)
+        : std::vector<EvaluationRow> {};
+    evaluationTable_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const EvaluationRow& row = rows[static_cast<std::size_t>(r)];
+        evaluationTable_->setItem(r, 0, new QTableWidgetItem(Text(row.aircraft)));
+        auto* ratio = new QTableWidgetItem(Text(row.damageRatio));
+        ratio->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        evaluationTable_->setItem(r, 1, ratio);
+    }
+    evaluationSummary_->setText(evaluation ? Text(EvaluationSummary(*evaluation))
+                                           : tr("Type a slab thickness and press Evaluate."));
+
+    const bool designView = state_.view() == View::OneLayer || state_.view() == View::TwoLayer;
+    charts_->setVisible(state_.chartsShown());
+    chartsHint_->setVisible(designView && !state_.chartsShown());
+    traceMenu_->setEnabled(state_.traceAvailable());
+    saveTraceCsv_->setEnabled(state_.traceAvailable());
+    saveChartsPng_->setEnabled(state_.chartsShown());
+    if (traceView_->isVisible())
+        traceView_->showTrace(TraceSummary(design.result.trace, design.units),
+            AircraftTraceSheet(design.result.trace), TrialTraceTable(design.result.trace));
+}
+
+void MainWindow::replotCharts()
+{
+    if (!state_.chartsShown())
+        return;
+    const DesignModel& design = state_.design;
+    const DesignTrace& trace = design.result.trace;
+    charts_->showCharts(DamageCurveOf(trace, design.units), DamageCurveTitle(trace, design.units),
+        DamageSharesOf(trace), DamageSharesTitle(trace, design.units));
 }
 
 void MainWindow::chooseUnits(UnitSystem units)
 {
-    ChooseUnitSystem(state_.design, units, *services_.prompter);
+    state_.chooseUnits(units, *services_.prompter);
     refresh();
+    replotCharts();
 }
 
 void MainWindow::fillAircraftList()
@@ -683,7 +819,7 @@ void MainWindow::readInputData()
     if (read) {
         if (changeData_)
             changeData_->hide();
-        showView(View::Title);
+        showView(state_.view());
     }
 }
 
@@ -699,8 +835,70 @@ bool MainWindow::saveInputData()
 
 void MainWindow::designThickness()
 {
-    DesignThickness(state_.design, *services_.prompter);
+    state_.designThickness(*services_.prompter);
     refresh();
+    replotCharts();
+}
+
+void MainWindow::evaluateSlab()
+{
+    state_.evaluateSlab(*services_.prompter);
+    refresh();
+    replotCharts();
+}
+
+void MainWindow::showTrace()
+{
+    if (!state_.traceAvailable())
+        return;
+    applyLayout(TraceShownLayout());
+    refreshInsight();
+}
+
+void MainWindow::saveTraceCsvAs()
+{
+    const QString path = services_.files->saveFileName(
+        this, tr("Save Calculation Trace"), tr("CSV files (*.csv)"), QStringLiteral("trace.csv"));
+    if (!path.isEmpty())
+        saveTraceCsv(path);
+}
+
+bool MainWindow::saveTraceCsv(const QString& path)
+{
+    std::string failure;
+    {
+        BusyPointer busy;
+        try {
+            WriteFileAtomically(LocalPath(path), TraceCsv(state_.design.result.trace));
+            return true;
+        } catch (const FileError& error) {
+            failure = error.what();
+        }
+    }
+    services_.prompter->ask(ExportFailureMessage("calculation trace", path.toStdString(), failure));
+    return false;
+}
+
+void MainWindow::saveChartsPngAs()
+{
+    const QString path = services_.files->saveFileName(this, tr("Save Charts as PNG"),
+        tr("PNG images (*.png)"), QStringLiteral("damage-charts.png"));
+    if (!path.isEmpty())
+        saveChartsPng(path);
+}
+
+bool MainWindow::saveChartsPng(const QString& path)
+{
+    QString failure;
+    {
+        BusyPointer busy;
+        failure = charts_->savePng(path);
+    }
+    if (failure.isEmpty())
+        return true;
+    services_.prompter->ask(
+        ExportFailureMessage("damage charts", path.toStdString(), failure.toStdString()));
+    return false;
 }
 
 void MainWindow::showReport()

@@ -1,6 +1,8 @@
-// The main window frmAircraft: the design inputs on the picture area, the aircraft list and the
-// traffic grid, the report text and the menus. It shows the core's WindowModel and hands it the
-// user's actions; every decision and every text it shows comes from the core.
+// The main window frmAircraft: the design inputs on the picture area with the evaluation of a
+// given slab and, after a design, the damage charts below them; the aircraft list and the
+// traffic grid, the report text, the calculation trace and the menus. It shows the core's
+// WindowModel and hands it the user's actions; every decision and every text it shows comes
+// from the core.
 #pragma once
 
 #include <QMainWindow>
@@ -28,6 +30,8 @@ namespace korvant::ui {
 
 class AboutBox;
 class ChangeDataDialog;
+class DamageCharts;
+class TraceView;
 
 class MainWindow : public QMainWindow
 {
@@ -48,6 +52,10 @@ public:
 
     // Writes the report pages to a PDF file; shows a message and returns false on failure.
     bool saveReportPdf(const QString& path);
+    // Writes the calculation trace as CSV, or both damage charts as one PNG image; each shows a
+    // message and returns false on failure.
+    bool saveTraceCsv(const QString& path);
+    bool saveChartsPng(const QString& path);
 
 public slots:
     void readInputData();
@@ -57,6 +65,10 @@ public slots:
     void showReport();
     void printReport();
     void saveReportPdfAs();
+    void evaluateSlab();
+    void showTrace();
+    void saveTraceCsvAs();
+    void saveChartsPngAs();
     void showAbout();
 
 protected:
@@ -98,6 +110,9 @@ private:
     void editCell(int row, int column);
     void confirmChangeData();
     void chooseUnits(UnitSystem units);
+    void buildEvaluation(QWidget* panel);
+    void refreshInsight();
+    void replotCharts();
 
     WindowModel state_;
     Services services_;
@@ -117,6 +132,14 @@ private:
     QPushButton* cmdDesign_ = nullptr;
     QPushButton* cmdReport_ = nullptr;
     QPlainTextEdit* txtReports_ = nullptr;
+    TraceView* traceView_ = nullptr;
+    DamageCharts* charts_ = nullptr;
+    QLabel* chartsHint_ = nullptr;
+    QLineEdit* txtEvaluate_ = nullptr;
+    QLabel* evaluateUnit_ = nullptr;
+    QTableWidget* evaluationTable_ = nullptr;
+    QLabel* evaluationSummary_ = nullptr;
+    QGroupBox* evaluationGroup_ = nullptr;
     QListWidget* listAircraft_ = nullptr;
     QTableWidget* grid_ = nullptr;
     QLabel* listHeading_ = nullptr;
@@ -133,6 +156,9 @@ private:
     QAction* metricOption_ = nullptr;
     QAction* aircraftMenu_ = nullptr;
     QMenu* structureMenu_ = nullptr;
+    QAction* traceMenu_ = nullptr;
+    QAction* saveTraceCsv_ = nullptr;
+    QAction* saveChartsPng_ = nullptr;
 
     ChangeDataDialog* changeData_ = nullptr; // made on first use
     QPointer<AboutBox> about_;

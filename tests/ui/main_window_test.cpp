@@ -1,29 +1,39 @@
 // The main window as a user drives it: views, the traffic grid and the Change Data dialog, the
-// Design Thickness sequence, the report view, printing and the PDF, and the About box. Message
+// Design Thickness sequence, the report view, printing and the PDF, the damage charts, the
+// evaluation of a given slab, the calculation trace and its exports, and the About box. Message
 // boxes and dialogs are answered by the scripted fakes.
 #include <QAction>
+#include <QBarSet>
+#include <QChartView>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QHorizontalBarSeries>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScatterSeries>
 #include <QScreen>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QValueAxis>
 
 #include <memory>
 
+#include "design/damage_chart.h"
+#include "design/design_trace.h"
 #include "design/report.h"
 #include "design/window_model.h"
 #include "fakes.h"
@@ -459,6 +469,117 @@ private slots:
         QCOMPARE(QDir(temp->path()).entryList(QDir::Files).size(), 2);
     }
 
+    // After a design the charts replace the hint below the panel; they draw the core's data.
+    void damageChartsAfterADesign()
+    {
+        trigger("mnuAircraft");
+        addFromList(30);
+        addFromList(40);
+        trigger("mnuOneLayer");
+        QVERIFY(shown("lbChartsHint") && !shown("DamageCharts"));
+        QVERIFY(!find<QAction>("mnuTrace")->isEnabled());
+        QVERIFY(!find<QAction>("mnuSaveChartsPng")->isEnabled());
+        QTest::mouseClick(find<QPushButton>("cmdDesign"), Qt::LeftButton);
+        QVERIFY(shown("DamageCharts") && !shown("lbChartsHint"));
+        QVERIFY(find<QAction>("mnuTrace")->isEnabled());
+
+        const DesignModel& design = window->state().design;
+        const DamageCurve curve = DamageCurveOf(design.result.trace, design.units);
+        const QList<QAbstractSeries*> series
+            = find<QChartView>("chartDamageCurve")->chart()->series();
+        QCOMPARE(series.size(), 3);
+        const auto* line = static_cast<QLineSeries*>(series[0]);
+        QCOMPARE(line->count(), static_cast<int>(curve.curve.size()));
+        QCOMPARE(line->at(0), QPointF(curve.curve[0].thickness, curve.curve[0].damage));
+        QCOMPARE(static_cast<QScatterSeries*>(series[1])->count(),
+            static_cast<int>(curve.trials.size()));
+        QVERIFY(curve.design);
+        QCOMPARE(static_cast<QScatterSeries*>(series[2])->at(0),
+            QPointF(curve.design->thickness, curve.design->damage));
+
+        const std::vector<DamageShare> shares = DamageSharesOf(design.result.trace);
+        const auto* bars = static_cast<QHorizontalBarSeries*>(
+            find<QChartView>("chartDamageShares")->chart()->series().at(0));
+        QBarSet* set = bars->barSets().at(0);
+        QCOMPARE(set->count(), static_cast<int>(shares.size()));
+        for (int i = 0; i < set->count(); ++i) // listed from the bottom up
+            QCOMPARE(
+                set->at(i), shares[shares.size() - 1 - static_cast<std::size_t>(i)].shownShare);
+
+        // Metric: the same curve over centimetres.
+        trigger("MetricOption");
+        const auto* axis = static_cast<QValueAxis*>(
+            find<QChartView>("chartDamageCurve")->chart()->axes(Qt::Horizontal).at(0));
+        QCOMPARE(axis->max(), 76.2);
+        QVERIFY(axis->titleText().contains(QStringLiteral("cm")));
+
+        // A PNG of both charts as they are shown; a folder that does not exist is reported.
+        const QString png = temp->filePath(QStringLiteral("charts.png"));
+        files->path = png;
+        trigger("mnuSaveChartsPng");
+        QCOMPARE(QImage(png).size(), find<QWidget>("DamageCharts")->size());
+        prompter->shown.clear();
+        QVERIFY(!window->saveChartsPng(temp->filePath(QStringLiteral("no/such/dir/x.png"))));
+        QCOMPARE(prompter->shown.size(), std::size_t(1));
+
+        // Another view clears the thickness, and its charts with it.
+        trigger("mnuAircraft");
+        trigger("mnuOneLayer");
+        QVERIFY(!shown("DamageCharts") && shown("lbChartsHint"));
+    }
+
+    void evaluationAndTrace()
+    {
+        trigger("mnuAircraft");
+        addFromList(1);
+        addFromList(2);
+        trigger("mnuTwoLayer");
+        type("txtEvaluate", QStringLiteral("12"));
+        QTest::keyClick(find<QLineEdit>("txtEvaluate"), Qt::Key_Return);
+        QVERIFY(prompter->shown.empty());
+        const DesignModel& design = window->state().design;
+        QVERIFY(!design.lbh.empty()); // Evaluate designed first
+        const SlabEvaluation expected = EvaluateSlab(design.result.trace.basis, 12, design.units);
+        auto* table = find<QTableWidget>("tblEvaluation");
+        const std::vector<EvaluationRow> rows = EvaluationRows(design.result.trace.basis, expected);
+        QCOMPARE(table->rowCount(), 2);
+        for (int r = 0; r < 2; ++r) {
+            QCOMPARE(
+                table->item(r, 0)->text(), QString::fromStdString(rows[std::size_t(r)].aircraft));
+            QCOMPARE(table->item(r, 1)->text(),
+                QString::fromStdString(rows[std::size_t(r)].damageRatio));
+        }
+        QCOMPARE(find<QLabel>("lbEvaluation")->text(),
+            QString::fromStdString(EvaluationSummary(expected)));
+
+        // The trace view over the design view, with the core's tables; both view menus work.
+        trigger("mnuTrace");
+        QVERIFY(shown("TraceView"));
+        QVERIFY(find<QAction>("mnuPvmtStru")->isEnabled());
+        const TraceTable sheet = AircraftTraceSheet(design.result.trace);
+        auto* aircraft = find<QTableWidget>("tblTraceAircraft");
+        QCOMPARE(aircraft->rowCount(), static_cast<int>(TraceQuantities().size()));
+        QCOMPARE(aircraft->columnCount(), 3);
+        QCOMPARE(aircraft->item(5, 2)->text(), QString::fromStdString(sheet.rows[5][2]));
+        QCOMPARE(find<QTableWidget>("tblTraceTrials")->rowCount(),
+            static_cast<int>(design.result.trace.trials.size()));
+        QCOMPARE(find<QLabel>("lbTraceSummary")->text(),
+            QString::fromStdString(TraceSummary(design.result.trace, design.units)));
+
+        const QString csv = temp->filePath(QStringLiteral("trace.csv"));
+        files->path = csv;
+        QTest::mouseClick(find<QPushButton>("cmdSaveTraceCsv"), Qt::LeftButton);
+        QFile saved(csv);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll().toStdString(), TraceCsv(design.result.trace));
+        QVERIFY(!window->saveTraceCsv(temp->filePath(QStringLiteral("no/such/dir/t.csv"))));
+        QCOMPARE(prompter->shown.size(), std::size_t(1));
+
+        trigger("mnuOneLayer");
+        QVERIFY(!shown("TraceView"));
+        QCOMPARE(table->rowCount(), 0); // the view dropped the evaluation
+    }
+
     void aboutBox()
     {
         trigger("mnuAbout");
@@ -510,7 +631,8 @@ private slots:
         prompter->shown.clear();
         trigger("FileLoad");
         QCOMPARE(prompter->texts().back(), saved.toStdString() + "  Loaded!");
-        QVERIFY(shown("LbTitle1"));
+        // The file's project section names the structure, whose view opens with its inputs.
+        QVERIFY(shown("TxtE") && !shown("LbTitle1") && !shown("TxtE2"));
         const DesignModel& after = window->state().design;
         QCOMPARE(after.units, before.units);
         QCOMPARE(after.mix, before.mix);

@@ -1,0 +1,194 @@
+// Qt Charts over the core's data: a line, two scatter series and a logarithmic value axis for
+// the damage curve; horizontal bars over the aircraft names for the shares, with the governing
+// bar in its own colour. Each replot builds fresh charts; the views own them.
+#include "ui/damage_charts.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHorizontalBarSeries>
+#include <QLabel>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QSaveFile>
+#include <QScatterSeries>
+#include <QValueAxis>
+
+namespace korvant::ui {
+namespace {
+
+const QColor kCurveColour(0x2b, 0x5c, 0x8a);
+const QColor kTrialColour(0xe0, 0x8a, 0x1e);
+const QColor kDesignColour(0xc0, 0x28, 0x2d);
+const QColor kBarColour(0x8f, 0xa9, 0xc4);
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QChart* NewChart(const std::string& title)
+{
+    auto* chart = new QChart;
+    chart->setTitle(Text(title));
+    QFont font = chart->titleFont();
+    font.setBold(true);
+    chart->setTitleFont(font);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+QChart* CurveChart(const DamageCurve& data, const std::string& title)
+{
+    QChart* chart = NewChart(title);
+    auto* curve = new QLineSeries;
+    curve->setName(QObject::tr("Total damage"));
+    curve->setPen(QPen(kCurveColour, 2));
+    for (const ChartPoint& point : data.curve)
+        curve->append(point.thickness, point.damage);
+    auto* trials = new QScatterSeries;
+    trials->setName(QObject::tr("Bisection trials"));
+    trials->setMarkerSize(9);
+    trials->setColor(kTrialColour);
+    trials->setBorderColor(kTrialColour.darker(140));
+    for (const ChartPoint& point : data.trials)
+        trials->append(point.thickness, point.damage);
+    auto* design = new QScatterSeries;
+    design->setName(QObject::tr("Design point"));
+    design->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+    design->setMarkerSize(14);
+    design->setColor(kDesignColour);
+    design->setBorderColor(Qt::black);
+    if (data.design)
+        design->append(data.design->thickness, data.design->damage);
+    for (QAbstractSeries* series :
+        std::initializer_list<QAbstractSeries*> { curve, trials, design })
+        chart->addSeries(series);
+
+    auto* thickness = new QValueAxis;
+    thickness->setTitleText(QObject::tr("Slab thickness (%1)").arg(Text(data.unit)));
+    thickness->setRange(data.thicknessMin, data.thicknessMax);
+    thickness->setLabelFormat(QStringLiteral("%g"));
+    thickness->setTickType(QValueAxis::TicksDynamic);
+    thickness->setTickAnchor(0);
+    thickness->setTickInterval(data.thicknessStep);
+    auto* damage = new QLogValueAxis;
+    damage->setTitleText(QObject::tr("Total damage"));
+    damage->setBase(10);
+    damage->setRange(data.damageMin, data.damageMax);
+    damage->setLabelFormat(QStringLiteral("%g"));
+    damage->setMinorTickCount(-1);
+    damage->setMinorGridLineColor(QColor(0xee, 0xee, 0xee));
+    chart->addAxis(thickness, Qt::AlignBottom);
+    chart->addAxis(damage, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(thickness);
+        series->attachAxis(damage);
+    }
+    return chart;
+}
+
+QChart* SharesChart(const std::vector<DamageShare>& shares, const std::string& title)
+{
+    QChart* chart = NewChart(title);
+    chart->legend()->hide();
+    auto* set = new QBarSet(QObject::tr("Share of the damage (%)"));
+    set->setColor(kBarColour);
+    set->setBorderColor(kBarColour.darker(130));
+    set->setSelectedColor(kDesignColour);
+    set->setLabelColor(Qt::black);
+    QStringList names;
+    // The bars run from the bottom up, so the mix is added last to first to read from the top.
+    for (auto share = shares.rbegin(); share != shares.rend(); ++share) {
+        names.append(Text(share->aircraft));
+        set->append(share->shownShare);
+        if (share->governing)
+            set->selectBar(static_cast<int>(set->count() - 1));
+    }
+    auto* series = new QHorizontalBarSeries;
+    series->append(set);
+    series->setLabelsVisible(true);
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    series->setLabelsFormat(QStringLiteral("@value %"));
+    series->setLabelsPrecision(4);
+    series->setBarWidth(0.7);
+    chart->addSeries(series);
+
+    auto* aircraft = new QBarCategoryAxis;
+    aircraft->append(names);
+    auto* percent = new QValueAxis;
+    percent->setTitleText(QObject::tr("Share of the total damage (%)"));
+    percent->setRange(0, 110); // room for the label of a bar of 100 %
+    percent->setTickCount(12);
+    percent->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(aircraft, Qt::AlignLeft);
+    chart->addAxis(percent, Qt::AlignBottom);
+    series->attachAxis(aircraft);
+    series->attachAxis(percent);
+    return chart;
+}
+
+void Replace(QChartView* view, QChart* chart)
+{
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+}
+
+} // namespace
+
+DamageCharts::DamageCharts(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("DamageCharts"));
+    curveView_ = new QChartView(this);
+    curveView_->setObjectName(QStringLiteral("chartDamageCurve"));
+    curveView_->setAccessibleName(tr("total damage over the slab thickness"));
+    curveView_->setRenderHint(QPainter::Antialiasing);
+    sharesView_ = new QChartView(this);
+    sharesView_->setObjectName(QStringLiteral("chartDamageShares"));
+    sharesView_->setAccessibleName(tr("share of each aircraft in the damage"));
+    sharesView_->setRenderHint(QPainter::Antialiasing);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("lbChartNote"));
+    note_->setWordWrap(true);
+    note_->setStyleSheet(QStringLiteral("color: #7a4b00;"));
+}
+
+void DamageCharts::showCharts(const DamageCurve& curve, const std::string& curveTitle,
+    const std::vector<DamageShare>& shares, const std::string& sharesTitle)
+{
+    Replace(curveView_, CurveChart(curve, curveTitle));
+    Replace(sharesView_, SharesChart(shares, sharesTitle));
+    note_->setText(Text(curve.note));
+    note_->setVisible(!curve.note.empty());
+    resizeEvent(nullptr);
+}
+
+void DamageCharts::resizeEvent(QResizeEvent* /*event*/)
+{
+    const int noteHeight = note_->isVisibleTo(this) ? note_->heightForWidth(width()) : 0;
+    const int chartHeight = height() - noteHeight;
+    const int half = width() / 2;
+    curveView_->setGeometry(0, 0, half, chartHeight);
+    sharesView_->setGeometry(half, 0, width() - half, chartHeight);
+    note_->setGeometry(0, chartHeight, width(), noteHeight);
+}
+
+QString DamageCharts::savePng(const QString& path)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (!grab().save(&file, "PNG")) {
+        file.cancelWriting();
+        return tr("the image could not be written");
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace korvant::ui
