@@ -1,9 +1,14 @@
 // Speed of a whole thickness design for traffic mixes of 1, 10 and 65 aircraft of the bundled
-// catalogue. The lightest aircraft is left out (its allowable coverages on thick trial slabs
-// exceed the range of numbers and stop the design); the 65th record repeats the heaviest.
+// catalogue (the design records its trace as it goes), and of what explains a design: the damage
+// curve of the charts, the evaluation of a given slab and the trace's CSV and JSON texts. The
+// lightest aircraft is left out (its allowable coverages on thick trial slabs exceed the range
+// of numbers and stop the design); the 65th record repeats the heaviest.
 #include <benchmark/benchmark.h>
 
+#include "design/damage_chart.h"
+#include "design/design_trace.h"
 #include "design/report.h"
+#include "design/slab_evaluation.h"
 #include "design/thickness_design.h"
 #include "traffic/aircraft_database.h"
 
@@ -45,6 +50,35 @@ void BM_ReportText(benchmark::State& state)
         benchmark::DoNotOptimize(ReportText(model));
 }
 BENCHMARK(BM_ReportText)->Unit(benchmark::kMicrosecond);
+
+void BM_DamageCurve(benchmark::State& state)
+{
+    DesignModel model = SessionWithMix(static_cast<int>(state.range(0)));
+    RunDesign(model);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DamageCurveOf(model.result.trace, model.units));
+}
+BENCHMARK(BM_DamageCurve)->Arg(10)->Arg(65)->Unit(benchmark::kMicrosecond);
+
+void BM_EvaluateSlab(benchmark::State& state)
+{
+    DesignModel model = SessionWithMix(65);
+    RunDesign(model);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EvaluateSlab(model.result.trace.basis, 18, model.units));
+}
+BENCHMARK(BM_EvaluateSlab)->Unit(benchmark::kMicrosecond);
+
+void BM_TraceTexts(benchmark::State& state)
+{
+    DesignModel model = SessionWithMix(65);
+    RunDesign(model);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(TraceCsv(model.result.trace));
+        benchmark::DoNotOptimize(TraceJson(model));
+    }
+}
+BENCHMARK(BM_TraceTexts)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace korvant

@@ -101,10 +101,11 @@ QChart* SharesChart(const std::vector<DamageShare>& shares, const std::string& t
     set->setLabelColor(Qt::black);
     QStringList names;
     // The bars run from the bottom up, so the mix is added last to first to read from the top.
-    for (auto share = shares.rbegin(); share != shares.rend(); ++share) {
-        names.append(Text(share->aircraft));
-        set->append(share->shownShare);
-        if (share->governing)
+    for (std::size_t i = shares.size(); i-- > 0;) {
+        const DamageShare& share = shares[i];
+        names.append(Text(share.aircraft));
+        set->append(share.shownShare);
+        if (share.governing)
             set->selectBar(static_cast<int>(set->count() - 1));
     }
     auto* series = new QHorizontalBarSeries;
