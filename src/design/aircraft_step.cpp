@@ -18,30 +18,13 @@
 #include "engine/wander_factor.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
+#include "io/units.h"
 
 namespace korvant {
 namespace {
 
-// Unit factors of the metric aircraft fields (kN, kPa, cm).
-constexpr double kKilonewtonPerPound = 0.00445;
 constexpr double kKilopascalPerPsi = 6.89;
 constexpr double kCentimetrePerInch = 2.54;
-
-double MetricFactor(AircraftField field)
-{
-    switch (field) {
-    case AircraftField::grossWeight:
-        return kKilonewtonPerPound;
-    case AircraftField::tirePressure:
-        return kKilopascalPerPsi;
-    case AircraftField::dualSpacing:
-    case AircraftField::tandemSpacing:
-    case AircraftField::tireContactWidth:
-        return kCentimetrePerInch;
-    default:
-        return 0;
-    }
-}
 
 struct FieldWord
 {
@@ -64,7 +47,7 @@ constexpr FieldWord kAircraftFieldWords[] = {
 double EnglishAircraftValue(const std::string& text, AircraftField field, UnitSystem units)
 {
     double value = NumberOfText(text);
-    double factor = MetricFactor(field);
+    const double factor = AircraftMetricFactor(field);
     if (units == UnitSystem::Metric && factor != 0)
         value = value / factor;
     return NumberOfText(GeneralNumberText(value));

@@ -14,6 +14,7 @@
 #include "engine/domain_error.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
+#include "io/units.h"
 
 namespace korvant {
 namespace {
@@ -26,15 +27,6 @@ constexpr int kPassLimit = 20;
 
 constexpr double kKilopascalPerPsi = 6.89;
 constexpr double kCentimetrePerInch = 2.54;
-
-// The unit-bearing aircraft fields, which every design stores back as their own number's text.
-constexpr AircraftField kConvertedFields[] = {
-    AircraftField::grossWeight,
-    AircraftField::tirePressure,
-    AircraftField::dualSpacing,
-    AircraftField::tandemSpacing,
-    AircraftField::tireContactWidth,
-};
 
 double FieldNumber(const DesignModel& model, InputField field)
 {
@@ -150,8 +142,8 @@ void RunDesign(DesignModel& model)
     // The unit-bearing fields of every row are stored as the general text of their own number,
     // so that an empty field reads "0" and repeated designs never make a value drift.
     for (int row = 1; row <= AircraftDatabase::kMaxRecords; ++row)
-        for (const AircraftField field : kConvertedFields) {
-            std::string& text = model.database.record(row).field(field);
+        for (const AircraftUnit& unit : AircraftUnits()) {
+            std::string& text = model.database.record(row).field(unit.field);
             const double value = NumberOfText(text);
             if (std::isfinite(value))
                 text = GeneralNumberText(value);

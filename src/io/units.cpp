@@ -46,19 +46,13 @@ const FieldConversion kFieldConversions[] = {
         Shown::OneDecimal },
 };
 
-struct AircraftConversion
-{
-    AircraftField field;
-    double factor; // metric value = English value x factor
-    const char* meaning; // used in messages
-};
-const AircraftConversion kAircraftConversions[] = {
-    { AircraftField::grossWeight, 0.00445, "gross weight" },
-    { AircraftField::tirePressure, 6.89, "tire pressure" },
-    { AircraftField::dualSpacing, 2.54, "dual spacing" },
-    { AircraftField::tandemSpacing, 2.54, "tandem spacing" },
-    { AircraftField::tireContactWidth, 2.54, "tire contact width" },
-};
+const std::array<AircraftUnit, 5> kAircraftUnits = { {
+    { AircraftField::grossWeight, 0.00445, "gross weight", "lb", "kN" },
+    { AircraftField::tirePressure, 6.89, "tire pressure", "psi", "kPa" },
+    { AircraftField::dualSpacing, 2.54, "dual spacing", "in.", "cm" },
+    { AircraftField::tandemSpacing, 2.54, "tandem spacing", "in.", "cm" },
+    { AircraftField::tireContactWidth, 2.54, "tire contact width", "in.", "cm" },
+} };
 
 const std::array<UnitCaption, 11> kCaptions = { {
     { "LbunitE", "psi", "kPa" },
@@ -97,21 +91,25 @@ const char* CaptionText(const UnitCaption& caption, UnitSystem units)
     return units == UnitSystem::Metric ? caption.metric : caption.english;
 }
 
+const std::array<AircraftUnit, 5>& AircraftUnits()
+{
+    return kAircraftUnits;
+}
+
+double AircraftMetricFactor(AircraftField field)
+{
+    for (const AircraftUnit& unit : kAircraftUnits)
+        if (unit.field == field)
+            return unit.metricFactor;
+    return 0;
+}
+
 std::string GridUnitCaption(AircraftField field, UnitSystem units)
 {
-    const bool metric = units == UnitSystem::Metric;
-    switch (field) {
-    case AircraftField::grossWeight:
-        return metric ? "kN" : "lb";
-    case AircraftField::tirePressure:
-        return metric ? "kPa" : "psi";
-    case AircraftField::dualSpacing:
-    case AircraftField::tandemSpacing:
-    case AircraftField::tireContactWidth:
-        return metric ? "cm" : "in.";
-    default:
-        return "";
-    }
+    for (const AircraftUnit& unit : kAircraftUnits)
+        if (unit.field == field)
+            return units == UnitSystem::Metric ? unit.metricUnit : unit.englishUnit;
+    return "";
 }
 
 void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSystem to)
@@ -121,11 +119,11 @@ void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSyste
     // Converted into a copy, so that a refused value leaves every row as it was.
     AircraftDatabase converted = database;
     for (int row = 1; row <= AircraftDatabase::kMaxRecords; ++row)
-        for (const AircraftConversion& conversion : kAircraftConversions) {
+        for (const AircraftUnit& conversion : kAircraftUnits) {
             std::string& text = converted.record(row).field(conversion.field);
             const double value = NumberOfText(text);
-            const double result
-                = to == UnitSystem::Metric ? value * conversion.factor : value / conversion.factor;
+            const double result = to == UnitSystem::Metric ? value * conversion.metricFactor
+                                                           : value / conversion.metricFactor;
             if (!std::isfinite(result))
                 throw UnitSwitchRefused(std::string(conversion.meaning) + " " + QuotedText(text)
                     + " of aircraft record " + std::to_string(row) + " ("

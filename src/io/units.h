@@ -23,6 +23,21 @@ struct UnitCaption
 const std::array<UnitCaption, 11>& UnitCaptions();
 const char* CaptionText(const UnitCaption& caption, UnitSystem units);
 
+// The unit-bearing aircraft fields: metric value = English value x metricFactor, and the units
+// the grid's unit row shows for them.
+struct AircraftUnit
+{
+    AircraftField field;
+    double metricFactor;
+    const char* meaning; // used in messages
+    const char* englishUnit;
+    const char* metricUnit;
+};
+const std::array<AircraftUnit, 5>& AircraftUnits();
+
+// The metric factor of an aircraft field; 0 for a field without a unit.
+double AircraftMetricFactor(AircraftField field);
+
 // The unit row of the traffic grid for field 1..9 ("" for fields without a unit).
 std::string GridUnitCaption(AircraftField field, UnitSystem units);
 
