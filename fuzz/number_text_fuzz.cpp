@@ -1,7 +1,7 @@
 // Fuzz target of the number texts. The first byte picks a check, the rest is a text or the bits
 // of a number:
-//   text     the leading number of a text agrees with the whole-text test, and a number text
-//            formats as its number does;
+//   text     the leading number of a text agrees with the whole-text test, a number text
+//            formats as its number does, and a text taken for a general number text is one;
 //   double   the general number text reads back within its 15 digits and is its own form, the
 //            report's form holds it between two blanks, every pattern reads back within its
 //            last digit;
@@ -38,6 +38,8 @@ void CheckText(std::string_view text)
 {
     const double number = NumberOfText(text);
     FuzzCheck(!std::isnan(number), "the number of a text is never NaN", std::string(text));
+    FuzzCheck(!IsGeneralNumberText(text) || GeneralNumberText(number) == text,
+        "a text taken for a general number text is its number's", std::string(text));
     if (!IsNumberText(text)) {
         FuzzCheck(FormatText(text, "0.00") == text, "a text that is no number passes unchanged");
         return;
@@ -63,6 +65,8 @@ void CheckDouble(double value)
     FuzzCheck(std::fabs(back - value) <= std::fabs(value) * 5.2e-15,
         "it reads back within 15 digits", detail);
     FuzzCheck(GeneralNumberText(back) == general, "it is its own general number text", detail);
+    FuzzCheck(IsGeneralNumberText(general) || general.find('E') != std::string::npos,
+        "a plain general number text is known as one", detail);
 
     const std::string report = ReportNumberText(value);
     FuzzCheck(report.size() >= 3 && report.back() == ' '

@@ -42,17 +42,6 @@ constexpr FieldWord kAircraftFieldWords[] = {
     { AircraftField::tireContactWidth, "tire contact width" },
 };
 
-// The English value that the design reads from an aircraft text: a metric value is divided by
-// its factor and taken as its general number text, as the table conversion stores it.
-double EnglishAircraftValue(const std::string& text, AircraftField field, UnitSystem units)
-{
-    double value = NumberOfText(text);
-    const double factor = AircraftMetricFactor(field);
-    if (units == UnitSystem::Metric && factor != 0)
-        value = value / factor;
-    return NumberOfText(GeneralNumberText(value));
-}
-
 MixAircraft ReadMixAircraft(const DesignModel& model, int record)
 {
     const AircraftRecord& source = model.database.record(record);
@@ -77,16 +66,37 @@ MixAircraft ReadMixAircraft(const DesignModel& model, int record)
     aircraft.tandemSpacing = value(AircraftField::tandemSpacing);
     aircraft.tireContactWidth = value(AircraftField::tireContactWidth);
     try {
-        // Both terms are independent of the slab thickness, so they are computed once.
+        // These terms are independent of the slab thickness, so they are computed once.
         aircraft.contactRadius = ContactRadius(aircraft.grossWeight, aircraft.gearLoadPercent,
             aircraft.wheelCount, aircraft.tirePressure);
         aircraft.passToCoverage
             = CheckedF32(ComputePassToCoverage(aircraft.dualSpacing, aircraft.tireContactWidth),
                 "the pass-to-coverage ratio");
+        aircraft.wanderOffsets = WanderOffsetsOf(aircraft.tireContactWidth);
     } catch (const DomainError& error) {
         throw DesignStopped(aircraft.label + ": " + error.what());
     }
     return aircraft;
+}
+
+std::string StressText(double stress, UnitSystem units)
+{
+    if (units == UnitSystem::Metric)
+        return FormatNumber(stress * kKilopascalPerPsi, "0.00") + " kPa";
+    return FormatNumber(stress, "0.00") + " psi";
+}
+
+} // namespace
+
+double EnglishAircraftValue(const std::string& text, AircraftField field, UnitSystem units)
+{
+    double value = NumberOfText(text);
+    const double factor = AircraftMetricFactor(field);
+    if (units == UnitSystem::Metric && factor != 0)
+        value = value / factor;
+    else if (IsGeneralNumberText(text))
+        return value;
+    return NumberOfText(GeneralNumberText(value));
 }
 
 void CheckDesignInputs(const DesignInputs& in)
@@ -98,15 +108,6 @@ void CheckDesignInputs(const DesignInputs& in)
     if (!(in.slabLength > 0))
         throw DesignStopped("The slab length must be greater than 0.");
 }
-
-std::string StressText(double stress, UnitSystem units)
-{
-    if (units == UnitSystem::Metric)
-        return FormatNumber(stress * kKilopascalPerPsi, "0.00") + " kPa";
-    return FormatNumber(stress, "0.00") + " psi";
-}
-
-} // namespace
 
 DesignBasis ReadDesignBasis(const DesignModel& model)
 {
@@ -123,12 +124,15 @@ DesignBasis ReadDesignBasis(const DesignModel& model)
 }
 
 AircraftStep EvaluateAircraft(
-    const DesignBasis& basis, const MixAircraft& aircraft, float thickness, UnitSystem units)
+    const DesignBasis& basis, const MixAircraft& aircraft, TrialSlab& slab, UnitSystem units)
 {
     const DesignInputs& in = basis.inputs;
     AircraftStep out;
+    const float thickness = slab.thickness;
     const double h = static_cast<double>(thickness);
-    const double l = RadiusOfStiffness(thickness, in.E, in.mu, in.k);
+    if (!slab.radiusOfStiffness)
+        slab.radiusOfStiffness = RadiusOfStiffness(thickness, in.E, in.mu, in.k);
+    const double l = *slab.radiusOfStiffness;
     const double a = aircraft.contactRadius;
     out.radiusOfStiffness = l;
     out.contactRadius = a;
@@ -136,8 +140,8 @@ AircraftStep EvaluateAircraft(
     out.relW = in.slabWidth / l;
     out.relL = in.slabLength / l;
 
-    out.edgeStress = ComputeEdgeStress(thickness, in.E, in.mu, in.k, aircraft.grossWeight,
-        aircraft.gearLoadPercent, aircraft.tirePressure, aircraft.wheelCount);
+    out.edgeStress = ComputeEdgeStress(
+        thickness, l, a, in.E, in.mu, in.k, aircraft.grossWeight, aircraft.gearLoadPercent);
     out.gearFactor = ComputeGearFactor(
         a, l, aircraft.dualSpacing, aircraft.tandemSpacing, aircraft.wheelCount);
     out.slabSizeFactor = ComputeSlabSizeFactor(out.relA, out.relL, out.relW);
@@ -145,7 +149,7 @@ AircraftStep EvaluateAircraft(
     out.sizeLayerFactor = CheckedF32(out.layerFactor * static_cast<double>(out.slabSizeFactor),
         "the slab size and layer factor");
     out.F3 = CheckedF32(ComputeWanderFactor(in.Sc, l, out.relA, out.edgeStress,
-                            aircraft.tireContactWidth, out.gearFactor),
+                            aircraft.wanderOffsets, out.gearFactor),
         "the wander factor");
     out.passToCoverage = aircraft.passToCoverage;
 
@@ -156,8 +160,10 @@ AircraftStep EvaluateAircraft(
     const double weightTerm = ((0.087 * std::pow(h, 2)) / in.k) / std::pow(l, 2) * tenToFive;
     out.curlFactor = CurlFactorNet(
         out.relW, out.relL, 5.5 * out.tempDifferential, out.relA, loadTerm, weightTerm);
-    out.curlingStress = ComputeCurlingStress(
-        in.E, 5.5 / std::pow(10.0, 6), out.tempDifferential, in.slabLength, thickness, in.k, in.mu);
+    if (!slab.curlingStress)
+        slab.curlingStress = ComputeCurlingStress(in.E, 5.5 / std::pow(10.0, 6),
+            out.tempDifferential, in.slabLength, thickness, in.k, in.mu);
+    out.curlingStress = *slab.curlingStress;
 
     out.designStress = static_cast<double>(out.F3) * 0.75
         * (out.edgeStress * out.gearFactor * static_cast<double>(out.sizeLayerFactor)
@@ -178,11 +184,12 @@ float MixDamage(const DesignBasis& basis, float thickness, UnitSystem units,
     std::vector<AircraftStep>& steps, const char* where)
 {
     steps.resize(basis.mix.size());
+    TrialSlab slab { thickness, {}, {} };
     float totalDamage = 0;
     for (std::size_t i = 0; i < basis.mix.size(); ++i) {
         const MixAircraft& aircraft = basis.mix[i];
         try {
-            steps[i] = EvaluateAircraft(basis, aircraft, thickness, units);
+            steps[i] = EvaluateAircraft(basis, aircraft, slab, units);
             totalDamage = CheckedF32(static_cast<double>(totalDamage)
                     + static_cast<double>(f32(static_cast<double>(steps[i].damageRatio) / 100)),
                 "the total damage");
@@ -194,11 +201,16 @@ float MixDamage(const DesignBasis& basis, float thickness, UnitSystem units,
     return totalDamage;
 }
 
-std::string ThicknessText(float thickness, UnitSystem units)
+std::string ThicknessCaption(float thickness, UnitSystem units)
 {
     if (units == UnitSystem::Metric)
-        return FormatNumber(static_cast<double>(thickness) * kCentimetrePerInch, "0.0") + " cm";
-    return FormatSingle(thickness, "0.0") + " in";
+        return FormatNumber(static_cast<double>(thickness) * kCentimetrePerInch, "0.0");
+    return FormatSingle(thickness, "0.0");
+}
+
+std::string ThicknessText(float thickness, UnitSystem units)
+{
+    return ThicknessCaption(thickness, units) + (units == UnitSystem::Metric ? " cm" : " in");
 }
 
 } // namespace korvant

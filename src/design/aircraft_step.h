@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,16 +19,34 @@ namespace korvant {
 // The years of departures the design counts.
 inline constexpr double kDesignYears = 20;
 
+// The English value that the design reads from an aircraft text: a metric value is divided by
+// its factor and taken as its general number text, as the table conversion stores it.
+double EnglishAircraftValue(const std::string& text, AircraftField field, UnitSystem units);
+
+// Throws DesignStopped unless E, k and the slab length are greater than 0, which every design
+// with aircraft in its mix needs.
+void CheckDesignInputs(const DesignInputs& in);
+
 // Reads the design's basis from a session: the inputs (ReadDesignInputs), layerMode refined from
 // the bond option, and every aircraft of the mix. Throws DesignStopped for an aircraft value
 // that is not a number, a thickness-free term outside its model's domain, or (with aircraft in
 // the mix) an E, k or slab length that is not greater than 0.
 DesignBasis ReadDesignBasis(const DesignModel& model);
 
-// The aircraft step at `thickness` (in). Throws DomainError when a model leaves its domain;
-// `units` words the design stress of that message.
+// A trial slab and the terms of it that are the same for every aircraft: the radius of relative
+// stiffness and the curling stress, each computed when the first aircraft needs it, so that a
+// model outside its domain fails at the same point as it would for each aircraft alone.
+struct TrialSlab
+{
+    float thickness = 0; // in
+    std::optional<double> radiusOfStiffness;
+    std::optional<float> curlingStress;
+};
+
+// The aircraft step on a trial slab. Throws DomainError when a model leaves its domain; `units`
+// words the design stress of that message.
 AircraftStep EvaluateAircraft(
-    const DesignBasis& basis, const MixAircraft& aircraft, float thickness, UnitSystem units);
+    const DesignBasis& basis, const MixAircraft& aircraft, TrialSlab& slab, UnitSystem units);
 
 // The damage of the whole mix at `thickness` (in): the sum over the mix, in mix order, of each
 // damage ratio / 100, both the quotient and the sum rounded to 32 bits. `steps` receives one
@@ -36,7 +55,9 @@ AircraftStep EvaluateAircraft(
 float MixDamage(const DesignBasis& basis, float thickness, UnitSystem units,
     std::vector<AircraftStep>& steps, const char* where = "trial thickness");
 
-// A thickness in inches as messages show it in a unit system: "15.0 in" or "38.1 cm".
+// A thickness in inches as the design's caption shows it in a unit system: "15.0" or "38.1";
+// and as messages show it, with its unit: "15.0 in" or "38.1 cm".
+std::string ThicknessCaption(float thickness, UnitSystem units);
 std::string ThicknessText(float thickness, UnitSystem units);
 
 } // namespace korvant

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/wander_factor.h"
 #include "traffic/aircraft_database.h"
 
 namespace korvant {
@@ -29,8 +30,8 @@ struct DesignInputs
     bool operator==(const DesignInputs&) const = default;
 };
 
-// One aircraft of the mix as the design reads it: its values in English units and the two terms
-// that do not depend on the slab thickness.
+// One aircraft of the mix as the design reads it: its values in English units and the terms that
+// do not depend on the slab thickness.
 struct MixAircraft
 {
     int record = 0; // catalogue record number
@@ -45,6 +46,7 @@ struct MixAircraft
     double tireContactWidth = 0; // in
     double contactRadius = 0; // a, in
     float passToCoverage = 0;
+    WanderOffsets wanderOffsets;
     bool operator==(const MixAircraft&) const = default;
 };
 
@@ -119,6 +121,7 @@ struct DesignTrace
     std::vector<AircraftStep> steps;
     bool converged = false; // the damage reached 1 within 0.001 at 4 in or more
     bool empty() const { return trials.empty(); }
+    float thickness() const { return trials.empty() ? 0 : trials.back().thickness; } // in
     bool operator==(const DesignTrace&) const = default;
 };
 

@@ -28,9 +28,9 @@ constexpr int kPassLimit = 20;
 constexpr double kKilopascalPerPsi = 6.89;
 constexpr double kCentimetrePerInch = 2.54;
 
-double FieldNumber(const DesignModel& model, InputField field)
+double FieldNumber(const FieldTexts& fields, InputField field)
 {
-    const std::string& text = model.field(field);
+    const std::string& text = fields[static_cast<std::size_t>(field)];
     double value = NumberOfText(text);
     if (!std::isfinite(value))
         throw DesignStopped("The " + std::string(InputFieldInfoOf(field).meaning) + " "
@@ -55,21 +55,21 @@ AircraftResult ResultOf(const AircraftStep& step)
 
 } // namespace
 
-DesignInputs ReadDesignInputs(const DesignModel& model)
+DesignInputs ReadDesignInputs(const FieldTexts& fields, UnitSystem units)
 {
     DesignInputs in;
-    const double E = FieldNumber(model, InputField::E);
-    const double Sc = FieldNumber(model, InputField::Sc);
-    const double k = FieldNumber(model, InputField::k);
-    const double E2 = FieldNumber(model, InputField::E2);
-    const double h2 = FieldNumber(model, InputField::h2);
-    const double width = FieldNumber(model, InputField::SlabWidth);
-    const double length = FieldNumber(model, InputField::SlabLength);
-    const double wind = FieldNumber(model, InputField::WindSpeed);
-    const double precipitation = FieldNumber(model, InputField::Precipitation);
-    const double temperature = FieldNumber(model, InputField::Temperature);
+    const double E = FieldNumber(fields, InputField::E);
+    const double Sc = FieldNumber(fields, InputField::Sc);
+    const double k = FieldNumber(fields, InputField::k);
+    const double E2 = FieldNumber(fields, InputField::E2);
+    const double h2 = FieldNumber(fields, InputField::h2);
+    const double width = FieldNumber(fields, InputField::SlabWidth);
+    const double length = FieldNumber(fields, InputField::SlabLength);
+    const double wind = FieldNumber(fields, InputField::WindSpeed);
+    const double precipitation = FieldNumber(fields, InputField::Precipitation);
+    const double temperature = FieldNumber(fields, InputField::Temperature);
     in.mu = kPoissonRatio;
-    if (model.units == UnitSystem::English) {
+    if (units == UnitSystem::English) {
         in.E = E;
         in.Sc = Sc;
         in.k = k;
@@ -95,10 +95,15 @@ DesignInputs ReadDesignInputs(const DesignModel& model)
     return in;
 }
 
-void RunDesign(DesignModel& model)
+DesignInputs ReadDesignInputs(const DesignModel& model)
+{
+    return ReadDesignInputs(model.fields, model.units);
+}
+
+DesignTrace BisectThickness(DesignBasis basis, UnitSystem units)
 {
     DesignTrace trace;
-    trace.basis = ReadDesignBasis(model);
+    trace.basis = std::move(basis);
     trace.trials.reserve(kPassLimit);
 
     float thickness = kStartThickness;
@@ -117,11 +122,18 @@ void RunDesign(DesignModel& model)
             upper = static_cast<double>(thickness);
             thickness = f32((lower + static_cast<double>(thickness)) / 2);
         }
-        totalDamage = MixDamage(trace.basis, thickness, model.units, trace.steps);
+        totalDamage = MixDamage(trace.basis, thickness, units, trace.steps);
         trace.trials.push_back({ pass, thickness, totalDamage, lower, upper });
     }
     trace.converged = !(thickness < kMinimumThickness
         || std::fabs(static_cast<double>(totalDamage) - 1) >= kDamageTolerance);
+    return trace;
+}
+
+void RunDesign(DesignModel& model)
+{
+    DesignTrace trace = BisectThickness(ReadDesignBasis(model), model.units);
+    const float thickness = trace.thickness();
 
     // Commit: nothing below can fail. Rows of aircraft outside the mix keep what an earlier
     // design left there, marked as not from this design.
@@ -136,14 +148,14 @@ void RunDesign(DesignModel& model)
     result.thickness = thickness;
     model.layerMode = trace.basis.layerMode;
     result.trace = std::move(trace);
-    model.lbh = model.units == UnitSystem::Metric
-        ? FormatNumber(static_cast<double>(thickness) * kCentimetrePerInch, "0.0")
-        : FormatSingle(thickness, "0.0");
+    model.lbh = ThicknessCaption(thickness, model.units);
     // The unit-bearing fields of every row are stored as the general text of their own number,
     // so that an empty field reads "0" and repeated designs never make a value drift.
     for (int row = 1; row <= AircraftDatabase::kMaxRecords; ++row)
         for (const AircraftUnit& unit : AircraftUnits()) {
             std::string& text = model.database.record(row).field(unit.field);
+            if (IsGeneralNumberText(text))
+                continue;
             const double value = NumberOfText(text);
             if (std::isfinite(value))
                 text = GeneralNumberText(value);

@@ -3,7 +3,9 @@
 // models at every trial.
 #pragma once
 
+#include <array>
 #include <stdexcept>
+#include <string>
 
 #include "design/design_model.h"
 
@@ -17,9 +19,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// The design's inputs in English units, from the field texts in the model's unit system.
-// Throws DesignStopped for a value beyond the range of numbers.
+// The design's inputs in English units, from the ten field texts in a unit system (the model's
+// own for the second form). Throws DesignStopped for a value beyond the range of numbers.
+using FieldTexts = std::array<std::string, kInputFieldCount>;
+DesignInputs ReadDesignInputs(const FieldTexts& fields, UnitSystem units);
 DesignInputs ReadDesignInputs(const DesignModel& model);
+
+// The bisection on the slab thickness over a basis: trials from 30 in until the 20-year damage
+// of the mix is 1 within 0.001 at 4 in or more, or 19 trials have run. Throws DesignStopped.
+DesignTrace BisectThickness(DesignBasis basis, UnitSystem units);
 
 // Runs the design on the model: on success writes the result with its trace, the thickness
 // caption `lbh`, `layerMode` (refined from the bond option) and the normalised aircraft texts.

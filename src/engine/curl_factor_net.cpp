@@ -58,8 +58,7 @@ float CurlFactorNet(double p1, double p2, double p3, double p4, double p5, doubl
     x6 = Clamp(x6, Bound(1.06), Bound(9.93));
     x5 = Clamp(x5, Bound(2.61), Bound(140.74));
 
-    NetworkWeights weights = Constants();
-    float* in = weights.Input;
+    NetworkInput in {};
     in[1] = x1;
     in[2] = x2;
     in[3] = x3;
@@ -70,7 +69,7 @@ float CurlFactorNet(double p1, double p2, double p3, double p4, double p5, doubl
     in[8] = f32(Wide(in[2]) * Wide(in[3]));
     in[9] = f32(Wide(in[2]) * Wide(in[5]));
     in[10] = f32(Wide(in[1]) * Wide(in[5]));
-    return EvaluateThreePieceNetwork(weights);
+    return EvaluateThreePieceNetwork(Constants(), in);
 }
 
 } // namespace korvant

@@ -36,11 +36,11 @@ float EdgeOffsetNet(float& d, float& r)
     if (d == 0)
         return 1;
 
-    NetworkWeights weights = Constants();
-    weights.Input[1] = d;
-    weights.Input[2] = r;
-    weights.Input[3] = f32(static_cast<double>(d) / static_cast<double>(r));
-    return EvaluateTwoPieceNetwork(weights);
+    NetworkInput input {};
+    input[1] = d;
+    input[2] = r;
+    input[3] = f32(static_cast<double>(d) / static_cast<double>(r));
+    return EvaluateTwoPieceNetwork(Constants(), input);
 }
 
 } // namespace korvant

@@ -44,11 +44,9 @@ double EdgeLoadLogarithm(double E, double t, double k, double a)
     return std::log(logArgument);
 }
 
-double ComputeEdgeStress(float h, double E, double mu, double k, double grossWeight,
-    double gearLoadPercent, double tirePressure, double wheelCount)
+double ComputeEdgeStress(float h, double l, double a, double E, double mu, double k,
+    double grossWeight, double gearLoadPercent)
 {
-    const double l = RadiusOfStiffness(h, E, mu, k);
-    const double a = ContactRadius(grossWeight, gearLoadPercent, wheelCount, tirePressure);
     const double t = static_cast<double>(h);
 
     // The whole main-gear load; the wheel count enters only through a.

@@ -17,8 +17,9 @@ double ContactRadius(
 double EdgeLoadLogarithm(double E, double t, double k, double a);
 
 // Tensile stress (psi) at the bottom of the slab at a free edge under the whole main-gear load
-// grossWeight * gearLoadPercent / 100, spread over the contact radius of one wheel.
-double ComputeEdgeStress(float h, double E, double mu, double k, double grossWeight,
-    double gearLoadPercent, double tirePressure, double wheelCount);
+// grossWeight * gearLoadPercent / 100, spread over the contact radius a of one wheel, with the
+// slab's radius of relative stiffness l (both from the functions above).
+double ComputeEdgeStress(float h, double l, double a, double E, double mu, double k,
+    double grossWeight, double gearLoadPercent);
 
 } // namespace korvant

@@ -67,33 +67,33 @@ double Wide(float x)
     return static_cast<double>(x);
 }
 
-// Clamps r and then the spacing ratio in place; the first two input slots of every gear network.
-NetworkWeights Prepare(const NetworkWeights& constants, float& spacing, float& r, float maxSpacing)
+// Clamps r and then the spacing ratio in place; the first three input slots of every gear
+// network.
+NetworkInput Prepare(float& spacing, float& r, float maxSpacing)
 {
     RequireNumber(Wide(spacing), "the wheel spacing ratio");
     RequireNumber(Wide(r), "the contact radius ratio a/l");
     r = Clamp(r, static_cast<float>(0.05), static_cast<float>(0.4));
     spacing = Clamp(spacing, 0.0f, maxSpacing);
-    NetworkWeights weights = constants;
-    weights.Input[1] = spacing;
-    weights.Input[2] = r;
-    weights.Input[3] = f32(Wide(r) * Wide(spacing));
-    return weights;
+    NetworkInput input {};
+    input[1] = spacing;
+    input[2] = r;
+    input[3] = f32(Wide(r) * Wide(spacing));
+    return input;
 }
 
 float TandemKind(const NetworkWeights& constants, float& t, float& r, float maxSpacing)
 {
-    NetworkWeights weights = Prepare(constants, t, r, maxSpacing);
-    weights.Input[4] = f32(Wide(t) / Wide(r));
-    return EvaluateTwoPieceNetwork(weights);
+    NetworkInput input = Prepare(t, r, maxSpacing);
+    input[4] = f32(Wide(t) / Wide(r));
+    return EvaluateTwoPieceNetwork(constants, input);
 }
 
 } // namespace
 
 float DualWheelNet(float& d, float& r)
 {
-    NetworkWeights weights = Prepare(DualWheelConstants(), d, r, 4.0f);
-    return EvaluateTwoPieceNetwork(weights);
+    return EvaluateTwoPieceNetwork(DualWheelConstants(), Prepare(d, r, 4.0f));
 }
 
 float TandemNet(float& t, float& r)

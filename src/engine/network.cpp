@@ -4,56 +4,76 @@
 #include "engine/network.h"
 
 #include "engine/domain_error.h"
+#include "engine/single_power.h"
 
 #include <cmath>
+#include <cstddef>
 
 namespace korvant {
 namespace {
 
 constexpr int nodeCount = 3;
-constexpr int inputCount = 17;
 constexpr int coefficientCount = 6;
 
-int TwoPiece(const NetworkWeights& weights, int node, float s)
+struct TwoPiece
 {
-    return s > weights.Breakpoint[node][1] && weights.SinglePieceFlag[node][1] != 1.0f ? 2 : 1;
-}
+    int operator()(const NetworkWeights& weights, int node, float s) const
+    {
+        return s > weights.Breakpoint[node][1] && weights.SinglePieceFlag[node][1] != 1.0f ? 2 : 1;
+    }
+};
 
-int ThreePiece(const NetworkWeights& weights, int node, float s)
+struct ThreePiece
 {
-    if (s <= weights.Breakpoint[node][1])
-        return 1;
-    return s <= weights.Breakpoint[node][2] ? 2 : 3;
+    int operator()(const NetworkWeights& weights, int node, float s) const
+    {
+        if (s <= weights.Breakpoint[node][1])
+            return 1;
+        return s <= weights.Breakpoint[node][2] ? 2 : 3;
+    }
+};
+
+// s^k: s^0 and s^1 are exactly 1 and s, s^2 is the exact product s * s (s holds 24 significant
+// bits), and higher powers are those of the real power function.
+double PowerOf(float s, int k)
+{
+    const double x = static_cast<double>(s);
+    if (k <= 2)
+        return k == 0 ? 1.0 : (k == 1 ? x : x * x);
+    return k <= 4 ? SinglePower(s, k) : std::pow(x, k);
 }
 
 // A term whose weight or coefficient is 0 adds a zero to a running sum, which leaves the stored
-// 32-bit value as it is, so such terms are skipped; s^0 and s^1 are exactly 1 and s.
-template <typename PieceOf> float Evaluate(NetworkWeights& w, PieceOf pieceOf)
+// 32-bit value as it is, so such terms are skipped, and so are the input slots and nodes beyond
+// the network's own.
+template <typename PieceOf>
+float Evaluate(const NetworkWeights& w, const NetworkInput& input, PieceOf pieceOf)
 {
-    for (int i = 1; i <= nodeCount; ++i) {
-        w.NodeSum[i] = 0;
-        for (int j = 1; j <= inputCount; ++j)
+    // Each node sums its slots in slot order; the nodes' sums are taken side by side.
+    float nodeSum[nodeCount + 1] = {};
+    for (int j = 1; j <= w.inputCount; ++j) {
+        const double x = static_cast<double>(input[static_cast<std::size_t>(j)]);
+        for (int i = 1; i <= w.nodeCount; ++i)
             if (w.InputWeight[i][j] != 0.0f)
-                w.NodeSum[i]
-                    = f32(static_cast<double>(w.Input[j]) * static_cast<double>(w.InputWeight[i][j])
-                        + static_cast<double>(w.NodeSum[i]));
+                nodeSum[i] = f32(
+                    x * static_cast<double>(w.InputWeight[i][j]) + static_cast<double>(nodeSum[i]));
     }
-    for (int i = 1; i <= nodeCount; ++i) {
-        const int p = pieceOf(w, i, w.NodeSum[i]);
-        const double s = static_cast<double>(w.NodeSum[i]);
-        w.NodeValue[i] = 0;
-        for (int n = 1; n <= coefficientCount; ++n) {
-            const double c = static_cast<double>(w.Coefficient[i][p][n]);
+    // Each node adds its terms in order of the power; the nodes' values are taken side by side.
+    int piece[nodeCount + 1] = {};
+    for (int i = 1; i <= w.nodeCount; ++i)
+        piece[i] = pieceOf(w, i, nodeSum[i]);
+    float nodeValue[nodeCount + 1] = {};
+    for (int n = 1; n <= coefficientCount; ++n)
+        for (int i = 1; i <= w.nodeCount; ++i) {
+            const double c = static_cast<double>(w.Coefficient[i][piece[i]][n]);
             if (c == 0)
                 continue;
-            const double power = n == 1 ? 1.0 : (n == 2 ? s : std::pow(s, n - 1));
-            w.NodeValue[i] = f32(power * c + static_cast<double>(w.NodeValue[i]));
+            nodeValue[i] = f32(PowerOf(nodeSum[i], n - 1) * c + static_cast<double>(nodeValue[i]));
         }
-    }
     const auto wide = [](float x) { return static_cast<double>(x); };
-    return f32(wide(w.OutputWeight[1]) * wide(w.NodeValue[1]) + wide(w.OutputWeight[0])
-        + wide(w.OutputWeight[2]) * wide(w.NodeValue[2])
-        + wide(w.OutputWeight[3]) * wide(w.NodeValue[3]));
+    return f32(wide(w.OutputWeight[1]) * wide(nodeValue[1]) + wide(w.OutputWeight[0])
+        + wide(w.OutputWeight[2]) * wide(nodeValue[2])
+        + wide(w.OutputWeight[3]) * wide(nodeValue[3]));
 }
 
 } // namespace
@@ -67,14 +87,14 @@ float Clamp(float x, float lo, float hi)
     return hi;
 }
 
-float EvaluateTwoPieceNetwork(NetworkWeights& weights)
+float EvaluateTwoPieceNetwork(const NetworkWeights& weights, const NetworkInput& input)
 {
-    return Evaluate(weights, TwoPiece);
+    return Evaluate(weights, input, TwoPiece {});
 }
 
-float EvaluateThreePieceNetwork(NetworkWeights& weights)
+float EvaluateThreePieceNetwork(const NetworkWeights& weights, const NetworkInput& input)
 {
-    return Evaluate(weights, ThreePiece);
+    return Evaluate(weights, input, ThreePiece {});
 }
 
 } // namespace korvant

@@ -17,6 +17,8 @@ NetworkWeights MakeNetworkWeights(const double (&inputWeight)[Nodes][Inputs],
 {
     static_assert(Nodes <= 3 && Inputs <= 17 && Pieces <= 3 && Terms <= 6);
     NetworkWeights w;
+    w.nodeCount = static_cast<int>(Nodes);
+    w.inputCount = static_cast<int>(Inputs);
     for (std::size_t i = 0; i < Nodes; ++i) {
         for (std::size_t j = 0; j < Inputs; ++j)
             w.InputWeight[i + 1][j + 1] = f32(inputWeight[i][j]);

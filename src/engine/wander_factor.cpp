@@ -9,6 +9,7 @@
 #include "io/number_text.h"
 
 #include <cmath>
+#include <cstddef>
 
 namespace korvant {
 namespace {
@@ -20,33 +21,41 @@ double Wide(float x)
 
 } // namespace
 
-double ComputeWanderFactor(
-    double Sc, double l, double relA, double edgeStress, double tireContactWidth, double gearFactor)
+WanderOffsets WanderOffsetsOf(double tireContactWidth)
 {
-    RequirePositive(Sc, "the flexural strength of the concrete");
-    RequirePositive(l, "the radius of relative stiffness");
-    RequireNumber(relA, "the contact radius ratio a/l");
     RequirePositive(tireContactWidth, "tire contact width");
-    const double gearStress = edgeStress * gearFactor;
-    if (!(gearStress > 0))
-        throw DomainError("the edge load stress times the gear factor must be greater than 0");
-    CheckedFinite(gearStress, "the edge load stress times the gear factor");
-
     const double W = tireContactWidth;
     const double step = W / 10;
     if (!(step > 0))
         throw DomainError("tire contact width is too small to place the wheel offsets");
 
     const double density = 1 / (30.5 * std::pow(6.28, 0.5));
-    double weightedInverseCoverages = 0; // S1
-    double weightSum = 0; // S2
-    // The offset accumulates by addition, so the last one may fall just above W and be dropped.
+    WanderOffsets out;
     for (double X = 0; X <= W; X = X + step) {
         const float offset = CheckedF32(X, "the wheel offset");
         const float f = f32(density * std::exp(-0.5 * std::pow(Wide(offset) / 30.5, 2)));
         const float w = CheckedF32(Wide(f32(Wide(f) * 100)) * W, "the wander weight");
-        float offsetRatio = NarrowForClamp(Wide(offset) / l, "the edge offset ratio");
+        out.offsets.at(static_cast<std::size_t>(out.count++)) = { offset, w };
+    }
+    return out;
+}
 
+double ComputeWanderFactor(double Sc, double l, double relA, double edgeStress,
+    const WanderOffsets& offsets, double gearFactor)
+{
+    RequirePositive(Sc, "the flexural strength of the concrete");
+    RequirePositive(l, "the radius of relative stiffness");
+    RequireNumber(relA, "the contact radius ratio a/l");
+    const double gearStress = edgeStress * gearFactor;
+    if (!(gearStress > 0))
+        throw DomainError("the edge load stress times the gear factor must be greater than 0");
+    CheckedFinite(gearStress, "the edge load stress times the gear factor");
+
+    double weightedInverseCoverages = 0; // S1
+    double weightSum = 0; // S2
+    for (int i = 0; i < offsets.count; ++i) {
+        const WanderOffsets::Offset& at = offsets.offsets[static_cast<std::size_t>(i)];
+        float offsetRatio = NarrowForClamp(Wide(at.offset) / l, "the edge offset ratio");
         float radiusRatio = NarrowForClamp(relA, "the contact radius ratio a/l");
         const float rho = EdgeOffsetNet(offsetRatio, radiusRatio);
         const float sigma = CheckedF32(gearStress * Wide(rho), "the stress at a wheel offset");
@@ -57,8 +66,8 @@ double ComputeWanderFactor(
             throw DomainError("the stress at a wheel offset of the wander is "
                 + FormatNumber(Wide(sigma), "0.00")
                 + " psi, so its allowable coverages exceed the range of numbers");
-        weightedInverseCoverages = weightedInverseCoverages + Wide(w) / coverages;
-        weightSum = weightSum + Wide(w);
+        weightedInverseCoverages = weightedInverseCoverages + Wide(at.weight) / coverages;
+        weightSum = weightSum + Wide(at.weight);
     }
 
     const double equivalentCoverages = weightSum / weightedInverseCoverages;

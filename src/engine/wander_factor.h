@@ -2,13 +2,35 @@
 // edge, over the stress with the wheel at the edge.
 #pragma once
 
+#include <array>
+
 namespace korvant {
 
+// The wheel offsets of the wander: 0 to one tire contact width W in steps of W / 10 taken by
+// repeated addition (the last may fall just above W and be dropped), each as a 32-bit value with
+// its weight from a normal wander of standard deviation 30.5 in. They depend on W alone, so a
+// design computes them once per aircraft.
+struct WanderOffsets
+{
+    struct Offset
+    {
+        float offset = 0; // in
+        float weight = 0;
+        bool operator==(const Offset&) const = default;
+    };
+    std::array<Offset, 11> offsets {};
+    int count = 0;
+    bool operator==(const WanderOffsets&) const = default;
+};
+
+// Throws DomainError for a width that is not a positive number, too small to step across, or so
+// large that an offset or its weight leaves the 32-bit range.
+WanderOffsets WanderOffsetsOf(double tireContactWidth);
+
 // Sc = flexural strength (psi), l = radius of relative stiffness (in), relA = a / l, edgeStress
-// (psi), tireContactWidth (in), gearFactor. Offsets 0 to one contact width in tenths of it, each
-// weighted by a normal wander of standard deviation 30.5 in, are reduced to the stress of equal
-// fatigue damage.
+// (psi), the offsets of the tire contact width, gearFactor. The stresses at the offsets are
+// reduced to the stress of equal fatigue damage.
 double ComputeWanderFactor(double Sc, double l, double relA, double edgeStress,
-    double tireContactWidth, double gearFactor);
+    const WanderOffsets& offsets, double gearFactor);
 
 } // namespace korvant

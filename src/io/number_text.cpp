@@ -282,6 +282,44 @@ bool IsNumberText(std::string_view text)
     return SkipBlanks(s.substr(length)).empty();
 }
 
+bool IsGeneralNumberText(std::string_view text)
+{
+    std::size_t i = 0;
+    if (i < text.size() && text[i] == '-')
+        ++i;
+    const std::size_t integerStart = i;
+    while (i < text.size() && IsDigit(text[i]))
+        ++i;
+    const std::size_t integerDigits = i - integerStart;
+    if (integerDigits == 0 || (integerDigits > 1 && text[integerStart] == '0'))
+        return false;
+    const bool zeroInteger = text[integerStart] == '0';
+    std::size_t leadingZeros = 0; // after the point, ahead of the first significant digit
+    std::size_t fractionDigits = 0;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        const std::size_t fractionStart = i;
+        while (i < text.size() && IsDigit(text[i]))
+            ++i;
+        fractionDigits = i - fractionStart;
+        if (fractionDigits == 0 || text[i - 1] == '0')
+            return false;
+        if (zeroInteger)
+            while (text[fractionStart + leadingZeros] == '0')
+                ++leadingZeros;
+    }
+    if (i != text.size())
+        return false;
+    if (zeroInteger && fractionDigits == 0) // "0" itself; "-0" is shown as "0"
+        return integerStart == 0;
+    // Up to 15 significant digits survive the way through a double unchanged; the plain form
+    // holds from 1E-04 up to below 1E+15.
+    const std::size_t significant
+        = zeroInteger ? fractionDigits - leadingZeros : integerDigits + fractionDigits;
+    const auto digits = static_cast<std::size_t>(kDoubleDigits);
+    return significant <= digits && integerDigits <= digits && leadingZeros <= 3;
+}
+
 std::string GeneralNumberText(double value)
 {
     if (!std::isfinite(value))

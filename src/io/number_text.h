@@ -20,6 +20,10 @@ bool IsNumberText(std::string_view text);
 // ("27560000", "0.15", "19.6850393700787"; exponent form beyond 1E+15 and below 1E-04).
 std::string GeneralNumberText(double value);
 
+// True when the text is already in that form, so that GeneralNumberText(NumberOfText(text))
+// gives it back; it answers without converting, and false for the exponent form.
+bool IsGeneralNumberText(std::string_view text);
+
 // A number as the report prints it: one leading blank (a minus sign for a negative number),
 // the general number form without a zero before the point, one trailing blank (" .15 ").
 std::string ReportNumberText(double value);

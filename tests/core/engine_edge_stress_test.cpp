@@ -24,10 +24,11 @@ TEST(EdgeStress, WorkedExamples)
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "h " << row.h << ", wheels " << row.wheelCount);
-        EXPECT_NEAR(RadiusOfStiffness(row.h, 4e6, 0.15, 200), row.l, 0.0005);
-        EXPECT_NEAR(ContactRadius(150000, 47.5, row.wheelCount, 200), row.a, 0.00005);
-        EXPECT_NEAR(ComputeEdgeStress(row.h, 4e6, 0.15, 200, 150000, 47.5, 200, row.wheelCount),
-            row.sigma, 0.005);
+        const double l = RadiusOfStiffness(row.h, 4e6, 0.15, 200);
+        const double a = ContactRadius(150000, 47.5, row.wheelCount, 200);
+        EXPECT_NEAR(l, row.l, 0.0005);
+        EXPECT_NEAR(a, row.a, 0.00005);
+        EXPECT_NEAR(ComputeEdgeStress(row.h, l, a, 4e6, 0.15, 200, 150000, 47.5), row.sigma, 0.005);
     }
 }
 
@@ -35,21 +36,24 @@ TEST(EdgeStress, OutsideTheDomainThrows)
 {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const float nanf = std::numeric_limits<float>::quiet_NaN();
-    // h, E, mu, k, grossWeight, gearLoadPercent, tirePressure, wheelCount
-    EXPECT_THROW(ComputeEdgeStress(14, 4e6, 0.15, 200, 150000, 47.5, 200, 0), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(14, 4e6, 0.15, 200, 150000, 47.5, 200, -2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(14, 4e6, 0.15, 200, 150000, 47.5, 0, 2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(14, 4e6, 0.15, 0, 150000, 47.5, 200, 2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(14, 0, 0.15, 200, 150000, 47.5, 200, 2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(0, 4e6, 0.15, 200, 150000, 47.5, 200, 2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(-14, 4e6, 0.15, 200, 150000, 47.5, 200, 2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(nanf, 4e6, 0.15, 200, 150000, 47.5, 200, 2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(14, 4e6, 0.15, nan, 150000, 47.5, 200, 2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(14, 4e6, 0.15, 200, 0, 47.5, 200, 2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(14, 4e6, 0.15, 200, 150000, nan, 200, 2), DomainError);
-    EXPECT_THROW(ComputeEdgeStress(14, 4e6, 1.0, 200, 150000, 47.5, 200, 2), DomainError);
+    // h, E, mu, k
+    EXPECT_THROW(RadiusOfStiffness(14, 4e6, 0.15, 0), DomainError);
+    EXPECT_THROW(RadiusOfStiffness(14, 0, 0.15, 200), DomainError);
+    EXPECT_THROW(RadiusOfStiffness(0, 4e6, 0.15, 200), DomainError);
+    EXPECT_THROW(RadiusOfStiffness(-14, 4e6, 0.15, 200), DomainError);
+    EXPECT_THROW(RadiusOfStiffness(nanf, 4e6, 0.15, 200), DomainError);
+    EXPECT_THROW(RadiusOfStiffness(14, 4e6, 0.15, nan), DomainError);
+    EXPECT_THROW(RadiusOfStiffness(14, 4e6, 1.0, 200), DomainError);
+    // grossWeight, gearLoadPercent, wheelCount, tirePressure
+    EXPECT_THROW(ContactRadius(150000, 47.5, 0, 200), DomainError);
+    EXPECT_THROW(ContactRadius(150000, 47.5, -2, 200), DomainError);
+    EXPECT_THROW(ContactRadius(150000, 47.5, 2, 0), DomainError);
+    EXPECT_THROW(ContactRadius(0, 47.5, 2, 200), DomainError);
+    EXPECT_THROW(ContactRadius(150000, nan, 2, 200), DomainError);
     // Positive inputs whose logarithm argument still leaves the range of numbers.
-    EXPECT_THROW(ComputeEdgeStress(14, 4e6, 0.15, 200, 150000, 47.5, 1e300, 2), DomainError);
+    const double l = RadiusOfStiffness(14, 4e6, 0.15, 200);
+    const double a = ContactRadius(150000, 47.5, 2, 1e300);
+    EXPECT_THROW(ComputeEdgeStress(14, l, a, 4e6, 0.15, 200, 150000, 47.5), DomainError);
 }
 
 } // namespace

@@ -26,10 +26,9 @@ TEST(Network, Clamp)
 
 // Node 1 sums input slot 1 alone; its pieces are the constants 10, 20 and 30, and the output is
 // node 1's value plus a bias of 0.5.
-NetworkWeights StepNetwork(float s)
+NetworkWeights StepNetwork()
 {
     NetworkWeights w;
-    w.Input[1] = s;
     w.InputWeight[1][1] = 1;
     w.Breakpoint[1][1] = 1;
     w.Breakpoint[1][2] = 2;
@@ -54,25 +53,26 @@ TEST(Network, PieceSelection)
         { 2, 20.5f, 20.5f }, // equal to the second breakpoint: piece 2 of three
         { 2.5f, 20.5f, 30.5f },
     };
+    const NetworkWeights step = StepNetwork();
     for (const Row& row : rows) {
-        NetworkWeights two = StepNetwork(row.s), three = StepNetwork(row.s);
-        EXPECT_EQ(EvaluateTwoPieceNetwork(two), row.twoPiece) << row.s;
-        EXPECT_EQ(EvaluateThreePieceNetwork(three), row.threePiece) << row.s;
+        const NetworkInput input { 0, row.s };
+        EXPECT_EQ(EvaluateTwoPieceNetwork(step, input), row.twoPiece) << row.s;
+        EXPECT_EQ(EvaluateThreePieceNetwork(step, input), row.threePiece) << row.s;
     }
 
-    NetworkWeights flagged = StepNetwork(1.5f);
+    NetworkWeights flagged = StepNetwork();
     flagged.SinglePieceFlag[1][1] = 1;
-    EXPECT_EQ(EvaluateTwoPieceNetwork(flagged), 10.5f);
-    flagged = StepNetwork(2.5f);
-    flagged.SinglePieceFlag[1][1] = 1; // the three-piece member ignores the flag
-    EXPECT_EQ(EvaluateThreePieceNetwork(flagged), 30.5f);
+    EXPECT_EQ(EvaluateTwoPieceNetwork(flagged, { 0, 1.5f }), 10.5f);
+    // The three-piece member ignores the flag.
+    EXPECT_EQ(EvaluateThreePieceNetwork(flagged, { 0, 2.5f }), 30.5f);
 }
 
 TEST(Network, SumsPowersAndOutput)
 {
     NetworkWeights w;
-    w.Input[1] = -1;
-    w.Input[17] = -1; // the last slot counts too
+    NetworkInput input {};
+    input[1] = -1;
+    input[17] = -1; // the last slot counts too
     w.InputWeight[1][1] = 1;
     w.InputWeight[1][17] = 1; // node 1 sums to -2
     w.Breakpoint[1][1] = 5;
@@ -84,9 +84,10 @@ TEST(Network, SumsPowersAndOutput)
     w.OutputWeight[0] = 1;
     w.OutputWeight[1] = 2;
     w.OutputWeight[2] = 0.25f;
-    EXPECT_EQ(EvaluateTwoPieceNetwork(w), 2 * (-8 - 16) + 1 + 0.25f * 4);
-    EXPECT_EQ(w.NodeSum[1], -2);
-    EXPECT_EQ(w.NodeValue[2], 4);
+    EXPECT_EQ(EvaluateTwoPieceNetwork(w, input), 2 * (-8 - 16) + 1 + 0.25f * 4);
+
+    w.Coefficient[1][1][3] = 3; // and 3 s^2, from the product s * s
+    EXPECT_EQ(EvaluateTwoPieceNetwork(w, input), 2 * (-8 + 12 - 16) + 1 + 0.25f * 4);
 }
 
 } // namespace

@@ -52,7 +52,8 @@ struct Slab
 {
     double l = RadiusOfStiffness(14, 4e6, 0.15, 200);
     double relA = ContactRadius(150000, 47.5, 2, 200) / l;
-    double edgeStress = ComputeEdgeStress(14, 4e6, 0.15, 200, 150000, 47.5, 200, 2);
+    double edgeStress = ComputeEdgeStress(
+        14, l, ContactRadius(150000, 47.5, 2, 200), 4e6, 0.15, 200, 150000, 47.5);
 };
 
 // The wander factor from an explicit list of offsets, without the 32-bit roundings of the method.
@@ -80,9 +81,11 @@ TEST(WanderFactor, OffsetsInTenthsOfTheContactWidth)
         offsets125.push_back(1.25 * j); // 0 to 12.5: the last offset is kept
     for (int j = 0; j <= 9; ++j)
         offsets132.push_back(1.32 * j); // 0 to 11.88: 13.2 falls just above W and is dropped
-    EXPECT_NEAR(ComputeWanderFactor(700, slab.l, slab.relA, slab.edgeStress, 12.5, 0.8),
+    EXPECT_NEAR(
+        ComputeWanderFactor(700, slab.l, slab.relA, slab.edgeStress, WanderOffsetsOf(12.5), 0.8),
         WanderFactorAt(offsets125, 12.5, 700, slab.edgeStress * 0.8), 1e-5);
-    EXPECT_NEAR(ComputeWanderFactor(650, slab.l, slab.relA, slab.edgeStress, 13.2, 1.0),
+    EXPECT_NEAR(
+        ComputeWanderFactor(650, slab.l, slab.relA, slab.edgeStress, WanderOffsetsOf(13.2), 1.0),
         WanderFactorAt(offsets132, 13.2, 650, slab.edgeStress), 1e-5);
 }
 
@@ -90,27 +93,29 @@ TEST(WanderFactor, OutsideTheDomainThrows)
 {
     const Slab slab;
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    // Sc, l, relA, edgeStress, tireContactWidth, gearFactor
-    EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, slab.edgeStress, 0, 0.8), DomainError);
+    const WanderOffsets offsets = WanderOffsetsOf(13);
+    EXPECT_THROW(WanderOffsetsOf(0), DomainError);
+    EXPECT_THROW(WanderOffsetsOf(-13), DomainError);
+    EXPECT_THROW(WanderOffsetsOf(5e-324), DomainError);
+    EXPECT_THROW(WanderOffsetsOf(nan), DomainError);
+    EXPECT_THROW(WanderOffsetsOf(1e39), DomainError);
+    // Sc, l, relA, edgeStress, offsets, gearFactor
+    EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, 0, offsets, 0.8), DomainError);
     EXPECT_THROW(
-        ComputeWanderFactor(700, slab.l, slab.relA, slab.edgeStress, -13, 0.8), DomainError);
+        ComputeWanderFactor(700, slab.l, slab.relA, slab.edgeStress, offsets, 0), DomainError);
     EXPECT_THROW(
-        ComputeWanderFactor(700, slab.l, slab.relA, slab.edgeStress, 5e-324, 0.8), DomainError);
+        ComputeWanderFactor(700, 0, slab.relA, slab.edgeStress, offsets, 0.8), DomainError);
+    EXPECT_THROW(ComputeWanderFactor(700, slab.l, nan, slab.edgeStress, offsets, 0.8), DomainError);
     EXPECT_THROW(
-        ComputeWanderFactor(700, slab.l, slab.relA, slab.edgeStress, nan, 0.8), DomainError);
-    EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, 0, 13, 0.8), DomainError);
-    EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, slab.edgeStress, 13, 0), DomainError);
-    EXPECT_THROW(ComputeWanderFactor(700, 0, slab.relA, slab.edgeStress, 13, 0.8), DomainError);
-    EXPECT_THROW(ComputeWanderFactor(700, slab.l, nan, slab.edgeStress, 13, 0.8), DomainError);
-    EXPECT_THROW(ComputeWanderFactor(0, slab.l, slab.relA, slab.edgeStress, 13, 0.8), DomainError);
+        ComputeWanderFactor(0, slab.l, slab.relA, slab.edgeStress, offsets, 0.8), DomainError);
     // A strength so small that every design factor is 0 to within rounding: the equivalent
     // design factor is not positive.
     EXPECT_THROW(
-        ComputeWanderFactor(1e-30, slab.l, slab.relA, slab.edgeStress, 13, 0.8), DomainError);
+        ComputeWanderFactor(1e-30, slab.l, slab.relA, slab.edgeStress, offsets, 0.8), DomainError);
     // A stress beyond the 32-bit range at the offsets.
-    EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, 1e40, 13, 0.8), DomainError);
+    EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, 1e40, offsets, 0.8), DomainError);
     // A stress far below it: the allowable coverages exceed the range of numbers.
-    EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, 1e-3, 13, 0.8), DomainError);
+    EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, 1e-3, offsets, 0.8), DomainError);
 }
 
 } // namespace

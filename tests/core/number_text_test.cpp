@@ -71,7 +71,13 @@ TEST(NumberText, GeneralAndReportForms)
     for (const Row& row : rows) {
         EXPECT_EQ(GeneralNumberText(row.value), row.general) << row.value;
         EXPECT_EQ(ReportNumberText(row.value), row.report) << row.value;
+        EXPECT_EQ(IsGeneralNumberText(row.general), row.value < 1e15 && row.value != 0.00001)
+            << row.general;
     }
+    // Texts that read as numbers but are not in the general form.
+    for (const char* text : { "-0", "00", "01", "1.", "1.50", ".5", "+1", " 1", "1 ", "1e3",
+             "0.00001", "1234567890123456", "0.1234567890123456", "" })
+        EXPECT_FALSE(IsGeneralNumberText(text)) << text;
 }
 
 TEST(NumberText, SingleDisplayForm)
