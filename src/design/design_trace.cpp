@@ -19,17 +19,6 @@ double Of(float value)
     return static_cast<double>(value);
 }
 
-std::string CsvLine(const std::vector<std::string>& cells)
-{
-    std::string line;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        if (i > 0)
-            line += ',';
-        line += CsvField(cells[i]);
-    }
-    return line + kCsvLineEnd;
-}
-
 // A JSON document written member by member, one a line, indented by two blanks a level.
 class JsonWriter
 {

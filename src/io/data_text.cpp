@@ -139,4 +139,15 @@ std::string JsonString(std::string_view text)
     return out;
 }
 
+std::string CsvLine(const std::vector<std::string>& cells)
+{
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        if (i > 0)
+            line += ',';
+        line += CsvField(cells[i]);
+    }
+    return line + "\r\n";
+}
+
 } // namespace korvant

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvant {
 
@@ -21,6 +22,9 @@ std::string SignificantText(double value, int digits);
 // A CSV field: the text as it is, or in double quotes (with inner quotes doubled) when it holds
 // a comma, a quote, a line break or a blank at either end.
 std::string CsvField(std::string_view text);
+
+// One CSV record of these cells, ended by CR LF.
+std::string CsvLine(const std::vector<std::string>& cells);
 
 // A JSON string in double quotes. Quotes, backslashes and control characters are escaped;
 // bytes that do not form UTF-8 are taken as Latin-1 characters, as 8-bit catalogue names are.

@@ -1,0 +1,207 @@
+#include "design/reliability_study.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "design/aircraft_step.h"
+#include "io/data_text.h"
+#include "io/number_text.h"
+
+namespace korvant {
+namespace {
+
+constexpr double kTruncation = 3; // standard deviations
+constexpr double kTwoPi = 6.283185307179586;
+
+// SplitMix64: a small generator whose stream for a seed and a sample index is fixed, so that
+// every sample draws the same numbers on every run and thread.
+class SampleRandom
+{
+public:
+    SampleRandom(std::uint64_t seed, int index)
+        : state_(seed ^ (0x9e3779b97f4a7c15u * (static_cast<std::uint64_t>(index) + 1)))
+    {
+    }
+    // Uniform in (0, 1).
+    double uniform()
+    {
+        state_ += 0x9e3779b97f4a7c15u;
+        std::uint64_t z = state_;
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
+        z ^= z >> 31;
+        return (static_cast<double>(z >> 11) + 0.5) * 0x1p-53;
+    }
+    // Standard normal, by the Box-Muller method.
+    double normal() { return std::sqrt(-2 * std::log(uniform())) * std::cos(kTwoPi * uniform()); }
+
+private:
+    std::uint64_t state_;
+};
+
+// A factor on the mean: exactly 1 for a coefficient of variation of 0.
+double DrawFactor(const InputSpread& spread, SampleRandom& random)
+{
+    const double v = spread.variation;
+    for (;;) {
+        double factor = 1;
+        if (spread.spread == Spread::Uniform) {
+            factor = 1 + v * std::sqrt(3.0) * (2 * random.uniform() - 1);
+        } else {
+            const double z = random.normal();
+            if (std::fabs(z) > kTruncation)
+                continue;
+            if (spread.spread == Spread::Normal) {
+                factor = 1 + v * z;
+            } else {
+                const double sigma = std::sqrt(std::log1p(v * v));
+                factor = std::exp(sigma * z - sigma * sigma / 2);
+            }
+        }
+        if (factor > 0)
+            return factor;
+    }
+}
+
+void CheckSettings(const ReliabilitySettings& settings)
+{
+    for (const InputSpread* spread :
+        { &settings.Sc, &settings.k, &settings.E, &settings.departures })
+        if (!(spread->variation >= 0 && spread->variation <= 1))
+            throw std::invalid_argument("a coefficient of variation must lie between 0 and 100 %");
+    if (settings.samples < 1)
+        throw std::invalid_argument("a study needs at least one sample");
+}
+
+std::string ThicknessCell(const std::optional<float>& thickness, UnitSystem units)
+{
+    return thickness ? ThicknessCaption(*thickness, units) : "-";
+}
+
+const char* UnitName(UnitSystem units)
+{
+    return units == UnitSystem::Metric ? "cm" : "in";
+}
+
+} // namespace
+
+ReliabilitySample DrawSample(const StudyBase& base, const ReliabilitySettings& settings, int index)
+{
+    SampleRandom random(settings.seed, index);
+    ReliabilitySample sample;
+    sample.Sc = base.fieldValue(InputField::Sc) * DrawFactor(settings.Sc, random);
+    sample.k = base.fieldValue(InputField::k) * DrawFactor(settings.k, random);
+    sample.E = base.fieldValue(InputField::E) * DrawFactor(settings.E, random);
+    sample.departuresFactor = DrawFactor(settings.departures, random);
+    return sample;
+}
+
+std::optional<float> ThicknessQuantile(std::vector<float> thicknesses, int percent)
+{
+    if (thicknesses.empty())
+        return std::nullopt;
+    const std::size_t n = thicknesses.size();
+    const std::size_t rank
+        = std::max<std::size_t>(1, (static_cast<std::size_t>(percent) * n + 99) / 100);
+    std::nth_element(
+        thicknesses.begin(), thicknesses.begin() + static_cast<long>(rank - 1), thicknesses.end());
+    return thicknesses[rank - 1];
+}
+
+std::optional<ReliabilityResult> RunReliabilityStudy(
+    const DesignModel& model, const ReliabilitySettings& settings, StudyProgress* progress)
+{
+    CheckSettings(settings);
+    const StudyBase base(model);
+    if (!base.base().ok())
+        throw DesignStopped(base.base().stopped);
+    ReliabilityResult result;
+    result.settings = settings;
+    result.units = base.units();
+    result.base = base.base();
+    result.samples.resize(static_cast<std::size_t>(settings.samples));
+    const bool finished = RunParallel(
+        settings.samples, settings.threads,
+        [&](int i) {
+            ReliabilitySample sample = DrawSample(base, settings, i);
+            Variation variation;
+            variation.field(InputField::Sc) = sample.Sc;
+            variation.field(InputField::k) = sample.k;
+            variation.field(InputField::E) = sample.E;
+            variation.departuresFactor = sample.departuresFactor;
+            sample.outcome = base.design(variation);
+            result.samples[static_cast<std::size_t>(i)] = std::move(sample);
+        },
+        progress);
+    if (!finished)
+        return std::nullopt;
+
+    std::vector<float> thicknesses;
+    thicknesses.reserve(result.samples.size());
+    for (const ReliabilitySample& sample : result.samples) {
+        if (sample.outcome.ok())
+            thicknesses.push_back(sample.outcome.thickness);
+        else
+            ++result.stopped;
+    }
+    for (std::size_t i = 0; i < kReliabilityLevels.size(); ++i)
+        result.quantiles[i] = ThicknessQuantile(thicknesses, kReliabilityLevels[i]);
+    return result;
+}
+
+std::vector<HistogramBar> ThicknessHistogram(const ReliabilityResult& result, int bins)
+{
+    const double perInch = result.units == UnitSystem::Metric ? 2.54 : 1;
+    std::vector<double> values;
+    for (const ReliabilitySample& sample : result.samples)
+        if (sample.outcome.ok())
+            values.push_back(static_cast<double>(sample.outcome.thickness) * perInch);
+    if (values.empty() || bins < 1)
+        return {};
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    const double from = *low;
+    const double width = *high > *low ? (*high - *low) / bins : 0.1;
+    std::vector<HistogramBar> bars(static_cast<std::size_t>(*high > *low ? bins : 1));
+    for (std::size_t i = 0; i < bars.size(); ++i)
+        bars[i] = { from + width * static_cast<double>(i),
+            from + width * static_cast<double>(i + 1), 0 };
+    for (double value : values) {
+        const auto bar = static_cast<std::size_t>((value - from) / width);
+        ++bars[std::min(bar, bars.size() - 1)].count;
+    }
+    return bars;
+}
+
+std::string ReliabilityCsv(const ReliabilityResult& result)
+{
+    std::string out
+        = CsvLine({ "Reliability (%)", std::string("Thickness (") + UnitName(result.units) + ")" });
+    for (std::size_t i = 0; i < kReliabilityLevels.size(); ++i)
+        out += CsvLine({ std::to_string(kReliabilityLevels[i]),
+            ThicknessCell(result.quantiles[i], result.units) });
+    out += CsvLine({ "Base design", ThicknessCaption(result.base.thickness, result.units) });
+    out += CsvLine({ "Samples", std::to_string(result.samples.size()) });
+    out += CsvLine({ "Stopped outside a model's domain", std::to_string(result.stopped) });
+    out += CsvLine({ "Seed", std::to_string(result.settings.seed) });
+    return out;
+}
+
+std::string ReliabilitySamplesCsv(const ReliabilityResult& result)
+{
+    std::string out = CsvLine({ "Sample", "Sc", "k", "E", "Departures factor",
+        std::string("Thickness (") + UnitName(result.units) + ")", "Thickness (in, exact)",
+        "Converged", "Stopped" });
+    for (std::size_t i = 0; i < result.samples.size(); ++i) {
+        const ReliabilitySample& s = result.samples[i];
+        const bool ok = s.outcome.ok();
+        out += CsvLine({ std::to_string(i + 1), GeneralNumberText(s.Sc), GeneralNumberText(s.k),
+            GeneralNumberText(s.E), GeneralNumberText(s.departuresFactor),
+            ok ? ThicknessCaption(s.outcome.thickness, result.units) : "-",
+            ok ? ExactNumberText(s.outcome.thickness) : "-",
+            ok ? (s.outcome.converged ? "yes" : "no") : "-", s.outcome.stopped });
+    }
+    return out;
+}
+
+} // namespace korvant
