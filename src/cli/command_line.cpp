@@ -4,11 +4,15 @@
 // before it and those given after it, so that these override the file. Then the structure (when
 // --structure is given; else the file's or the one-layer system), the input data file written by
 // --save, and the design with the same checks as the Design Thickness button, answered without
-// asking. Last the output: the thickness, the report or the trace, and the evaluation of a slab.
+// asking. Last the output: the thickness, the report or the trace, and the evaluation of a slab;
+// or a study of the design.
 #include "cli/command_line.h"
 
 #include <map>
 #include <optional>
+#include <stdexcept>
+
+#include "cli/study_options.h"
 
 #include "design/design_trace.h"
 #include "design/input_check.h"
@@ -78,6 +82,21 @@ Options:
                          inputs: the damage ratio of every aircraft, the total damage and
                          the years of traffic until it reaches 1 (20 / total damage);
                          printed after the thickness or the report, or as part of the trace
+  --sensitivity PCT      print the sensitivity study as CSV instead of the thickness: the
+                         design with each of Sc, k, E, slab length and width, temperature,
+                         precipitation, wind speed and the departures of the whole mix
+                         lowered and raised by PCT % (0 to 100), sorted by the effect
+  --reliability N        print the reliability study as CSV instead of the thickness: N
+                         designs (1 to 1000000) with Sc, k, E and the departures drawn at
+                         random, and the thickness at 50, 85, 90, 95 and 99 % reliability
+  --seed S               the seed of the draws (default 1); the same seed gives the same
+                         samples on every run
+  --spread NAME=KIND:PCT distribution of Sc, k, E or departures: normal, lognormal or
+                         uniform with a coefficient of variation of PCT % (defaults
+                         Sc=normal:10, k=lognormal:25, E=normal:10, departures=normal:15)
+  --threads N            designs of a study run on N threads (default: one per core)
+  --samples FILE         with --reliability, write every sample with its drawn values and
+                         thickness to FILE as CSV
   --version              print the version and exit
   --help                 print this text and exit
 
@@ -156,6 +175,7 @@ struct Options
     bool report = false;
     std::optional<std::string> trace; // "csv" or "json"
     std::optional<std::string> evaluate; // the slab thickness as given
+    StudyRequest study;
     bool help = false;
     bool version = false;
 };
@@ -297,14 +317,17 @@ Options ParseOptions(const std::vector<std::string>& args)
             stage.mix = ParseMix(value());
         } else if (name == "--set") {
             stage.changes.push_back(ParseChange(value()));
+        } else if (ParseStudyOption(name, value, options.study)) {
         } else if (const auto field = FieldOptions().find(name); field != FieldOptions().end()) {
             stage.fields[field->second] = value();
         } else {
             throw UsageError("unknown option \"" + args[i] + "\"");
         }
     }
-    if (options.report && options.trace)
-        throw UsageError("--report and --trace print different documents; give one of them");
+    if (options.report + options.trace.has_value() + options.study.any() > 1)
+        throw UsageError(
+            "--report, --trace and the studies print different documents; give one of them");
+    CheckStudyRequest(options.study);
     return options;
 }
 
@@ -350,6 +373,9 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     Options options;
     try {
         options = ParseOptions(args);
+    } catch (const std::invalid_argument& error) {
+        err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
+        return kExitUsage;
     } catch (const UsageError& error) {
         err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
         return kExitUsage;
@@ -436,6 +462,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return kExitStopped;
         }
     }
+    if (options.study.any())
+        return RunStudy(options.study, model, out, err);
     const SlabEvaluation* evaluated = evaluation ? &*evaluation : nullptr;
     if (options.trace == "csv") {
         out << TraceCsv(model.result.trace, evaluated);

@@ -1,5 +1,5 @@
-// korvant-cli's trace, evaluation and structure from a file, run as a program: its output is the
-// core's text for the same session, byte for byte.
+// korvant-cli's trace, evaluation, structure from a file and studies, run as a program: its
+// output is the core's text for the same session, byte for byte.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,9 +7,12 @@
 #include <sys/wait.h>
 
 #include "design/design_trace.h"
+#include "design/reliability_study.h"
+#include "design/sensitivity_study.h"
 #include "design/slab_evaluation.h"
 #include "design/thickness_design.h"
 #include "design_fixture.h"
+#include "io/atomic_file.h"
 #include "io/input_file.h"
 #include "io/units.h"
 
@@ -74,6 +77,14 @@ TEST(CommandLineInsight, RefusedOptionsAndSlabs)
         { "--mix 2 --report --trace csv", 2 },
         { "--mix 2 --evaluate 0", 2 },
         { "--mix 2 --evaluate", 2 },
+        { "--mix 2 --sensitivity -5", 2 },
+        { "--mix 2 --sensitivity 10 --report", 2 },
+        { "--mix 2 --sensitivity 10 --reliability 10", 2 },
+        { "--mix 2 --reliability 0", 2 },
+        { "--mix 2 --reliability 10 --spread Sc=beta:10", 2 },
+        { "--mix 2 --reliability 10 --spread Sc=normal:150", 2 },
+        { "--mix 2 --samples x.csv", 2 },
+        { "--mix 2 --k 0 --sensitivity 10", 3 },
         // Thick slabs take this light aircraft beyond the fatigue law's range.
         { "--mix 4,1 --set 1:grossWeight=3000 --set 1:tirePressure=50 --set "
           "1:tireContactWidth=4.09 "
@@ -96,6 +107,28 @@ TEST(CommandLineInsight, TheFileGivesTheStructureUnlessTheOptionDoes)
     EXPECT_EQ(Cli(inp + " --structure one").out, Cli("--trace csv --mix 2,4").out);
     EXPECT_NE(Cli(inp).out, Cli("--trace csv --mix 2,4").out);
     fs::remove(file);
+}
+
+TEST(CommandLineInsight, StudiesAreTheCoresOnAnyNumberOfThreads)
+{
+    const DesignModel model = Designed(false, kOneLayer);
+    EXPECT_EQ(
+        Cli("--mix 2,4 --sensitivity 7.5").out, SensitivityCsv(RunSensitivityStudy(model, 7.5)));
+
+    ReliabilitySettings settings;
+    settings.samples = 40;
+    settings.seed = 5;
+    settings.k = { Spread::Uniform, 0.3 };
+    const std::optional<ReliabilityResult> study = RunReliabilityStudy(model, settings);
+    const fs::path samples = fs::temp_directory_path() / "korvant cli samples.csv";
+    const std::string run = "--mix 2,4 --reliability 40 --seed 5 --spread k=uniform:30 --samples '"
+        + samples.string() + "' --threads ";
+    EXPECT_EQ(Cli(run + "1").out, ReliabilityCsv(*study));
+    EXPECT_EQ(ReadWholeFile(samples), ReliabilitySamplesCsv(*study));
+    EXPECT_EQ(Cli(run + "2").out, ReliabilityCsv(*study));
+    EXPECT_EQ(ReadWholeFile(samples), ReliabilitySamplesCsv(*study));
+    fs::remove(samples);
+    EXPECT_EQ(Cli("--mix 2,4 --reliability 5 --samples /nonexistent/dir/s.csv").status, 3);
 }
 
 } // namespace
