@@ -1,35 +1,17 @@
 // Speed of a whole thickness design for traffic mixes of 1, 10 and 65 aircraft of the bundled
 // catalogue (the design records its trace as it goes), and of what explains a design: the damage
-// curve of the charts, the evaluation of a given slab and the trace's CSV and JSON texts. The
-// lightest aircraft is left out (its allowable coverages on thick trial slabs exceed the range
-// of numbers and stop the design); the 65th record repeats the heaviest.
+// curve of the charts, the evaluation of a given slab and the trace's CSV and JSON texts.
 #include <benchmark/benchmark.h>
 
+#include "bench_session.h"
 #include "design/damage_chart.h"
 #include "design/design_trace.h"
 #include "design/report.h"
 #include "design/slab_evaluation.h"
 #include "design/thickness_design.h"
-#include "traffic/aircraft_database.h"
 
 namespace korvant {
 namespace {
-
-DesignModel SessionWithMix(int aircraft)
-{
-    DesignModel model;
-    ReadAircraftData(KORVANT_CATALOGUE, model.database);
-    AircraftDatabase& db = model.database;
-    db.record(1) = db.record(2);
-    for (int row = db.recordCount + 1; row <= AircraftDatabase::kMaxRecords; ++row)
-        db.record(row) = db.record(db.recordCount);
-    db.recordCount = AircraftDatabase::kMaxRecords;
-    // Spread the mix over the catalogue from heavy to light.
-    for (int i = 0; i < aircraft; ++i)
-        model.mix.add(
-            AircraftDatabase::kMaxRecords - (i * AircraftDatabase::kMaxRecords) / aircraft);
-    return model;
-}
 
 void BM_RunDesign(benchmark::State& state)
 {
