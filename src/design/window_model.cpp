@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 #include <system_error>
+#include <utility>
 
 #include "design/input_check.h"
 #include "design/program_info.h"
@@ -27,6 +29,11 @@ constexpr const char* kColumnPatterns[kGridColumns]
 AircraftField FieldOfColumn(int column)
 {
     return static_cast<AircraftField>(column + 1);
+}
+
+void ReportStudyFailure(const std::string& reason, Prompter& prompter)
+{
+    prompter.ask({ reason, kProgramName, Buttons::Ok, Icon::Critical });
 }
 
 std::string JoinLines(std::initializer_list<const char*> lines)
@@ -186,6 +193,35 @@ bool WindowModel::evaluateSlab(Prompter& prompter)
         prompter.ask({ stopped.what(), kProgramName, Buttons::Ok, Icon::Critical });
         return false;
     }
+    return true;
+}
+
+bool WindowModel::runSensitivity(Prompter& prompter)
+{
+    try {
+        sensitivity_ = RunSensitivityStudy(design, sensitivityPercent);
+        return true;
+    } catch (const DesignStopped& stopped) {
+        ReportStudyFailure(stopped.what(), prompter);
+    } catch (const std::invalid_argument& invalid) {
+        ReportStudyFailure(invalid.what(), prompter);
+    }
+    return false;
+}
+
+std::unique_ptr<ReliabilityRun> WindowModel::startReliability() const
+{
+    return std::make_unique<ReliabilityRun>(design, reliabilitySettings);
+}
+
+bool WindowModel::finishReliability(ReliabilityRun& run, Prompter& prompter)
+{
+    ReliabilityOutcome outcome = run.take();
+    if (!outcome.failure.empty())
+        ReportStudyFailure(outcome.failure, prompter);
+    if (!outcome.result)
+        return false;
+    reliability_ = std::move(outcome.result);
     return true;
 }
 

@@ -2,12 +2,14 @@
 // shows, the traffic grid's texts and bookkeeping (clicked row, the cell under edit and its old
 // value), the Change Data prompt and the checked storing of an edited value, the report request,
 // the design and the evaluation of a given slab, when the damage charts and the calculation trace
-// are shown, the page split of a printed report and the texts of the About box. The Qt window
-// only shows what this object says and hands it the user's actions.
+// are shown, the settings and last results of the sensitivity and reliability studies, the page
+// split of a printed report and the texts of the About box. The Qt window only shows what this
+// object says and hands it the user's actions.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +18,9 @@
 #include "design/design_model.h"
 #include "design/input_check.h"
 #include "design/prompter.h"
+#include "design/reliability_run.h"
+#include "design/reliability_study.h"
+#include "design/sensitivity_study.h"
 #include "design/slab_evaluation.h"
 #include "traffic/aircraft_database.h"
 
@@ -159,6 +164,26 @@ public:
     // The report for the Report button, or, before any design, the request to design first.
     std::optional<std::string> reportForView(Prompter& prompter) const;
 
+    // The settings of the two studies, and the result of the last run of each. A result
+    // describes the session as it was when the study ran; its base design comes with it.
+    double sensitivityPercent = kDefaultSensitivityPercent;
+    ReliabilitySettings reliabilitySettings;
+    const std::optional<SensitivityResult>& sensitivity() const { return sensitivity_; }
+    const std::optional<ReliabilityResult>& reliability() const { return reliability_; }
+
+    // Runs the sensitivity study on the session and keeps its result. A session whose own
+    // design stops is reported (title "KORVANT") and every stored value stays as it was.
+    // Returns whether a result was kept.
+    bool runSensitivity(Prompter& prompter);
+
+    // Starts the reliability study on its own thread over copies of the session and the
+    // settings, which the window may go on changing while it runs.
+    [[nodiscard]] std::unique_ptr<ReliabilityRun> startReliability() const;
+    // Takes what a run ended with, waiting for its end: keeps its result, or reports why it could
+    // not run as runSensitivity does; a cancelled run changes nothing. Returns whether a result
+    // was kept.
+    bool finishReliability(ReliabilityRun& run, Prompter& prompter);
+
     std::int16_t clickedRow() const { return clickedRow_; }
     std::int16_t editRow() const { return editRow_; }
     std::int16_t editColumn() const { return editColumn_; }
@@ -172,6 +197,8 @@ private:
     std::int16_t editColumn_ = 0; // grid column 1..8; the field is editColumn + 1
     std::string oldValue_;
     std::optional<SlabEvaluation> evaluation_;
+    std::optional<SensitivityResult> sensitivity_;
+    std::optional<ReliabilityResult> reliability_;
 };
 
 // The report's lines without their line ends, in order.

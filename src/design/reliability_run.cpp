@@ -1,0 +1,43 @@
+#include "design/reliability_run.h"
+
+#include <exception>
+#include <utility>
+
+namespace korvant {
+
+ReliabilityRun::ReliabilityRun(DesignModel session, ReliabilitySettings settings)
+    : session_(std::move(session))
+    , settings_(settings)
+{
+    thread_ = std::thread([this] { run(); });
+}
+
+ReliabilityRun::~ReliabilityRun()
+{
+    cancel();
+    if (thread_.joinable())
+        thread_.join();
+}
+
+void ReliabilityRun::run() noexcept
+{
+    // Every failure, a study too large for the memory among them, ends as a message for the
+    // window rather than in std::terminate on this thread.
+    try {
+        outcome_.result = RunReliabilityStudy(session_, settings_, &progress_);
+    } catch (const std::exception& error) {
+        outcome_.failure = error.what();
+    }
+    finished_ = true;
+}
+
+ReliabilityOutcome ReliabilityRun::take()
+{
+    if (thread_.joinable())
+        thread_.join();
+    if (cancelled())
+        return {};
+    return std::move(outcome_);
+}
+
+} // namespace korvant
