@@ -15,6 +15,8 @@
 #include <QScatterSeries>
 #include <QValueAxis>
 
+#include "ui/chart_style.h"
+
 namespace korvant::ui {
 namespace {
 
@@ -28,21 +30,9 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
-QChart* NewChart(const std::string& title)
-{
-    auto* chart = new QChart;
-    chart->setTitle(Text(title));
-    QFont font = chart->titleFont();
-    font.setBold(true);
-    chart->setTitleFont(font);
-    chart->setMargins(QMargins(4, 4, 4, 4));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    return chart;
-}
-
 QChart* CurveChart(const DamageCurve& data, const std::string& title)
 {
-    QChart* chart = NewChart(title);
+    QChart* chart = NewTitledChart(title);
     auto* curve = new QLineSeries;
     curve->setName(QObject::tr("Total damage"));
     curve->setPen(QPen(kCurveColour, 2));
@@ -92,7 +82,7 @@ QChart* CurveChart(const DamageCurve& data, const std::string& title)
 
 QChart* SharesChart(const std::vector<DamageShare>& shares, const std::string& title)
 {
-    QChart* chart = NewChart(title);
+    QChart* chart = NewTitledChart(title);
     chart->legend()->hide();
     auto* set = new QBarSet(QObject::tr("Share of the damage (%)"));
     set->setColor(kBarColour);
@@ -131,13 +121,6 @@ QChart* SharesChart(const std::vector<DamageShare>& shares, const std::string& t
     return chart;
 }
 
-void Replace(QChartView* view, QChart* chart)
-{
-    QChart* old = view->chart();
-    view->setChart(chart);
-    delete old;
-}
-
 } // namespace
 
 DamageCharts::DamageCharts(QWidget* parent)
@@ -161,8 +144,8 @@ DamageCharts::DamageCharts(QWidget* parent)
 void DamageCharts::showCharts(const DamageCurve& curve, const std::string& curveTitle,
     const std::vector<DamageShare>& shares, const std::string& sharesTitle)
 {
-    Replace(curveView_, CurveChart(curve, curveTitle));
-    Replace(sharesView_, SharesChart(shares, sharesTitle));
+    ReplaceChart(curveView_, CurveChart(curve, curveTitle));
+    ReplaceChart(sharesView_, SharesChart(shares, sharesTitle));
     note_->setText(Text(curve.note));
     note_->setVisible(!curve.note.empty());
     resizeEvent(nullptr);

@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
@@ -25,19 +24,18 @@
 #include <QTableWidget>
 
 #include <exception>
-#include <filesystem>
 
 #include "design/damage_chart.h"
 #include "design/design_trace.h"
 #include "design/input_check.h"
 #include "design/program_info.h"
 #include "design/report.h"
-#include "io/atomic_file.h"
 #include "io/input_file.h"
 #include "io/units.h"
 #include "ui/about_box.h"
 #include "ui/change_data_dialog.h"
 #include "ui/damage_charts.h"
+#include "ui/file_export.h"
 #include "ui/logo.h"
 #include "ui/report_printing.h"
 #include "ui/trace_view.h"
@@ -45,12 +43,6 @@
 
 namespace korvant::ui {
 namespace {
-
-// A file name from a dialog as the file system spells it.
-std::filesystem::path LocalPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
 
 // The design controls sit on a panel of this size in the middle of the picture area.
 constexpr int kPanelWidthTwips = 12360;
@@ -857,26 +849,14 @@ void MainWindow::showTrace()
 
 void MainWindow::saveTraceCsvAs()
 {
-    const QString path = services_.files->saveFileName(
-        this, tr("Save Calculation Trace"), tr("CSV files (*.csv)"), QStringLiteral("trace.csv"));
-    if (!path.isEmpty())
-        saveTraceCsv(path);
+    SaveCsvAs(services_, this, tr("Save Calculation Trace"), QStringLiteral("trace.csv"),
+        "calculation trace", [this] { return TraceCsv(state_.design.result.trace); });
 }
 
 bool MainWindow::saveTraceCsv(const QString& path)
 {
-    std::string failure;
-    {
-        BusyPointer busy;
-        try {
-            WriteFileAtomically(LocalPath(path), TraceCsv(state_.design.result.trace));
-            return true;
-        } catch (const FileError& error) {
-            failure = error.what();
-        }
-    }
-    services_.prompter->ask(ExportFailureMessage("calculation trace", path.toStdString(), failure));
-    return false;
+    return SaveTextFile(
+        path, TraceCsv(state_.design.result.trace), "calculation trace", *services_.prompter);
 }
 
 void MainWindow::saveChartsPngAs()

@@ -1,5 +1,4 @@
-// Two read-only tables in a vertical layout; the sheet's first column names the quantity with
-// its unit and stays left-aligned, the values are right-aligned.
+// Two read-only tables of texts side by side below the summary, and the CSV button.
 #include "ui/trace_view.h"
 
 #include <QHBoxLayout>
@@ -9,48 +8,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/text_table.h"
+
 namespace korvant::ui {
-namespace {
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-QTableWidget* NewTable(const QString& objectName, const QString& accessibleName, QWidget* parent)
-{
-    auto* table = new QTableWidget(parent);
-    table->setObjectName(objectName);
-    table->setAccessibleName(accessibleName);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::ContiguousSelection);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
-    table->setAlternatingRowColors(true);
-    return table;
-}
-
-void Fill(QTableWidget* table, const TraceTable& data)
-{
-    table->clear();
-    table->setColumnCount(static_cast<int>(data.headings.size()));
-    table->setRowCount(static_cast<int>(data.rows.size()));
-    QStringList headings;
-    for (const std::string& heading : data.headings)
-        headings.append(Text(heading));
-    table->setHorizontalHeaderLabels(headings);
-    for (int r = 0; r < table->rowCount(); ++r) {
-        const auto& row = data.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < table->columnCount() && c < static_cast<int>(row.size()); ++c) {
-            auto* item = new QTableWidgetItem(Text(row[static_cast<std::size_t>(c)]));
-            item->setTextAlignment(Qt::AlignVCenter | (c == 0 ? Qt::AlignLeft : Qt::AlignRight));
-            table->setItem(r, c, item);
-        }
-    }
-    table->resizeColumnsToContents();
-}
-
-} // namespace
 
 TraceView::TraceView(QWidget* parent)
     : QWidget(parent)
@@ -73,13 +33,13 @@ TraceView::TraceView(QWidget* parent)
         this);
     units->setStyleSheet(QStringLiteral("color: #4d5966;"));
 
-    sheet_ = NewTable(QStringLiteral("tblTraceAircraft"), tr("values of each aircraft"), this);
+    sheet_ = NewTextTable(QStringLiteral("tblTraceAircraft"), tr("values of each aircraft"), this);
     sheet_->horizontalHeader()->setStretchLastSection(false);
     auto* trialsHeading = new QLabel(tr("Bisection trials"), this);
     QFont bold = trialsHeading->font();
     bold.setBold(true);
     trialsHeading->setFont(bold);
-    trials_ = NewTable(QStringLiteral("tblTraceTrials"), tr("bisection trials"), this);
+    trials_ = NewTextTable(QStringLiteral("tblTraceTrials"), tr("bisection trials"), this);
 
     auto* save = new QPushButton(tr("Save as &CSV..."), this);
     save->setObjectName(QStringLiteral("cmdSaveTraceCsv"));
@@ -112,9 +72,9 @@ TraceView::TraceView(QWidget* parent)
 void TraceView::showTrace(
     const std::string& summary, const TraceTable& sheet, const TraceTable& trials)
 {
-    summary_->setText(Text(summary));
-    Fill(sheet_, sheet);
-    Fill(trials_, trials);
+    summary_->setText(QString::fromStdString(summary));
+    FillTextTable(sheet_, sheet);
+    FillTextTable(trials_, trials);
 }
 
 } // namespace korvant::ui

@@ -1,0 +1,30 @@
+// Text exports of the windows: the save dialog through the FileChooser service, then the file
+// written whole or not at all, and a failure reported through the Prompter.
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "ui/services.h"
+
+class QWidget;
+
+namespace korvant::ui {
+
+// A file name from a dialog as the file system spells it.
+std::filesystem::path LocalPath(const QString& path);
+
+// Writes the text to `path`; a failure is reported as "Cannot write the <what> to <path>:
+// <reason>". Returns whether the file was written.
+bool SaveTextFile(
+    const QString& path, const std::string& text, const std::string& what, Prompter& prompter);
+
+// Asks for a CSV file's path and saves the text made by `csv`, which is made only once a path
+// was chosen. Returns whether the file was written; false also when the dialog was cancelled.
+bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption,
+    const QString& suggestedName, const std::string& what, const std::function<std::string()>& csv);
+
+} // namespace korvant::ui

@@ -1,0 +1,20 @@
+// Read-only tables of the core's texts: the first column names the row and stays left-aligned,
+// the values are right-aligned.
+#pragma once
+
+#include <QString>
+
+#include "design/design_trace.h"
+
+class QTableWidget;
+class QWidget;
+
+namespace korvant::ui {
+
+QTableWidget* NewTextTable(
+    const QString& objectName, const QString& accessibleName, QWidget* parent);
+
+// Replaces the table's headings and cells with the data's.
+void FillTextTable(QTableWidget* table, const TraceTable& data);
+
+} // namespace korvant::ui
