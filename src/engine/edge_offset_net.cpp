@@ -5,8 +5,13 @@
 #include "engine/domain_checks.h"
 #include "engine/network_constants.h"
 
+#include <array>
+#include <cstddef>
+
 namespace korvant {
 namespace {
+
+constexpr std::size_t kMostOffsets = 16;
 
 const NetworkWeights& Constants()
 {
@@ -27,20 +32,39 @@ const NetworkWeights& Constants()
 
 } // namespace
 
+void EdgeOffsetNets(std::span<float> d, float& r, std::span<float> rho)
+{
+    RequireNumber(static_cast<double>(r), "the contact radius ratio a/l");
+    for (float x : d)
+        RequireNumber(static_cast<double>(x), "the edge offset ratio");
+    r = Clamp(r, static_cast<float>(0.1), static_cast<float>(0.4));
+    // Slots 1 to 3 of the inputs in use are set, the only ones the evaluator reads.
+    std::array<NetworkInput, kMostOffsets> inputs;
+    std::array<std::size_t, kMostOffsets> slot;
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < d.size(); ++i) {
+        d[i] = Clamp(d[i], 0.0f, 2.0f);
+        if (d[i] == 0) {
+            rho[i] = 1;
+            continue;
+        }
+        NetworkInput& input = inputs.at(count);
+        input[1] = d[i];
+        input[2] = r;
+        input[3] = f32(static_cast<double>(d[i]) / static_cast<double>(r));
+        slot[count++] = i;
+    }
+    std::array<float, kMostOffsets> out;
+    EvaluateTwoPieceNetworks(Constants(), { inputs.data(), count }, { out.data(), count });
+    for (std::size_t k = 0; k < count; ++k)
+        rho[slot[k]] = out[k];
+}
+
 float EdgeOffsetNet(float& d, float& r)
 {
-    RequireNumber(static_cast<double>(d), "the edge offset ratio");
-    RequireNumber(static_cast<double>(r), "the contact radius ratio a/l");
-    r = Clamp(r, static_cast<float>(0.1), static_cast<float>(0.4));
-    d = Clamp(d, 0.0f, 2.0f);
-    if (d == 0)
-        return 1;
-
-    NetworkInput input {};
-    input[1] = d;
-    input[2] = r;
-    input[3] = f32(static_cast<double>(d) / static_cast<double>(r));
-    return EvaluateTwoPieceNetwork(Constants(), input);
+    float rho = 0;
+    EdgeOffsetNets({ &d, 1 }, r, { &rho, 1 });
+    return rho;
 }
 
 } // namespace korvant

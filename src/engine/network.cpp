@@ -6,14 +6,15 @@
 #include "engine/domain_error.h"
 #include "engine/single_power.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
 namespace korvant {
 namespace {
 
-constexpr int nodeCount = 3;
-constexpr int coefficientCount = 6;
+constexpr std::size_t nodeCount = 3;
+constexpr std::size_t coefficientCount = 6;
 
 struct TwoPiece
 {
@@ -43,37 +44,58 @@ double PowerOf(float s, int k)
     return k <= 4 ? SinglePower(s, k) : std::pow(x, k);
 }
 
-// A term whose weight or coefficient is 0 adds a zero to a running sum, which leaves the stored
-// 32-bit value as it is, so such terms are skipped, and so are the input slots and nodes beyond
-// the network's own.
+// Evaluates inputs[b] into outputs[b] for every b, up to kBatch at once. A term whose weight or
+// coefficient is 0 adds a zero to a running sum, which leaves the stored 32-bit value as it is,
+// so such terms are skipped, and so are the input slots and nodes beyond the network's own. Each
+// sum is formed in its fixed order; only independent sums (of the nodes and of the inputs) are
+// taken side by side.
+constexpr std::size_t kBatch = 16;
+
 template <typename PieceOf>
-float Evaluate(const NetworkWeights& w, const NetworkInput& input, PieceOf pieceOf)
+void EvaluateBatch(const NetworkWeights& w, std::span<const NetworkInput> inputs,
+    std::span<float> outputs, PieceOf pieceOf)
 {
-    // Each node sums its slots in slot order; the nodes' sums are taken side by side.
-    float nodeSum[nodeCount + 1] = {};
-    for (int j = 1; j <= w.inputCount; ++j) {
-        const double x = static_cast<double>(input[static_cast<std::size_t>(j)]);
-        for (int i = 1; i <= w.nodeCount; ++i)
-            if (w.InputWeight[i][j] != 0.0f)
-                nodeSum[i] = f32(
-                    x * static_cast<double>(w.InputWeight[i][j]) + static_cast<double>(nodeSum[i]));
-    }
-    // Each node adds its terms in order of the power; the nodes' values are taken side by side.
-    int piece[nodeCount + 1] = {};
-    for (int i = 1; i <= w.nodeCount; ++i)
-        piece[i] = pieceOf(w, i, nodeSum[i]);
-    float nodeValue[nodeCount + 1] = {};
-    for (int n = 1; n <= coefficientCount; ++n)
-        for (int i = 1; i <= w.nodeCount; ++i) {
-            const double c = static_cast<double>(w.Coefficient[i][piece[i]][n]);
-            if (c == 0)
-                continue;
-            nodeValue[i] = f32(PowerOf(nodeSum[i], n - 1) * c + static_cast<double>(nodeValue[i]));
+    const auto nodes = static_cast<std::size_t>(w.nodeCount);
+    const auto slots = static_cast<std::size_t>(w.inputCount);
+    using Row = std::array<float, nodeCount + 1>;
+    for (std::size_t first = 0; first < inputs.size(); first += kBatch) {
+        const std::size_t count = std::min(kBatch, inputs.size() - first);
+        const NetworkInput* in = inputs.data() + first;
+        // Only the rows in use are set; clearing whole arrays would cost more than the sums.
+        std::array<Row, kBatch> nodeSum;
+        std::array<Row, kBatch> nodeValue;
+        std::array<std::array<int, nodeCount + 1>, kBatch> piece;
+        for (std::size_t b = 0; b < count; ++b) {
+            nodeSum[b].fill(0);
+            nodeValue[b].fill(0);
         }
-    const auto wide = [](float x) { return static_cast<double>(x); };
-    return f32(wide(w.OutputWeight[1]) * wide(nodeValue[1]) + wide(w.OutputWeight[0])
-        + wide(w.OutputWeight[2]) * wide(nodeValue[2])
-        + wide(w.OutputWeight[3]) * wide(nodeValue[3]));
+        for (std::size_t j = 1; j <= slots; ++j)
+            for (std::size_t i = 1; i <= nodes; ++i) {
+                const double weight = static_cast<double>(w.InputWeight[i][j]);
+                if (weight == 0)
+                    continue;
+                for (std::size_t b = 0; b < count; ++b)
+                    nodeSum[b][i] = f32(static_cast<double>(in[b][j]) * weight
+                        + static_cast<double>(nodeSum[b][i]));
+            }
+        for (std::size_t b = 0; b < count; ++b)
+            for (std::size_t i = 1; i <= nodes; ++i)
+                piece[b][i] = pieceOf(w, static_cast<int>(i), nodeSum[b][i]);
+        for (std::size_t n = 1; n <= coefficientCount; ++n)
+            for (std::size_t i = 1; i <= nodes; ++i)
+                for (std::size_t b = 0; b < count; ++b) {
+                    const double c = static_cast<double>(w.Coefficient[i][piece[b][i]][n]);
+                    if (c == 0)
+                        continue;
+                    nodeValue[b][i] = f32(PowerOf(nodeSum[b][i], static_cast<int>(n) - 1) * c
+                        + static_cast<double>(nodeValue[b][i]));
+                }
+        const auto wide = [](float x) { return static_cast<double>(x); };
+        for (std::size_t b = 0; b < count; ++b)
+            outputs[first + b] = f32(wide(w.OutputWeight[1]) * wide(nodeValue[b][1])
+                + wide(w.OutputWeight[0]) + wide(w.OutputWeight[2]) * wide(nodeValue[b][2])
+                + wide(w.OutputWeight[3]) * wide(nodeValue[b][3]));
+    }
 }
 
 } // namespace
@@ -89,12 +111,22 @@ float Clamp(float x, float lo, float hi)
 
 float EvaluateTwoPieceNetwork(const NetworkWeights& weights, const NetworkInput& input)
 {
-    return Evaluate(weights, input, TwoPiece {});
+    float output = 0;
+    EvaluateBatch(weights, { &input, 1 }, { &output, 1 }, TwoPiece {});
+    return output;
+}
+
+void EvaluateTwoPieceNetworks(
+    const NetworkWeights& weights, std::span<const NetworkInput> inputs, std::span<float> outputs)
+{
+    EvaluateBatch(weights, inputs, outputs, TwoPiece {});
 }
 
 float EvaluateThreePieceNetwork(const NetworkWeights& weights, const NetworkInput& input)
 {
-    return Evaluate(weights, input, ThreePiece {});
+    float output = 0;
+    EvaluateBatch(weights, { &input, 1 }, { &output, 1 }, ThreePiece {});
+    return output;
 }
 
 } // namespace korvant

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <span>
 
 namespace korvant {
 
@@ -29,6 +30,9 @@ float Clamp(float x, float lo, float hi);
 // Network output with node functions of two pieces split at Breakpoint[i][1] (a sum equal to
 // the breakpoint takes piece 1), honouring SinglePieceFlag.
 float EvaluateTwoPieceNetwork(const NetworkWeights& weights, const NetworkInput& input);
+// The same for several inputs at once (outputs as many as inputs); the same bits as one by one.
+void EvaluateTwoPieceNetworks(
+    const NetworkWeights& weights, std::span<const NetworkInput> inputs, std::span<float> outputs);
 
 // Network output with node functions of three pieces split at Breakpoint[i][1] and [i][2].
 float EvaluateThreePieceNetwork(const NetworkWeights& weights, const NetworkInput& input);

@@ -8,6 +8,7 @@
 #include "engine/edge_offset_net.h"
 #include "io/number_text.h"
 
+#include <array>
 #include <cmath>
 #include <cstddef>
 
@@ -51,14 +52,21 @@ double ComputeWanderFactor(double Sc, double l, double relA, double edgeStress,
         throw DomainError("the edge load stress times the gear factor must be greater than 0");
     CheckedFinite(gearStress, "the edge load stress times the gear factor");
 
+    // The stresses at all offsets first, evaluated side by side; they cannot fail.
+    const std::size_t count = static_cast<std::size_t>(offsets.count);
+    std::array<float, WanderOffsets::kMost> offsetRatio {};
+    for (std::size_t i = 0; i < count; ++i)
+        offsetRatio[i]
+            = NarrowForClamp(Wide(offsets.offsets[i].offset) / l, "the edge offset ratio");
+    float radiusRatio = NarrowForClamp(relA, "the contact radius ratio a/l");
+    std::array<float, WanderOffsets::kMost> rho {};
+    EdgeOffsetNets({ offsetRatio.data(), count }, radiusRatio, { rho.data(), count });
+
     double weightedInverseCoverages = 0; // S1
     double weightSum = 0; // S2
-    for (int i = 0; i < offsets.count; ++i) {
-        const WanderOffsets::Offset& at = offsets.offsets[static_cast<std::size_t>(i)];
-        float offsetRatio = NarrowForClamp(Wide(at.offset) / l, "the edge offset ratio");
-        float radiusRatio = NarrowForClamp(relA, "the contact radius ratio a/l");
-        const float rho = EdgeOffsetNet(offsetRatio, radiusRatio);
-        const float sigma = CheckedF32(gearStress * Wide(rho), "the stress at a wheel offset");
+    for (std::size_t i = 0; i < count; ++i) {
+        const float weight = offsets.offsets[i].weight;
+        const float sigma = CheckedF32(gearStress * Wide(rho[i]), "the stress at a wheel offset");
         const float designFactor
             = CheckedF32(Sc / (Wide(sigma) * 0.75), "the design factor at a wheel offset");
         const double coverages = std::pow(10, (Wide(designFactor) - 0.40289) / 0.29644);
@@ -66,8 +74,8 @@ double ComputeWanderFactor(double Sc, double l, double relA, double edgeStress,
             throw DomainError("the stress at a wheel offset of the wander is "
                 + FormatNumber(Wide(sigma), "0.00")
                 + " psi, so its allowable coverages exceed the range of numbers");
-        weightedInverseCoverages = weightedInverseCoverages + Wide(at.weight) / coverages;
-        weightSum = weightSum + Wide(at.weight);
+        weightedInverseCoverages = weightedInverseCoverages + Wide(weight) / coverages;
+        weightSum = weightSum + Wide(weight);
     }
 
     const double equivalentCoverages = weightSum / weightedInverseCoverages;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 namespace korvant {
 
@@ -18,7 +19,8 @@ struct WanderOffsets
         float weight = 0;
         bool operator==(const Offset&) const = default;
     };
-    std::array<Offset, 11> offsets {};
+    static constexpr std::size_t kMost = 11; // 0 to 10 tenths
+    std::array<Offset, kMost> offsets {};
     int count = 0;
     bool operator==(const WanderOffsets&) const = default;
 };
