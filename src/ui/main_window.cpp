@@ -38,6 +38,7 @@
 #include "ui/file_export.h"
 #include "ui/logo.h"
 #include "ui/report_printing.h"
+#include "ui/study_window.h"
 #include "ui/trace_view.h"
 #include "ui/twips.h"
 
@@ -212,6 +213,18 @@ void MainWindow::buildMenus()
     traceMenu_ = menuBar()->addAction(tr("Calculation &Trace"));
     traceMenu_->setObjectName(QStringLiteral("mnuTrace"));
     connect(traceMenu_, &QAction::triggered, this, &MainWindow::showTrace);
+
+    QMenu* studies = menuBar()->addMenu(tr("&Studies"));
+    studies->setObjectName(QStringLiteral("mnuStudies"));
+    studies->menuAction()->setObjectName(QStringLiteral("mnuStudies"));
+    studies
+        ->addAction(tr("&Sensitivity Study..."), this,
+            [this] { showStudies(StudyWindow::Tab::Sensitivity); })
+        ->setObjectName(QStringLiteral("mnuSensitivity"));
+    studies
+        ->addAction(tr("&Reliability Study..."), this,
+            [this] { showStudies(StudyWindow::Tab::Reliability); })
+        ->setObjectName(QStringLiteral("mnuReliability"));
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -952,6 +965,13 @@ void MainWindow::showAbout()
     about_->activateWindow();
 }
 
+void MainWindow::showStudies(StudyWindow::Tab tab)
+{
+    if (!studies_)
+        studies_ = new StudyWindow(state_, services_, this);
+    studies_->showTab(tab);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // The close prompt; a cancelled or failed save keeps the window open so no work is lost.
@@ -964,6 +984,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
         changeData_->hide();
     if (about_)
         about_->close();
+    if (studies_)
+        studies_->close(); // cancels a running study
     event->accept();
 }
 

@@ -1,8 +1,8 @@
 // The main window frmAircraft: the design inputs on the picture area with the evaluation of a
 // given slab and, after a design, the damage charts below them; the aircraft list and the
-// traffic grid, the report text, the calculation trace and the menus. It shows the core's
-// WindowModel and hands it the user's actions; every decision and every text it shows comes
-// from the core.
+// traffic grid, the report text, the calculation trace, the menus and the Studies window. It shows
+// the core's WindowModel and hands it the user's actions; every decision and every text it shows
+// comes from the core.
 #pragma once
 
 #include <QMainWindow>
@@ -13,6 +13,7 @@
 
 #include "design/window_model.h"
 #include "ui/services.h"
+#include "ui/study_window.h"
 
 class QAction;
 class QFrame;
@@ -70,6 +71,8 @@ public slots:
     void saveTraceCsvAs();
     void saveChartsPngAs();
     void showAbout();
+    // The Studies window on one of its tabs.
+    void showStudies(StudyWindow::Tab tab);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -162,6 +165,7 @@ private:
 
     ChangeDataDialog* changeData_ = nullptr; // made on first use
     QPointer<AboutBox> about_;
+    StudyWindow* studies_ = nullptr; // made on first use
 };
 
 } // namespace korvant::ui
