@@ -85,7 +85,7 @@ Options:
   --sensitivity PCT      print the sensitivity study as CSV instead of the thickness: the
                          design with each of Sc, k, E, slab length and width, temperature,
                          precipitation, wind speed and the departures of the whole mix
-                         lowered and raised by PCT % (0 to 100), sorted by the effect
+                         lowered and raised by PCT % (0 to 90), sorted by the effect
   --reliability N        print the reliability study as CSV instead of the thickness: N
                          designs (1 to 1000000) with Sc, k, E and the departures drawn at
                          random, and the thickness at 50, 85, 90, 95 and 99 % reliability

@@ -68,7 +68,7 @@ bool ParseStudyOption(
     const std::string& name, const std::function<std::string()>& value, StudyRequest& request)
 {
     if (name == "--sensitivity") {
-        request.sensitivityPercent = Percent(name, value(), 100);
+        request.sensitivityPercent = Percent(name, value(), kMostSensitivityPercent);
     } else if (name == "--reliability") {
         request.reliability = true;
         request.settings.samples = WholeNumber(name, value(), 1, kMostSamples);

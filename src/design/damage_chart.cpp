@@ -15,15 +15,8 @@ namespace {
 
 constexpr float kThinnest = 4.0f;
 constexpr float kThickest = 30.0f;
-constexpr double kCentimetrePerInch = 2.54;
 constexpr double kLowestDamage = 1e-6; // the damage axis spans at most these decades
 constexpr double kHighestDamage = 1e6;
-
-double Shown(float thickness, UnitSystem units)
-{
-    const double inches = static_cast<double>(thickness);
-    return units == UnitSystem::Metric ? inches * kCentimetrePerInch : inches;
-}
 
 bool OnAxis(float thickness)
 {
@@ -36,8 +29,8 @@ DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int sample
 {
     DamageCurve chart;
     chart.unit = SlabThicknessUnit(units);
-    chart.thicknessMin = Shown(kThinnest, units);
-    chart.thicknessMax = Shown(kThickest, units);
+    chart.thicknessMin = ShownThickness(kThinnest, units);
+    chart.thicknessMax = ShownThickness(kThickest, units);
     chart.thicknessStep = units == UnitSystem::Metric ? 10 : 2;
     chart.damageMin = 0.1;
     chart.damageMax = 10;
@@ -70,18 +63,19 @@ DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int sample
             continue;
         }
         if (damage > 0)
-            chart.curve.push_back({ Shown(thickness, units), static_cast<double>(damage) });
+            chart.curve.push_back(
+                { ShownThickness(thickness, units), static_cast<double>(damage) });
         else
             ++zero;
     }
     for (const DesignTrial& trial : trace.trials)
         if (OnAxis(trial.thickness) && trial.totalDamage > 0)
             chart.trials.push_back(
-                { Shown(trial.thickness, units), static_cast<double>(trial.totalDamage) });
+                { ShownThickness(trial.thickness, units), static_cast<double>(trial.totalDamage) });
     const DesignTrial& last = trace.trials.back();
     if (OnAxis(last.thickness) && last.totalDamage > 0)
-        chart.design
-            = ChartPoint { Shown(last.thickness, units), static_cast<double>(last.totalDamage) };
+        chart.design = ChartPoint { ShownThickness(last.thickness, units),
+            static_cast<double>(last.totalDamage) };
 
     if (failed > 0)
         chart.note = "The mix cannot be evaluated at " + std::to_string(failed)

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "design/aircraft_step.h"
+#include "design/slab_evaluation.h"
 #include "io/data_text.h"
 #include "io/number_text.h"
 
@@ -72,16 +73,6 @@ void CheckSettings(const ReliabilitySettings& settings)
             throw std::invalid_argument("a coefficient of variation must lie between 0 and 100 %");
     if (settings.samples < 1)
         throw std::invalid_argument("a study needs at least one sample");
-}
-
-std::string ThicknessCell(const std::optional<float>& thickness, UnitSystem units)
-{
-    return thickness ? ThicknessCaption(*thickness, units) : "-";
-}
-
-const char* UnitName(UnitSystem units)
-{
-    return units == UnitSystem::Metric ? "cm" : "in";
 }
 
 } // namespace
@@ -152,11 +143,10 @@ std::optional<ReliabilityResult> RunReliabilityStudy(
 
 std::vector<HistogramBar> ThicknessHistogram(const ReliabilityResult& result, int bins)
 {
-    const double perInch = result.units == UnitSystem::Metric ? 2.54 : 1;
     std::vector<double> values;
     for (const ReliabilitySample& sample : result.samples)
         if (sample.outcome.ok())
-            values.push_back(static_cast<double>(sample.outcome.thickness) * perInch);
+            values.push_back(ShownThickness(sample.outcome.thickness, result.units));
     if (values.empty() || bins < 1)
         return {};
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
@@ -173,13 +163,23 @@ std::vector<HistogramBar> ThicknessHistogram(const ReliabilityResult& result, in
     return bars;
 }
 
+TraceTable QuantileTable(const ReliabilityResult& result)
+{
+    TraceTable table { { "Reliability (%)", WithThicknessUnit("Thickness", result.units) }, {} };
+    for (std::size_t i = 0; i < kReliabilityLevels.size(); ++i) {
+        const std::optional<float>& thickness = result.quantiles[i];
+        table.rows.push_back({ std::to_string(kReliabilityLevels[i]),
+            thickness ? ThicknessCaption(*thickness, result.units) : "-" });
+    }
+    return table;
+}
+
 std::string ReliabilityCsv(const ReliabilityResult& result)
 {
-    std::string out
-        = CsvLine({ "Reliability (%)", std::string("Thickness (") + UnitName(result.units) + ")" });
-    for (std::size_t i = 0; i < kReliabilityLevels.size(); ++i)
-        out += CsvLine({ std::to_string(kReliabilityLevels[i]),
-            ThicknessCell(result.quantiles[i], result.units) });
+    const TraceTable table = QuantileTable(result);
+    std::string out = CsvLine(table.headings);
+    for (const std::vector<std::string>& row : table.rows)
+        out += CsvLine(row);
     out += CsvLine({ "Base design", ThicknessCaption(result.base.thickness, result.units) });
     out += CsvLine({ "Samples", std::to_string(result.samples.size()) });
     out += CsvLine({ "Stopped outside a model's domain", std::to_string(result.stopped) });
@@ -190,8 +190,8 @@ std::string ReliabilityCsv(const ReliabilityResult& result)
 std::string ReliabilitySamplesCsv(const ReliabilityResult& result)
 {
     std::string out = CsvLine({ "Sample", "Sc", "k", "E", "Departures factor",
-        std::string("Thickness (") + UnitName(result.units) + ")", "Thickness (in, exact)",
-        "Converged", "Stopped" });
+        WithThicknessUnit("Thickness", result.units), "Thickness (in, exact)", "Converged",
+        "Stopped" });
     for (std::size_t i = 0; i < result.samples.size(); ++i) {
         const ReliabilitySample& s = result.samples[i];
         const bool ok = s.outcome.ok();

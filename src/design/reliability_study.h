@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "design/design_trace.h"
 #include "design/study_design.h"
 #include "design/study_runner.h"
 
@@ -82,8 +83,12 @@ struct HistogramBar
 };
 std::vector<HistogramBar> ThicknessHistogram(const ReliabilityResult& result, int bins = 20);
 
-// CSV of the quantiles (reliability level, thickness in the session's units) followed by the
-// count of samples and of stopped ones; and of every sample with its drawn values.
+// One row a reliability level: the level in % and its thickness in the session's units ("-"
+// when no sample designed).
+TraceTable QuantileTable(const ReliabilityResult& result);
+
+// CSV of that table followed by the base design, the count of samples and of stopped ones and
+// the seed; and of every sample with its drawn values.
 std::string ReliabilityCsv(const ReliabilityResult& result);
 std::string ReliabilitySamplesCsv(const ReliabilityResult& result);
 

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "design/aircraft_step.h"
+#include "design/slab_evaluation.h"
 #include "design/study_runner.h"
 #include "io/data_text.h"
 #include "io/number_text.h"
@@ -26,21 +28,24 @@ double VariedValue(const StudyBase& base, const StudyInputInfo& info, double fac
     return info.field ? base.fieldValue(*info.field) * factor : factor;
 }
 
-std::string OutcomeText(const StudyOutcome& outcome, UnitSystem units)
+std::string OutcomeCell(const StudyOutcome& outcome, UnitSystem units)
 {
     return outcome.ok() ? ThicknessCaption(outcome.thickness, units) : outcome.stopped;
 }
 
 } // namespace
 
-double SensitivityRow::effect() const
+double SensitivityRow::effect(UnitSystem units) const
 {
     return std::fabs(
-        static_cast<double>(highOutcome.thickness) - static_cast<double>(lowOutcome.thickness));
+        ShownThickness(highOutcome.thickness, units) - ShownThickness(lowOutcome.thickness, units));
 }
 
 SensitivityResult RunSensitivityStudy(const DesignModel& model, double percent, int threads)
 {
+    if (!(percent >= 0 && percent <= kMostSensitivityPercent))
+        throw std::invalid_argument("The percentage of a sensitivity study must lie between 0 and "
+            + GeneralNumberText(kMostSensitivityPercent) + " %.");
     const StudyBase base(model);
     if (!base.base().ok())
         throw DesignStopped(base.base().stopped);
@@ -65,27 +70,35 @@ SensitivityResult RunSensitivityStudy(const DesignModel& model, double percent, 
         [](const SensitivityRow& a, const SensitivityRow& b) {
             if (a.hasEffect() != b.hasEffect())
                 return a.hasEffect();
-            return a.hasEffect() && a.effect() > b.effect();
+            return a.hasEffect() && a.effect(UnitSystem::English) > b.effect(UnitSystem::English);
         });
     return result;
 }
 
+TraceTable SensitivityTable(const SensitivityResult& result)
+{
+    const std::string percent = GeneralNumberText(result.percent) + " %";
+    TraceTable table { { "Input", "Lowered by " + percent, "Raised by " + percent,
+                           WithThicknessUnit("Thickness lowered", result.units),
+                           WithThicknessUnit("Thickness raised", result.units),
+                           WithThicknessUnit("Effect", result.units) },
+        {} };
+    for (const SensitivityRow& row : result.rows)
+        table.rows.push_back({ StudyInputs()[static_cast<std::size_t>(row.input)].name,
+            GeneralNumberText(row.low), GeneralNumberText(row.high),
+            OutcomeCell(row.lowOutcome, result.units), OutcomeCell(row.highOutcome, result.units),
+            row.hasEffect() ? FormatNumber(row.effect(result.units), "0.00") : "-" });
+    return table;
+}
+
 std::string SensitivityCsv(const SensitivityResult& result)
 {
-    const char* unit = result.units == UnitSystem::Metric ? "cm" : "in";
-    const double perInch = result.units == UnitSystem::Metric ? 2.54 : 1;
-    std::string out = CsvLine({ "Input", "Lowered by " + GeneralNumberText(result.percent) + " %",
-        "Raised by " + GeneralNumberText(result.percent) + " %",
-        std::string("Thickness lowered (") + unit + ")",
-        std::string("Thickness raised (") + unit + ")", std::string("Effect (") + unit + ")" });
-    for (const SensitivityRow& row : result.rows) {
-        const StudyInputInfo& info = StudyInputs()[static_cast<std::size_t>(row.input)];
-        out += CsvLine({ info.name, GeneralNumberText(row.low), GeneralNumberText(row.high),
-            OutcomeText(row.lowOutcome, result.units), OutcomeText(row.highOutcome, result.units),
-            row.hasEffect() ? FormatNumber(row.effect() * perInch, "0.00") : "-" });
-    }
-    out += CsvLine({ "Base design", "", "", ThicknessCaption(result.base.thickness, result.units),
-        ThicknessCaption(result.base.thickness, result.units), "" });
+    const TraceTable table = SensitivityTable(result);
+    std::string out = CsvLine(table.headings);
+    for (const std::vector<std::string>& row : table.rows)
+        out += CsvLine(row);
+    const std::string base = ThicknessCaption(result.base.thickness, result.units);
+    out += CsvLine({ "Base design", "", "", base, base, "" });
     return out;
 }
 

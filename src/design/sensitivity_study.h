@@ -5,11 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "design/design_trace.h"
 #include "design/study_design.h"
 
 namespace korvant {
 
 inline constexpr double kDefaultSensitivityPercent = 10;
+// Beyond this a lowered value comes near 0, which no input may be.
+inline constexpr double kMostSensitivityPercent = 90;
 
 struct SensitivityRow
 {
@@ -18,10 +21,10 @@ struct SensitivityRow
     double high = 0;
     StudyOutcome lowOutcome;
     StudyOutcome highOutcome;
-    // How far the thickness moves between the two, in inches; rows with a stopped design have
-    // none and come last.
+    // How far the thickness moves between the two, in inches or in a unit system's unit; rows
+    // with a stopped design have none and come last.
     bool hasEffect() const { return lowOutcome.ok() && highOutcome.ok(); }
-    double effect() const;
+    double effect(UnitSystem units = UnitSystem::English) const;
 };
 
 struct SensitivityResult
@@ -33,11 +36,17 @@ struct SensitivityResult
 };
 
 // Runs the 2 x 9 designs on `threads` threads (0: one for each core). A percentage of 0 gives
-// the base design in every row. Throws DesignStopped when the session's own design stops.
+// the base design in every row. Throws DesignStopped when the session's own design stops, and
+// std::invalid_argument for a percentage outside 0 to kMostSensitivityPercent.
 SensitivityResult RunSensitivityStudy(const DesignModel& model, double percent, int threads = 0);
 
-// The study as CSV: one row an input with its two values, thicknesses (in the session's units,
-// as the design's caption shows them) and effect, or the message of a design that stopped.
+// One row an input in the result's order (largest effect first): the input, its lowered and
+// raised value, the thickness with each (in the session's units, as the design's caption shows
+// it) and the effect. A design that stopped shows its message in place of its thickness, and
+// its row has no effect ("-").
+TraceTable SensitivityTable(const SensitivityResult& result);
+
+// The table as CSV, with a last row for the base design.
 std::string SensitivityCsv(const SensitivityResult& result);
 
 } // namespace korvant

@@ -38,6 +38,17 @@ const char* SlabThicknessUnit(UnitSystem units)
     return units == UnitSystem::Metric ? "cm" : "in";
 }
 
+double ShownThickness(float inches, UnitSystem units)
+{
+    const double value = static_cast<double>(inches);
+    return units == UnitSystem::Metric ? value * kCentimetrePerInch : value;
+}
+
+std::string WithThicknessUnit(const std::string& heading, UnitSystem units)
+{
+    return heading + " (" + SlabThicknessUnit(units) + ")";
+}
+
 float SlabThicknessOfText(std::string_view text, UnitSystem units)
 {
     const std::string quoted = QuotedText(text);

@@ -45,6 +45,11 @@ SlabEvaluation EvaluateSlabText(const DesignBasis& basis, std::string_view text,
 // "in" or "cm": the unit of a typed slab thickness.
 const char* SlabThicknessUnit(UnitSystem units);
 
+// A slab thickness in inches as a number in that unit; and a heading with that unit,
+// "Thickness (cm)".
+double ShownThickness(float inches, UnitSystem units);
+std::string WithThicknessUnit(const std::string& heading, UnitSystem units);
+
 // One row per aircraft for a table: its name and its damage ratio in percent ("12.34").
 struct EvaluationRow
 {

@@ -14,44 +14,12 @@ namespace {
 // the thickness still draws an axis.
 constexpr double kSmallestReach = 0.1;
 
-double PerInch(UnitSystem units)
-{
-    return units == UnitSystem::Metric ? 2.54 : 1;
-}
-
-std::string WithUnit(const std::string& heading, UnitSystem units)
-{
-    return heading + " (" + SlabThicknessUnit(units) + ")";
-}
-
-std::string OutcomeCell(const StudyOutcome& outcome, UnitSystem units)
-{
-    return outcome.ok() ? ThicknessCaption(outcome.thickness, units) : outcome.stopped;
-}
-
 double Change(const StudyOutcome& outcome, const StudyOutcome& base, UnitSystem units)
 {
-    return (static_cast<double>(outcome.thickness) - static_cast<double>(base.thickness))
-        * PerInch(units);
+    return ShownThickness(outcome.thickness, units) - ShownThickness(base.thickness, units);
 }
 
 } // namespace
-
-TraceTable SensitivityTable(const SensitivityResult& result)
-{
-    const std::string percent = GeneralNumberText(result.percent) + " %";
-    TraceTable table { { "Input", "Lowered by " + percent, "Raised by " + percent,
-                           WithUnit("Thickness lowered", result.units),
-                           WithUnit("Thickness raised", result.units),
-                           WithUnit("Effect", result.units) },
-        {} };
-    for (const SensitivityRow& row : result.rows)
-        table.rows.push_back({ StudyInputs()[static_cast<std::size_t>(row.input)].name,
-            GeneralNumberText(row.low), GeneralNumberText(row.high),
-            OutcomeCell(row.lowOutcome, result.units), OutcomeCell(row.highOutcome, result.units),
-            row.hasEffect() ? FormatNumber(row.effect() * PerInch(result.units), "0.00") : "-" });
-    return table;
-}
 
 std::string SensitivitySummary(const SensitivityResult& result)
 {
@@ -64,7 +32,7 @@ TornadoChart TornadoOf(const SensitivityResult& result)
     TornadoChart chart;
     chart.title = "Thickness change from the base design of "
         + ThicknessText(result.base.thickness, result.units);
-    chart.axisTitle = WithUnit("Thickness change", result.units);
+    chart.axisTitle = WithThicknessUnit("Thickness change", result.units);
     chart.reach = kSmallestReach;
     for (const SensitivityRow& row : result.rows) {
         if (!row.hasEffect())
@@ -76,17 +44,6 @@ TornadoChart TornadoOf(const SensitivityResult& result)
         chart.bars.push_back(bar);
     }
     return chart;
-}
-
-TraceTable QuantileTable(const ReliabilityResult& result)
-{
-    TraceTable table { { "Reliability (%)", WithUnit("Thickness", result.units) }, {} };
-    for (std::size_t i = 0; i < kReliabilityLevels.size(); ++i) {
-        const std::optional<float>& thickness = result.quantiles[i];
-        table.rows.push_back({ std::to_string(kReliabilityLevels[i]),
-            thickness ? ThicknessCaption(*thickness, result.units) : "-" });
-    }
-    return table;
 }
 
 std::string ReliabilitySummary(const ReliabilityResult& result)
@@ -103,9 +60,8 @@ ThicknessHistogramChart HistogramOf(const ReliabilityResult& result)
 {
     const std::size_t designed = result.samples.size() - static_cast<std::size_t>(result.stopped);
     return { "Thickness of the " + std::to_string(designed) + " designed samples",
-        WithUnit("Slab thickness", result.units),
-        static_cast<double>(result.base.thickness) * PerInch(result.units),
-        ThicknessHistogram(result) };
+        WithThicknessUnit("Slab thickness", result.units),
+        ShownThickness(result.base.thickness, result.units), ThicknessHistogram(result) };
 }
 
 } // namespace korvant

@@ -1,6 +1,6 @@
-// What the Studies window shows of a study's result: the tables' texts, the summary lines and
-// the data of the tornado chart and of the histogram, all in the units of the session that the
-// study ran on.
+// What the Studies window shows of a study's result besides its table: the summary lines and the
+// data of the tornado chart and of the histogram, all in the units of the session that the study
+// ran on.
 #pragma once
 
 #include <string>
@@ -11,11 +11,6 @@
 #include "design/sensitivity_study.h"
 
 namespace korvant {
-
-// One row an input in the result's order (largest effect first): the input, its lowered and
-// raised value, the thickness with each and the effect. A design that stopped shows its message
-// in place of its thickness, and its row has no effect ("-").
-TraceTable SensitivityTable(const SensitivityResult& result);
 
 // "Base design 17.6 in; each input lowered and raised by 10 %."
 std::string SensitivitySummary(const SensitivityResult& result);
@@ -38,9 +33,6 @@ struct TornadoChart
     std::vector<TornadoBar> bars;
 };
 TornadoChart TornadoOf(const SensitivityResult& result);
-
-// One row a reliability level: the level in % and its thickness ("-" when no sample designed).
-TraceTable QuantileTable(const ReliabilityResult& result);
 
 // "Base design 17.6 in; 10000 samples, seed 1; 12 (0.12 %) stopped outside a model's domain."
 std::string ReliabilitySummary(const ReliabilityResult& result);

@@ -78,6 +78,7 @@ TEST(CommandLineInsight, RefusedOptionsAndSlabs)
         { "--mix 2 --evaluate 0", 2 },
         { "--mix 2 --evaluate", 2 },
         { "--mix 2 --sensitivity -5", 2 },
+        { "--mix 2 --sensitivity 95", 2 },
         { "--mix 2 --sensitivity 10 --report", 2 },
         { "--mix 2 --sensitivity 10 --reliability 10", 2 },
         { "--mix 2 --reliability 0", 2 },

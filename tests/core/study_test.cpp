@@ -62,10 +62,12 @@ TEST(SensitivityStudy, RowsAreSingleDesignsOfTheVariedSession)
             }));
         // Stronger concrete and more traffic move the slab the expected ways.
         for (const SensitivityRow& row : result.rows) {
-            if (row.input == StudyInput::Sc)
+            if (row.input == StudyInput::Sc) {
                 EXPECT_GE(row.lowOutcome.thickness, row.highOutcome.thickness);
-            if (row.input == StudyInput::Departures)
+            }
+            if (row.input == StudyInput::Departures) {
                 EXPECT_LE(row.lowOutcome.thickness, row.highOutcome.thickness);
+            }
         }
     }
 }
@@ -86,9 +88,11 @@ TEST(SensitivityStudy, ZeroPercentGivesTheBaseDesignInEveryRow)
         "Effect (in)");
 }
 
-TEST(SensitivityStudy, SessionThatCannotBeDesignedStops)
+TEST(SensitivityStudy, SessionThatCannotBeDesignedAndPercentagesOutOfRangeStop)
 {
     DesignModel model = TestSession({ 2 });
+    EXPECT_THROW(RunSensitivityStudy(model, -1), std::invalid_argument);
+    EXPECT_THROW(RunSensitivityStudy(model, 95), std::invalid_argument);
     model.field(InputField::k) = "0";
     EXPECT_THROW(RunSensitivityStudy(model, 10), DesignStopped);
 }
