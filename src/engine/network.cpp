@@ -44,11 +44,11 @@ double PowerOf(float s, int k)
     return k <= 4 ? SinglePower(s, k) : std::pow(x, k);
 }
 
-// Evaluates inputs[b] into outputs[b] for every b, up to kBatch at once. A term whose weight or
-// coefficient is 0 adds a zero to a running sum, which leaves the stored 32-bit value as it is,
-// so such terms are skipped, and so are the input slots and nodes beyond the network's own. Each
-// sum is formed in its fixed order; only independent sums (of the nodes and of the inputs) are
-// taken side by side.
+// Evaluates inputs[b] into outputs[b] for every b, up to kBatch at a time. A term whose weight
+// or coefficient is 0 adds a zero to a running sum, which leaves the stored 32-bit value as it
+// is, so such terms are skipped, and so are the input slots and nodes beyond the network's own.
+// The node sums of every input are formed before any node value: the evaluations are
+// independent, and so the processor overlaps them.
 constexpr std::size_t kBatch = 16;
 
 template <typename PieceOf>
@@ -61,40 +61,37 @@ void EvaluateBatch(const NetworkWeights& w, std::span<const NetworkInput> inputs
     for (std::size_t first = 0; first < inputs.size(); first += kBatch) {
         const std::size_t count = std::min(kBatch, inputs.size() - first);
         const NetworkInput* in = inputs.data() + first;
-        // Only the rows in use are set; clearing whole arrays would cost more than the sums.
-        std::array<Row, kBatch> nodeSum;
-        std::array<Row, kBatch> nodeValue;
-        std::array<std::array<int, nodeCount + 1>, kBatch> piece;
-        for (std::size_t b = 0; b < count; ++b) {
-            nodeSum[b].fill(0);
-            nodeValue[b].fill(0);
-        }
-        for (std::size_t j = 1; j <= slots; ++j)
+        std::array<Row, kBatch> nodeSum; // only the rows in use are set
+        for (std::size_t b = 0; b < count; ++b)
             for (std::size_t i = 1; i <= nodes; ++i) {
-                const double weight = static_cast<double>(w.InputWeight[i][j]);
-                if (weight == 0)
-                    continue;
-                for (std::size_t b = 0; b < count; ++b)
-                    nodeSum[b][i] = f32(static_cast<double>(in[b][j]) * weight
-                        + static_cast<double>(nodeSum[b][i]));
-            }
-        for (std::size_t b = 0; b < count; ++b)
-            for (std::size_t i = 1; i <= nodes; ++i)
-                piece[b][i] = pieceOf(w, static_cast<int>(i), nodeSum[b][i]);
-        for (std::size_t n = 1; n <= coefficientCount; ++n)
-            for (std::size_t i = 1; i <= nodes; ++i)
-                for (std::size_t b = 0; b < count; ++b) {
-                    const double c = static_cast<double>(w.Coefficient[i][piece[b][i]][n]);
-                    if (c == 0)
-                        continue;
-                    nodeValue[b][i] = f32(PowerOf(nodeSum[b][i], static_cast<int>(n) - 1) * c
-                        + static_cast<double>(nodeValue[b][i]));
+                float sum = 0;
+                for (std::size_t j = 1; j <= slots; ++j) {
+                    const double weight = static_cast<double>(w.InputWeight[i][j]);
+                    if (weight != 0)
+                        sum = f32(
+                            static_cast<double>(in[b][j]) * weight + static_cast<double>(sum));
                 }
-        const auto wide = [](float x) { return static_cast<double>(x); };
-        for (std::size_t b = 0; b < count; ++b)
-            outputs[first + b] = f32(wide(w.OutputWeight[1]) * wide(nodeValue[b][1])
-                + wide(w.OutputWeight[0]) + wide(w.OutputWeight[2]) * wide(nodeValue[b][2])
-                + wide(w.OutputWeight[3]) * wide(nodeValue[b][3]));
+                nodeSum[b][i] = sum;
+            }
+        for (std::size_t b = 0; b < count; ++b) {
+            Row nodeValue {};
+            for (std::size_t i = 1; i <= nodes; ++i) {
+                const float s = nodeSum[b][i];
+                const float* coefficient = w.Coefficient[i][pieceOf(w, static_cast<int>(i), s)];
+                float value = 0;
+                for (std::size_t n = 1; n <= coefficientCount; ++n) {
+                    const double c = static_cast<double>(coefficient[n]);
+                    if (c != 0)
+                        value = f32(
+                            PowerOf(s, static_cast<int>(n) - 1) * c + static_cast<double>(value));
+                }
+                nodeValue[i] = value;
+            }
+            const auto wide = [](float x) { return static_cast<double>(x); };
+            outputs[first + b] = f32(wide(w.OutputWeight[1]) * wide(nodeValue[1])
+                + wide(w.OutputWeight[0]) + wide(w.OutputWeight[2]) * wide(nodeValue[2])
+                + wide(w.OutputWeight[3]) * wide(nodeValue[3]));
+        }
     }
 }
 
