@@ -5,7 +5,7 @@
 
 namespace korvant {
 
-ReliabilityRun::ReliabilityRun(DesignModel session, ReliabilitySettings settings)
+ReliabilityRun::ReliabilityRun(DesignModel session, const ReliabilitySettings& settings)
     : session_(std::move(session))
     , settings_(settings)
 {

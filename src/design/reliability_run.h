@@ -27,7 +27,7 @@ class ReliabilityRun
 {
 public:
     // Starts the study at once.
-    ReliabilityRun(DesignModel session, ReliabilitySettings settings);
+    ReliabilityRun(DesignModel session, const ReliabilitySettings& settings);
     // Cancels a run still going and waits for its thread.
     ~ReliabilityRun();
     ReliabilityRun(const ReliabilityRun&) = delete;

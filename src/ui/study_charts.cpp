@@ -12,6 +12,7 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cstddef>
 
 #include "ui/chart_style.h"
 
@@ -48,10 +49,11 @@ QChart* NewTornadoChart(const TornadoChart& data)
     QBarSet* raised = NewBarSet(QObject::tr("Input raised"), kRaisedColour);
     QStringList inputs;
     // The bars run from the bottom up, so the inputs are added last to first.
-    for (auto bar = data.bars.rbegin(); bar != data.bars.rend(); ++bar) {
-        inputs.append(QString::fromStdString(bar->input));
-        lowered->append(bar->lowered);
-        raised->append(bar->raised);
+    for (std::size_t i = data.bars.size(); i-- > 0;) {
+        const TornadoBar& bar = data.bars[i];
+        inputs.append(QString::fromStdString(bar.input));
+        lowered->append(bar.lowered);
+        raised->append(bar.raised);
     }
     auto* series = new QHorizontalBarSeries;
     series->append(lowered);
