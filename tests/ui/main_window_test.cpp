@@ -36,8 +36,7 @@
 #include "design/design_trace.h"
 #include "design/report.h"
 #include "design/window_model.h"
-#include "fakes.h"
-#include "ui/main_window.h"
+#include "window_fixture.h"
 
 using namespace korvant;
 using namespace korvant::ui;
@@ -67,18 +66,11 @@ QString Normalised(const std::string& text)
 
 } // namespace
 
-class MainWindowTest : public QObject
+class MainWindowTest : public QObject, test::WindowFixture
 {
     Q_OBJECT
 
 private:
-    template <class T> T* find(const char* name)
-    {
-        T* child = window->findChild<T*>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no child %s", name);
-        return child;
-    }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
     bool shown(const char* name) { return find<QWidget>(name)->isVisible(); }
     QTableWidget* grid() { return find<QTableWidget>("Grid1"); }
@@ -96,7 +88,7 @@ private:
     {
         auto* list = find<QListWidget>("ListAircraft");
         list->setCurrentRow(position);
-        QTest::mouseClick(find<QPushButton>("cmdAdd"), Qt::LeftButton);
+        click("cmdAdd");
     }
     void type(const char* field, const QString& text)
     {
@@ -106,10 +98,6 @@ private:
     }
     QDialog* changeData() { return window->findChild<QDialog*>(QStringLiteral("frmChangedata")); }
 
-    std::unique_ptr<test::ScriptedPrompter> prompter;
-    std::unique_ptr<test::FakeFileChooser> files;
-    std::unique_ptr<test::FakePrintDialog> printing;
-    std::unique_ptr<MainWindow> window;
     std::unique_ptr<QTemporaryDir> temp;
     WindowModel loaded;
 
@@ -128,13 +116,7 @@ private slots:
         // Anything the window wrote to the temporary directory would land here.
         QVERIFY(QDir().mkpath(temp->filePath(QStringLiteral("tmp"))));
         qputenv("TMPDIR", temp->filePath(QStringLiteral("tmp")).toLocal8Bit());
-        prompter = std::make_unique<test::ScriptedPrompter>();
-        files = std::make_unique<test::FakeFileChooser>();
-        printing = std::make_unique<test::FakePrintDialog>();
-        window = std::make_unique<MainWindow>(
-            loaded, Services { prompter.get(), files.get(), printing.get() });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        openWindow(loaded);
     }
 
     void cleanup()
@@ -280,7 +262,7 @@ private slots:
         QCOMPARE(grid()->columnWidth(8), qRound(1200 * window->logicalDpiX() / 1440.0));
         QCOMPARE(grid()->rowHeight(0), qRound(500 * window->logicalDpiY() / 1440.0));
 
-        QTest::mouseClick(find<QPushButton>("cmdAdd"), Qt::LeftButton); // nothing selected
+        click("cmdAdd"); // nothing selected
         addFromList(0);
         auto* list = find<QListWidget>("ListAircraft");
         DoubleClick(list, list->visualItemRect(list->item(1)).center());
@@ -292,21 +274,21 @@ private slots:
         QVERIFY(prompter->shown.empty());
 
         clickCell(1, 2); // the unit row is no aircraft
-        QTest::mouseClick(find<QPushButton>("cmdDel"), Qt::LeftButton);
+        click("cmdDel");
         QCOMPARE(prompter->texts(),
             std::vector<std::string> { "Please Select the aircarft that you want to delete!" });
         QCOMPARE(prompter->shown.back().title, std::string("KORVANT"));
         clickCell(3, 1);
-        QTest::mouseClick(find<QPushButton>("cmdDel"), Qt::LeftButton);
+        click("cmdDel");
         QCOMPARE(grid()->rowCount(), 4);
         QCOMPARE(cell(2, 0), QString::fromStdString(db.record(1).name));
         QCOMPARE(cell(3, 0), QString::fromStdString(db.record(3).name));
         QCOMPARE(int(window->state().design.mix.entries[3]), 0);
 
         clickCell(3, 0);
-        QTest::mouseClick(find<QPushButton>("cmddelall"), Qt::LeftButton);
+        click("cmddelall");
         QCOMPARE(grid()->rowCount(), 2);
-        QTest::mouseClick(find<QPushButton>("cmdDel"), Qt::LeftButton); // empty: silent
+        click("cmdDel"); // empty: silent
         QCOMPARE(prompter->shown.size(), std::size_t(1));
     }
 
@@ -388,7 +370,7 @@ private slots:
         type("TxtE", QStringLiteral("100"));
         QCOMPARE(window->state().design.field(InputField::E), std::string("100"));
         prompter->answers = { accept ? Answer::Yes : Answer::No };
-        QTest::mouseClick(find<QPushButton>("cmdDesign"), Qt::LeftButton);
+        click("cmdDesign");
         QTEST(find<QLineEdit>("TxtE")->text(), "fieldAfter");
         const auto texts = prompter->texts();
         QCOMPARE(texts.front(),
@@ -415,16 +397,16 @@ private slots:
         trigger("mnuAircraft");
         addFromList(5);
         trigger("mnuTwoLayer");
-        QTest::mouseClick(find<QPushButton>("cmdReport"), Qt::LeftButton);
+        click("cmdReport");
         QCOMPARE(prompter->texts(),
             std::vector<std::string> { "Plesae click \"Design Thickness\" button, First !  " });
         QCOMPARE(prompter->shown[0].buttons, Buttons::CancelTryAgainContinue);
         QVERIFY(!shown("txtReports"));
 
-        QTest::mouseClick(find<QPushButton>("cmdDesign"), Qt::LeftButton);
+        click("cmdDesign");
         QCOMPARE(prompter->shown.size(), std::size_t(1));
         QCOMPARE(int(window->state().design.layerMode), int(kTwoLayerUnbonded));
-        QTest::mouseClick(find<QPushButton>("cmdReport"), Qt::LeftButton);
+        click("cmdReport");
         auto* report = find<QPlainTextEdit>("txtReports");
         QVERIFY(report->isVisible() && report->isReadOnly());
         const QFontMetrics metrics(report->font());
@@ -442,7 +424,7 @@ private slots:
         trigger("mnuAircraft");
         addFromList(3);
         trigger("mnuOneLayer");
-        QTest::mouseClick(find<QPushButton>("cmdDesign"), Qt::LeftButton);
+        click("cmdDesign");
 
         const QString single = temp->filePath(QStringLiteral("single.pdf"));
         files->path = single;
@@ -479,7 +461,7 @@ private slots:
         QVERIFY(shown("lbChartsHint") && !shown("DamageCharts"));
         QVERIFY(!find<QAction>("mnuTrace")->isEnabled());
         QVERIFY(!find<QAction>("mnuSaveChartsPng")->isEnabled());
-        QTest::mouseClick(find<QPushButton>("cmdDesign"), Qt::LeftButton);
+        click("cmdDesign");
         QVERIFY(shown("DamageCharts") && !shown("lbChartsHint"));
         QVERIFY(find<QAction>("mnuTrace")->isEnabled());
 
@@ -563,7 +545,7 @@ private slots:
 
         const QString csv = temp->filePath(QStringLiteral("trace.csv"));
         files->path = csv;
-        QTest::mouseClick(find<QPushButton>("cmdSaveTraceCsv"), Qt::LeftButton);
+        click("cmdSaveTraceCsv");
         QFile saved(csv);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll().toStdString(), TraceCsv(design.result.trace));
@@ -620,7 +602,7 @@ private slots:
         const DesignModel before = window->state().design;
 
         trigger("mnuAircraft");
-        QTest::mouseClick(find<QPushButton>("cmddelall"), Qt::LeftButton);
+        click("cmddelall");
         trigger(metric ? "EnglishOption" : "MetricOption");
         files->path = saved;
         prompter->shown.clear();

@@ -24,8 +24,7 @@
 #include "design/aircraft_step.h"
 #include "design/window_model.h"
 #include "design/window_studies.h"
-#include "fakes.h"
-#include "ui/main_window.h"
+#include "window_fixture.h"
 
 using namespace korvant;
 using namespace korvant::ui;
@@ -49,19 +48,11 @@ std::string StopMessage(const DesignModel& session)
 
 } // namespace
 
-class StudyWindowTest : public QObject
+class StudyWindowTest : public QObject, test::WindowFixture
 {
     Q_OBJECT
 
 private:
-    template <class T> T* find(const char* name)
-    {
-        T* child = window->findChild<T*>(QString::fromLatin1(name));
-        if (!child)
-            qFatal("no child %s", name);
-        return child;
-    }
-    void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
     WindowModel& state() { return window->state(); }
     QString cell(const char* table, int row, int column)
     {
@@ -95,10 +86,6 @@ private:
         click("cmdRunSensitivity");
     }
 
-    std::unique_ptr<test::ScriptedPrompter> prompter;
-    std::unique_ptr<test::FakeFileChooser> files;
-    std::unique_ptr<test::FakePrintDialog> printing;
-    std::unique_ptr<MainWindow> window;
     std::unique_ptr<QTemporaryDir> temp;
     WindowModel loaded;
 
@@ -114,13 +101,7 @@ private slots:
     void init()
     {
         temp = std::make_unique<QTemporaryDir>();
-        prompter = std::make_unique<test::ScriptedPrompter>();
-        files = std::make_unique<test::FakeFileChooser>();
-        printing = std::make_unique<test::FakePrintDialog>();
-        window = std::make_unique<MainWindow>(
-            loaded, Services { prompter.get(), files.get(), printing.get() });
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        openWindow(loaded);
     }
 
     void cleanup() { window.reset(); }
