@@ -71,7 +71,6 @@ class MainWindowTest : public QObject, test::WindowFixture
     Q_OBJECT
 
 private:
-    void trigger(const char* action) { find<QAction>(action)->trigger(); }
     bool shown(const char* name) { return find<QWidget>(name)->isVisible(); }
     QTableWidget* grid() { return find<QTableWidget>("Grid1"); }
     QString cell(int row, int column) { return grid()->item(row, column)->text(); }

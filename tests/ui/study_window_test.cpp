@@ -71,10 +71,9 @@ private:
                 QCOMPARE(cell(name, r, c).toStdString(),
                     expected.rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
     }
-    void open(const char* menu) { find<QAction>(menu)->trigger(); }
     void runReliability(int samples)
     {
-        open("mnuReliability");
+        trigger("mnuReliability");
         find<QSpinBox>("spnSamples")->setValue(samples);
         click("cmdRunReliability");
     }
@@ -82,7 +81,7 @@ private:
     void waitForReliability() { QTRY_VERIFY_WITH_TIMEOUT(!reliabilityRunning(), kStudyTimeoutMs); }
     void runSensitivity()
     {
-        open("mnuSensitivity");
+        trigger("mnuSensitivity");
         click("cmdRunSensitivity");
     }
 
@@ -108,7 +107,7 @@ private slots:
 
     void settingsShowAndWriteTheModel()
     {
-        open("mnuReliability");
+        trigger("mnuReliability");
         auto* studies = find<QDialog>("frmStudies");
         QVERIFY(studies->isVisible() && !studies->isModal());
         QCOMPARE(find<QTabWidget>("tabStudies")->currentWidget(), find<QWidget>("tabReliability"));
@@ -133,7 +132,7 @@ private slots:
 
     void sensitivityShowsTheCoreRowsAndChart()
     {
-        open("mnuSensitivity");
+        trigger("mnuSensitivity");
         find<QDoubleSpinBox>("spnSensitivityPercent")->setValue(20);
         click("cmdRunSensitivity");
         const SensitivityResult expected = RunSensitivityStudy(state().design, 20);
@@ -167,7 +166,7 @@ private slots:
 
     void reliabilityRunsToItsEnd()
     {
-        open("mnuReliability");
+        trigger("mnuReliability");
         find<QSpinBox>("spnSeed")->setValue(5);
         runReliability(60);
         waitForReliability();
@@ -267,7 +266,7 @@ private slots:
         state().design.mix.add(kCitationX);
         state().design.field(InputField::E) = "40000";
         state().design.field(InputField::k) = "200";
-        open("mnuSensitivity");
+        trigger("mnuSensitivity");
         find<QDoubleSpinBox>("spnSensitivityPercent")->setValue(50);
         click("cmdRunSensitivity");
         const SensitivityResult expected = RunSensitivityStudy(state().design, 50);

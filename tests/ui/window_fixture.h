@@ -2,6 +2,7 @@
 // window's test suites drive it.
 #pragma once
 
+#include <QAction>
 #include <QPushButton>
 #include <QTest>
 
@@ -36,6 +37,7 @@ protected:
             qFatal("no child %s", name);
         return child;
     }
+    void trigger(const char* action) { find<QAction>(action)->trigger(); }
     void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
 
     std::unique_ptr<ScriptedPrompter> prompter;
