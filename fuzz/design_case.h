@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "design/design_model.h"
+#include "design/unit_switch.h"
 #include "io/number_text.h"
-#include "io/units.h"
 
 namespace korvant {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "design/session_file.h"
+#include "design/unit_switch.h"
 #include "fuzz_check.h"
-#include "io/input_file.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

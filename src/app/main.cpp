@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "design/program_info.h"
+#include "basics/program_info.h"
 #include "design/window_model.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"

@@ -14,15 +14,15 @@
 
 #include "cli/study_options.h"
 
+#include "basics/program_info.h"
 #include "design/design_trace.h"
 #include "design/input_check.h"
-#include "design/program_info.h"
 #include "design/report.h"
+#include "design/session_file.h"
 #include "design/slab_evaluation.h"
+#include "design/unit_switch.h"
 #include "io/atomic_file.h"
-#include "io/input_file.h"
 #include "io/number_text.h"
-#include "io/units.h"
 #include "traffic/aircraft_database.h"
 
 namespace korvant {
@@ -197,21 +197,6 @@ const std::map<std::string, InputField>& FieldOptions()
     return options;
 }
 
-const std::map<std::string, AircraftField>& AircraftFieldNames()
-{
-    static const std::map<std::string, AircraftField> names = {
-        { "grossWeight", AircraftField::grossWeight },
-        { "annualDepartures", AircraftField::annualDepartures },
-        { "gearLoadPercent", AircraftField::gearLoadPercent },
-        { "tirePressure", AircraftField::tirePressure },
-        { "wheelCount", AircraftField::wheelCount },
-        { "dualSpacing", AircraftField::dualSpacing },
-        { "tandemSpacing", AircraftField::tandemSpacing },
-        { "tireContactWidth", AircraftField::tireContactWidth },
-    };
-    return names;
-}
-
 int RecordNumber(const std::string& text, const std::string& option)
 {
     const bool digits = !text.empty() && text.size() <= 3
@@ -244,10 +229,10 @@ Change ParseChange(const std::string& text)
     Change change;
     change.record = RecordNumber(text.substr(0, colon), "--set");
     const std::string name = text.substr(colon + 1, equals - colon - 1);
-    const auto field = AircraftFieldNames().find(name);
-    if (field == AircraftFieldNames().end())
+    const std::optional<AircraftField> field = AircraftFieldOfKey(name);
+    if (!field || *field == AircraftField::name)
         throw UsageError("--set: unknown field \"" + name + "\"");
-    change.field = field->second;
+    change.field = *field;
     change.text = text.substr(equals + 1);
     return change;
 }
@@ -335,13 +320,7 @@ std::filesystem::path CataloguePath(const Options& options)
 {
     if (options.db)
         return *options.db;
-    const std::vector<std::filesystem::path> candidates = CatalogueCandidates(ExecutableDir());
-    for (const std::filesystem::path& candidate : candidates) {
-        std::error_code ec;
-        if (std::filesystem::exists(candidate, ec))
-            return candidate;
-    }
-    return candidates.empty() ? std::filesystem::path("fly.dll") : candidates.front();
+    return FindCatalogue(CatalogueCandidates(ExecutableDir()));
 }
 
 // Applies one stage of inputs; false when an aircraft change was refused (already reported).

@@ -7,9 +7,12 @@
 
 #include <cmath>
 
+#include "basics/aircraft_fields.h"
+#include "basics/unit_factors.h"
+
+#include "basics/domain_error.h"
 #include "engine/curl_factor_net.h"
 #include "engine/curling_stress.h"
-#include "engine/domain_error.h"
 #include "engine/edge_stress.h"
 #include "engine/gear_factor.h"
 #include "engine/layer_factor.h"
@@ -18,29 +21,9 @@
 #include "engine/wander_factor.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {
-
-constexpr double kKilopascalPerPsi = 6.89;
-constexpr double kCentimetrePerInch = 2.54;
-
-struct FieldWord
-{
-    AircraftField field;
-    const char* word;
-};
-constexpr FieldWord kAircraftFieldWords[] = {
-    { AircraftField::grossWeight, "gross weight" },
-    { AircraftField::annualDepartures, "annual departures" },
-    { AircraftField::gearLoadPercent, "gear load percent" },
-    { AircraftField::tirePressure, "tire pressure" },
-    { AircraftField::wheelCount, "wheel count" },
-    { AircraftField::dualSpacing, "dual spacing" },
-    { AircraftField::tandemSpacing, "tandem spacing" },
-    { AircraftField::tireContactWidth, "tire contact width" },
-};
 
 MixAircraft ReadMixAircraft(const DesignModel& model, int record)
 {
@@ -48,7 +31,9 @@ MixAircraft ReadMixAircraft(const DesignModel& model, int record)
     MixAircraft aircraft;
     aircraft.record = record;
     aircraft.label = source.name.empty() ? "Aircraft " + std::to_string(record) : source.name;
-    for (const FieldWord& word : kAircraftFieldWords) {
+    for (const AircraftFieldInfo& word : AircraftFields()) {
+        if (word.field == AircraftField::name)
+            continue;
         const std::string& text = source.field(word.field);
         if (!IsNumberText(text) || !std::isfinite(NumberOfText(text)))
             throw DesignStopped(aircraft.label + ": the " + word.word + " " + QuotedText(text)
@@ -91,7 +76,7 @@ std::string StressText(double stress, UnitSystem units)
 double EnglishAircraftValue(const std::string& text, AircraftField field, UnitSystem units)
 {
     double value = NumberOfText(text);
-    const double factor = AircraftMetricFactor(field);
+    const double factor = AircraftFieldInfoOf(field).metricFactor;
     if (units == UnitSystem::Metric && factor != 0)
         value = value / factor;
     else if (IsGeneralNumberText(text))
@@ -148,9 +133,16 @@ AircraftStep EvaluateAircraft(
     out.layerFactor = ComputeLayerFactor(basis.layerMode, a, thickness, in.E, in.k, in.E2, in.h2);
     out.sizeLayerFactor = CheckedF32(out.layerFactor * static_cast<double>(out.slabSizeFactor),
         "the slab size and layer factor");
-    out.F3 = CheckedF32(ComputeWanderFactor(in.Sc, l, out.relA, out.edgeStress,
-                            aircraft.wanderOffsets, out.gearFactor),
-        "the wander factor");
+    double wanderFactor = 0;
+    try {
+        wanderFactor = ComputeWanderFactor(
+            in.Sc, l, out.relA, out.edgeStress, aircraft.wanderOffsets, out.gearFactor);
+    } catch (const OffsetCoveragesOutOfRange& range) {
+        throw DomainError("the stress at a wheel offset of the wander is "
+            + FormatNumber(range.stress(), "0.00")
+            + " psi, so its allowable coverages exceed the range of numbers");
+    }
+    out.F3 = CheckedF32(wanderFactor, "the wander factor");
     out.passToCoverage = aircraft.passToCoverage;
 
     out.tempDifferential = 0.962 - 52.181 / h + 0.341 * in.windSpeed + 0.184 * in.temperature

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "design/design_data.h"
+#include "design/design_inputs.h"
 #include "design/design_model.h"
-#include "design/thickness_design.h"
 
 namespace korvant {
 

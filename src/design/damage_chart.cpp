@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "basics/domain_error.h"
 #include "design/slab_evaluation.h"
-#include "engine/domain_error.h"
 #include "io/number_text.h"
 
 namespace korvant {

@@ -6,41 +6,14 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
+#include "basics/input_fields.h"
+#include "basics/unit_system.h"
 #include "design/design_data.h"
 #include "traffic/aircraft_database.h"
 #include "traffic/traffic_mix.h"
 
 namespace korvant {
-
-enum class UnitSystem { English, Metric };
-
-// The input fields in the order of their object names TxtE, TxtSc, Txtk, TxtE2, txth2, txtL,
-// txtW, TxtPrec, TxtTemp, TxtWind.
-enum class InputField : int {
-    E,
-    Sc,
-    k,
-    E2,
-    h2,
-    SlabLength,
-    SlabWidth,
-    Precipitation,
-    Temperature,
-    WindSpeed,
-};
-inline constexpr int kInputFieldCount = 10;
-
-struct InputFieldInfo
-{
-    InputField field;
-    const char* objectName; // the widget's name
-    const char* meaning; // spoken by screen readers and used in messages
-    const char* startText; // English text the window opens with
-};
-const std::array<InputFieldInfo, kInputFieldCount>& InputFields();
-const InputFieldInfo& InputFieldInfoOf(InputField field);
 
 // layerMode: 0 one-layer system, 1 two-layer bonded, 2 two-layer unbonded.
 inline constexpr std::int16_t kOneLayer = 0;

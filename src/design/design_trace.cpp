@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "design/program_info.h"
+#include "basics/program_info.h"
 #include "io/data_text.h"
 
 namespace korvant {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "design/program_info.h"
+#include "basics/program_info.h"
 #include "design/thickness_design.h"
 #include "io/number_text.h"
 

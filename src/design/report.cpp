@@ -4,7 +4,8 @@
 
 #include <string>
 
-#include "design/program_info.h"
+#include "basics/program_info.h"
+#include "basics/unit_factors.h"
 #include "io/atomic_file.h"
 #include "io/number_text.h"
 #include "io/print_layout.h"
@@ -102,7 +103,7 @@ void FatigueRow(PrintLayout& out, const DesignModel& model, int record, bool met
     double stress = r.edgeStress * r.gearFactor * static_cast<double>(r.sizeLayerFactor)
         + static_cast<double>(model.result.curlingStress) * static_cast<double>(r.curlFactor);
     if (metric)
-        stress *= 6.89;
+        stress *= kKilopascalPerPsi;
     const double coverages
         = NumberOfText(aircraft.annualDepartures) * 20 / static_cast<double>(r.passToCoverage);
     out.tab(35).text(FormatNumber(stress, "000"));

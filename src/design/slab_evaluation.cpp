@@ -5,14 +5,14 @@
 #include <cmath>
 #include <limits>
 
+#include "basics/unit_factors.h"
+
 #include "io/data_text.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
 namespace korvant {
 namespace {
-
-constexpr double kCentimetrePerInch = 2.54;
 
 std::string Padded(std::string text, std::size_t width)
 {

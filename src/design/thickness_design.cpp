@@ -10,33 +10,18 @@
 #include <utility>
 #include <vector>
 
+#include "basics/aircraft_fields.h"
+#include "basics/domain_error.h"
 #include "design/aircraft_step.h"
-#include "engine/domain_error.h"
 #include "io/number_text.h"
-#include "io/quoted_text.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {
 
-constexpr double kPoissonRatio = 0.15;
 constexpr float kStartThickness = 30.0f;
 constexpr float kMinimumThickness = 4.0f;
 constexpr double kDamageTolerance = 0.001;
 constexpr int kPassLimit = 20;
-
-constexpr double kKilopascalPerPsi = 6.89;
-constexpr double kCentimetrePerInch = 2.54;
-
-double FieldNumber(const FieldTexts& fields, InputField field)
-{
-    const std::string& text = fields[static_cast<std::size_t>(field)];
-    double value = NumberOfText(text);
-    if (!std::isfinite(value))
-        throw DesignStopped("The " + std::string(InputFieldInfoOf(field).meaning) + " "
-            + QuotedText(text) + " exceeds the range of numbers.");
-    return value;
-}
 
 AircraftResult ResultOf(const AircraftStep& step)
 {
@@ -54,51 +39,6 @@ AircraftResult ResultOf(const AircraftStep& step)
 }
 
 } // namespace
-
-DesignInputs ReadDesignInputs(const FieldTexts& fields, UnitSystem units)
-{
-    DesignInputs in;
-    const double E = FieldNumber(fields, InputField::E);
-    const double Sc = FieldNumber(fields, InputField::Sc);
-    const double k = FieldNumber(fields, InputField::k);
-    const double E2 = FieldNumber(fields, InputField::E2);
-    const double h2 = FieldNumber(fields, InputField::h2);
-    const double width = FieldNumber(fields, InputField::SlabWidth);
-    const double length = FieldNumber(fields, InputField::SlabLength);
-    const double wind = FieldNumber(fields, InputField::WindSpeed);
-    const double precipitation = FieldNumber(fields, InputField::Precipitation);
-    const double temperature = FieldNumber(fields, InputField::Temperature);
-    in.mu = kPoissonRatio;
-    if (units == UnitSystem::English) {
-        in.E = E;
-        in.Sc = Sc;
-        in.k = k;
-        in.E2 = E2;
-        in.h2 = h2;
-        in.slabWidth = width * 12;
-        in.slabLength = length * 12;
-        in.windSpeed = wind;
-        in.precipitation = precipitation;
-        in.temperature = temperature;
-    } else {
-        in.E = E / kKilopascalPerPsi;
-        in.Sc = Sc / kKilopascalPerPsi;
-        in.k = k / 0.271;
-        in.E2 = E2 / kKilopascalPerPsi;
-        in.h2 = h2 / kCentimetrePerInch;
-        in.slabWidth = width * 100 / kCentimetrePerInch;
-        in.slabLength = length * 100 / kCentimetrePerInch;
-        in.windSpeed = wind / 0.447;
-        in.precipitation = precipitation / 10 / kCentimetrePerInch;
-        in.temperature = temperature * 9 / 5 + 32;
-    }
-    return in;
-}
-
-DesignInputs ReadDesignInputs(const DesignModel& model)
-{
-    return ReadDesignInputs(model.fields, model.units);
-}
 
 DesignTrace BisectThickness(DesignBasis basis, UnitSystem units)
 {
@@ -152,7 +92,9 @@ void RunDesign(DesignModel& model)
     // The unit-bearing fields of every row are stored as the general text of their own number,
     // so that an empty field reads "0" and repeated designs never make a value drift.
     for (int row = 1; row <= AircraftDatabase::kMaxRecords; ++row)
-        for (const AircraftUnit& unit : AircraftUnits()) {
+        for (const AircraftFieldInfo& unit : AircraftFields()) {
+            if (unit.metricFactor == 0)
+                continue;
             std::string& text = model.database.record(row).field(unit.field);
             if (IsGeneralNumberText(text))
                 continue;

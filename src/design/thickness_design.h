@@ -3,27 +3,10 @@
 // models at every trial.
 #pragma once
 
-#include <array>
-#include <stdexcept>
-#include <string>
-
+#include "design/design_inputs.h"
 #include "design/design_model.h"
 
 namespace korvant {
-
-// A design stopped outside a model's domain; the message names the aircraft, the trial
-// thickness where one applies, and what was wrong.
-class DesignStopped : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// The design's inputs in English units, from the ten field texts in a unit system (the model's
-// own for the second form). Throws DesignStopped for a value beyond the range of numbers.
-using FieldTexts = std::array<std::string, kInputFieldCount>;
-DesignInputs ReadDesignInputs(const FieldTexts& fields, UnitSystem units);
-DesignInputs ReadDesignInputs(const DesignModel& model);
 
 // The bisection on the slab thickness over a basis: trials from 30 in until the 20-year damage
 // of the mix is 1 within 0.001 at 4 in or more, or 19 trials have run. Throws DesignStopped.

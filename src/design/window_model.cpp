@@ -9,12 +9,12 @@
 #include <system_error>
 #include <utility>
 
+#include "basics/program_info.h"
 #include "design/input_check.h"
-#include "design/program_info.h"
 #include "design/report.h"
-#include "io/input_file.h"
+#include "design/session_file.h"
+#include "design/unit_switch.h"
 #include "io/number_text.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {
@@ -370,13 +370,6 @@ std::vector<std::vector<std::string>> PaginateLines(
     return pages;
 }
 
-std::string ProgramVersionLine()
-{
-    const std::string version = kVersion;
-    const std::size_t minorEnd = version.find('.', version.find('.') + 1);
-    return std::string(kProgramName) + " " + version.substr(0, minorEnd);
-}
-
 std::string AboutCreditsText()
 {
     const std::string head = ProgramVersionLine() + "\r\n" + kDescriptiveTitle + "\r\n\r\n";
@@ -429,14 +422,7 @@ std::filesystem::path LoadStartCatalogue(
 {
     if (candidates.empty())
         throw CatalogueError("Cannot read the aircraft catalogue fly.dll: no place to look for it");
-    std::filesystem::path chosen = candidates.front();
-    for (const std::filesystem::path& candidate : candidates) {
-        std::error_code error;
-        if (std::filesystem::is_regular_file(candidate, error)) {
-            chosen = candidate;
-            break;
-        }
-    }
+    const std::filesystem::path chosen = FindCatalogue(candidates);
     note = ReadAircraftData(chosen, model.database);
     return chosen;
 }

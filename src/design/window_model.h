@@ -209,8 +209,6 @@ std::vector<std::string> ReportLines(const DesignModel& model);
 std::vector<std::vector<std::string>> PaginateLines(
     const std::vector<std::string>& lines, int linesPerPage);
 
-// "KORVANT 1.3": the program name with the major and minor version.
-std::string ProgramVersionLine();
 // The About box's two texts, lines separated by CR LF.
 std::string AboutCreditsText();
 std::string AboutDescriptionText();

@@ -7,6 +7,7 @@
 #include "engine/network_constants.h"
 
 namespace korvant {
+
 namespace {
 
 const NetworkWeights& Constants()
@@ -34,11 +35,6 @@ const NetworkWeights& Constants()
 float Bound(double x)
 {
     return static_cast<float>(x);
-}
-
-double Wide(float x)
-{
-    return static_cast<double>(x);
 }
 
 } // namespace

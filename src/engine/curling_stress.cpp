@@ -13,6 +13,7 @@
 #include <sstream>
 
 namespace korvant {
+
 namespace {
 
 double WideCosh(double x)

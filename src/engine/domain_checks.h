@@ -3,7 +3,7 @@
 // written so that a NaN fails it.
 #pragma once
 
-#include "engine/domain_error.h"
+#include "basics/domain_error.h"
 
 #include <cmath>
 #include <limits>

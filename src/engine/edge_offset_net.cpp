@@ -9,6 +9,7 @@
 #include <cstddef>
 
 namespace korvant {
+
 namespace {
 
 constexpr std::size_t kMostOffsets = 16;

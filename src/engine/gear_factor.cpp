@@ -8,6 +8,7 @@
 #include "engine/network_constants.h"
 
 namespace korvant {
+
 namespace {
 
 const NetworkWeights& DualWheelConstants()
@@ -60,11 +61,6 @@ const NetworkWeights& SixWheelTandemConstants()
     static const NetworkWeights weights
         = MakeNetworkWeights(inputWeight, breakpoint, coefficient, outputWeight);
     return weights;
-}
-
-double Wide(float x)
-{
-    return static_cast<double>(x);
 }
 
 // Clamps r and then the spacing ratio in place; the first three input slots of every gear

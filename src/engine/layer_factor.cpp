@@ -11,6 +11,7 @@
 #include <cmath>
 
 namespace korvant {
+
 namespace {
 
 constexpr double mu = 0.15;

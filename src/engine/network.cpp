@@ -3,7 +3,7 @@
 // exponents, so a negative sum gives the signed power and s^0 is 1 even for s = 0.
 #include "engine/network.h"
 
-#include "engine/domain_error.h"
+#include "basics/domain_error.h"
 #include "engine/single_power.h"
 
 #include <algorithm>

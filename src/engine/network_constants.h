@@ -3,7 +3,7 @@
 // being row i - 1, input slot j column j - 1, and so on; entries a table leaves out stay 0.
 #pragma once
 
-#include "engine/domain_error.h"
+#include "basics/domain_error.h"
 #include "engine/network.h"
 
 #include <cstddef>

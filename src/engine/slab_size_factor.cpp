@@ -10,14 +10,6 @@
 #include <utility>
 
 namespace korvant {
-namespace {
-
-double Wide(float x)
-{
-    return static_cast<double>(x);
-}
-
-} // namespace
 
 float ComputeSlabSizeFactor(double relA, double relL, double relW)
 {

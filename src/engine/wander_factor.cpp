@@ -6,21 +6,12 @@
 
 #include "engine/domain_checks.h"
 #include "engine/edge_offset_net.h"
-#include "io/number_text.h"
 
 #include <array>
 #include <cmath>
 #include <cstddef>
 
 namespace korvant {
-namespace {
-
-double Wide(float x)
-{
-    return static_cast<double>(x);
-}
-
-} // namespace
 
 WanderOffsets WanderOffsetsOf(double tireContactWidth)
 {
@@ -71,9 +62,7 @@ double ComputeWanderFactor(double Sc, double l, double relA, double edgeStress,
             = CheckedF32(Sc / (Wide(sigma) * 0.75), "the design factor at a wheel offset");
         const double coverages = std::pow(10, (Wide(designFactor) - 0.40289) / 0.29644);
         if (!std::isfinite(coverages))
-            throw DomainError("the stress at a wheel offset of the wander is "
-                + FormatNumber(Wide(sigma), "0.00")
-                + " psi, so its allowable coverages exceed the range of numbers");
+            throw OffsetCoveragesOutOfRange(Wide(sigma));
         weightedInverseCoverages = weightedInverseCoverages + Wide(weight) / coverages;
         weightSum = weightSum + Wide(weight);
     }

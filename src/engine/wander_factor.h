@@ -5,6 +5,8 @@
 #include <array>
 #include <cstddef>
 
+#include "basics/domain_error.h"
+
 namespace korvant {
 
 // The wheel offsets of the wander: 0 to one tire contact width W in steps of W / 10 taken by
@@ -28,6 +30,23 @@ struct WanderOffsets
 // Throws DomainError for a width that is not a positive number, too small to step across, or so
 // large that an offset or its weight leaves the 32-bit range.
 WanderOffsets WanderOffsetsOf(double tireContactWidth);
+
+// The allowable coverages at one wheel offset exceed the range of numbers; stress() is that
+// offset's stress in psi, for the message of whoever words it in the session's terms.
+class OffsetCoveragesOutOfRange : public DomainError
+{
+public:
+    explicit OffsetCoveragesOutOfRange(double stress)
+        : DomainError("the allowable coverages at a wheel offset of the wander exceed the range "
+                      "of numbers")
+        , stress_(stress)
+    {
+    }
+    double stress() const { return stress_; }
+
+private:
+    double stress_;
+};
 
 // Sc = flexural strength (psi), l = radius of relative stiffness (in), relA = a / l, edgeStress
 // (psi), the offsets of the tire contact width, gearFactor. The stresses at the offsets are

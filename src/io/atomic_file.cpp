@@ -5,10 +5,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <limits>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace korvant {
 namespace {
@@ -76,26 +76,46 @@ std::string ReadWholeFile(const std::filesystem::path& path)
     return ReadFileUpTo(path, std::numeric_limits<std::size_t>::max());
 }
 
+FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t limit)
+{
+    FileBytes read;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        read.error = errno;
+        return read;
+    }
+    std::array<char, 65536> block {};
+    while (true) {
+        const ssize_t got = ::read(fd, block.data(), block.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            read.error = errno;
+            break;
+        }
+        if (got == 0)
+            break;
+        read.content.append(block.data(), static_cast<std::size_t>(got));
+        if (read.content.size() > limit) {
+            read.error = EFBIG;
+            break;
+        }
+    }
+    ::close(fd);
+    if (read.error != 0)
+        read.content.clear();
+    return read;
+}
+
 std::string ReadFileUpTo(const std::filesystem::path& path, std::size_t limit)
 {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        Fail(path, "read", EISDIR);
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        Fail(path, "read", errno != 0 ? errno : ENOENT);
-    std::string content;
-    std::array<char, 65536> block {};
-    while (in) {
-        in.read(block.data(), block.size());
-        content.append(block.data(), static_cast<std::size_t>(in.gcount()));
-        if (content.size() > limit)
-            throw FileError("Cannot read \"" + path.string() + "\": the file is larger than "
-                + std::to_string(limit) + " bytes");
-    }
-    if (in.bad())
-        Fail(path, "read", EIO);
-    return content;
+    FileBytes read = ReadFileBytes(path, limit);
+    if (read.error == EFBIG)
+        throw FileError("Cannot read \"" + path.string() + "\": the file is larger than "
+            + std::to_string(limit) + " bytes");
+    if (read.error != 0)
+        Fail(path, "read", read.error);
+    return std::move(read.content);
 }
 
 } // namespace korvant

@@ -13,12 +13,10 @@
 #include <cmath>
 #include <utility>
 
-#include "design/program_info.h"
+#include "basics/program_info.h"
 #include "io/atomic_file.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
-#include "io/units.h"
-#include "traffic/aircraft_database.h"
 
 namespace korvant {
 namespace {
@@ -30,15 +28,12 @@ constexpr const char* kLineEnd = "\r\n";
 constexpr int kAircraftLines = 9; // the record number and fields 2..9
 constexpr int kCountLine = 9;
 // The last line that a file of a whole traffic mix holds.
-constexpr std::size_t kLastLine = kCountLine + TrafficMix::kSlots * kAircraftLines;
+constexpr std::size_t kLastLine = kCountLine + kMaxAircraftRecords * kAircraftLines;
 
-// The names of fields 2..9 in messages.
-constexpr const char* kValueNames[8] = { "gross weight", "annual departures", "gear load percent",
-    "tire pressure", "wheel count", "dual spacing", "tandem spacing", "tire contact width" };
-
-AircraftField FieldOfValue(std::size_t index)
+// The name of value v (0..7) of an aircraft in messages.
+std::string ValueName(std::size_t v)
 {
-    return static_cast<AircraftField>(static_cast<int>(index) + 2);
+    return AircraftFieldInfoOf(InputFileValueField(v)).word;
 }
 
 // " 3 ": a blank in place of the sign of a non-negative number, the digits, one blank.
@@ -261,21 +256,21 @@ InputFileData ParseInputFile(
     const long long count = reader.wholeNumber(kCountLine, "the aircraft count", written);
     if (count < 0)
         reader.fail(kCountLine, "the aircraft count " + written + " is negative");
-    if (count > TrafficMix::kSlots)
+    if (count > kMaxAircraftRecords)
         reader.fail(kCountLine,
             "the aircraft count " + written + " is more than the "
-                + std::to_string(TrafficMix::kSlots) + " aircraft of a traffic mix");
+                + std::to_string(kMaxAircraftRecords) + " aircraft of a traffic mix");
 
-    std::array<int, AircraftDatabase::kMaxRecords + 1> givenFor {}; // record -> aircraft number
+    std::array<int, kMaxAircraftRecords + 1> givenFor {}; // record -> aircraft number
     for (int i = 1; i <= count; ++i) {
         const int first = kCountLine + 1 + (i - 1) * kAircraftLines;
         const std::string which = "aircraft " + std::to_string(i) + " of " + std::to_string(count);
         const long long record
             = reader.wholeNumber(first, "the record number of " + which, written);
-        if (record < 1 || record > AircraftDatabase::kMaxRecords)
+        if (record < 1 || record > kMaxAircraftRecords)
             reader.fail(first,
                 "the record number " + written + " of " + which + " is outside 1.."
-                    + std::to_string(AircraftDatabase::kMaxRecords));
+                    + std::to_string(kMaxAircraftRecords));
         int& earlier = givenFor[static_cast<std::size_t>(record)];
         if (earlier != 0)
             reader.fail(first,
@@ -287,8 +282,8 @@ InputFileData ParseInputFile(
         aircraft.record = static_cast<int>(record);
         for (std::size_t v = 0; v < aircraft.values.size(); ++v)
             aircraft.values[v] = reader.line(first + 1 + static_cast<int>(v),
-                std::string("the ") + kValueNames[v] + " of " + which + " (record "
-                    + std::to_string(record) + ")");
+                "the " + ValueName(v) + " of " + which + " (record " + std::to_string(record)
+                    + ")");
     }
     if (reach == FileReach::Whole)
         data.project
@@ -305,105 +300,6 @@ InputFileData ReadInputFile(const std::filesystem::path& path)
         throw InputFileError(error.what(), path, 0);
     }
     return ParseInputFile(content, path);
-}
-
-void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatabase catalogue)
-{
-    // The file replaces E, Sc, k and the fields of its project section, so they need no number of
-    // their own to be converted.
-    std::array<std::optional<std::string>, kInputFieldCount> held;
-    if (data.project)
-        held = data.project->fields;
-    held[static_cast<std::size_t>(InputField::E)] = data.E;
-    held[static_cast<std::size_t>(InputField::Sc)] = data.Sc;
-    held[static_cast<std::size_t>(InputField::k)] = data.k;
-    std::array<std::string, kInputFieldCount> fields = model.fields;
-    for (std::size_t f = 0; f < fields.size(); ++f)
-        if (held[f])
-            fields[f] = "0";
-    fields = ConvertFields(fields, model.units, data.units);
-    for (std::size_t f = 0; f < fields.size(); ++f)
-        if (held[f])
-            fields[f] = *held[f];
-
-    ConvertAircraftTable(catalogue, UnitSystem::English, data.units);
-    TrafficMix mix;
-    for (const InputFileAircraft& aircraft : data.aircraft) {
-        AircraftRecord& record = catalogue.record(aircraft.record);
-        for (std::size_t v = 0; v < aircraft.values.size(); ++v)
-            record.field(FieldOfValue(v)) = aircraft.values[v];
-        if (!mix.add(aircraft.record))
-            throw std::invalid_argument(
-                "input data name aircraft record " + std::to_string(aircraft.record) + " twice");
-    }
-
-    model.fields = std::move(fields);
-    model.units = data.units;
-    model.database = std::move(catalogue);
-    model.mix = mix;
-    model.result = DesignResult {};
-    model.lbh.clear();
-    if (data.project && data.project->layerMode)
-        model.layerMode = *data.project->layerMode;
-    if (data.project && data.project->bondNo)
-        model.bondNo = *data.project->bondNo;
-}
-
-InputFileLoaded LoadInputFile(
-    DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue)
-{
-    const InputFileData data = ReadInputFile(path);
-    AircraftDatabase database;
-    InputFileLoaded loaded { path, ReadAircraftData(catalogue, database),
-        { path.string() + "  Loaded!", kMessageTitle, Buttons::Ok, Icon::None },
-        data.project ? data.project->layerMode : std::nullopt };
-    try {
-        ApplyInputFile(model, data, std::move(database));
-    } catch (const UnitSwitchRefused& refused) {
-        throw UnitSwitchRefused(refused.problem(),
-            "The " + refused.problem() + " and cannot be converted to the units of " + path.string()
-                + ", so the file was not read.");
-    }
-    return loaded;
-}
-
-InputFileData InputFileDataOf(const DesignModel& model)
-{
-    InputFileData data;
-    data.units = model.units;
-    data.E = model.field(InputField::E);
-    data.Sc = model.field(InputField::Sc);
-    data.k = model.field(InputField::k);
-    for (int slot = 1; slot <= model.mix.count(); ++slot) {
-        InputFileAircraft& aircraft = data.aircraft.emplace_back();
-        aircraft.record = model.mix.record(slot);
-        const AircraftRecord& record = model.database.record(aircraft.record);
-        for (std::size_t v = 0; v < aircraft.values.size(); ++v)
-            aircraft.values[v] = record.field(FieldOfValue(v));
-    }
-    ProjectInputs& project = data.project.emplace();
-    for (const InputField field : kProjectFields)
-        project.fields[static_cast<std::size_t>(field)] = model.field(field);
-    project.layerMode = model.layerMode;
-    project.bondNo = model.bondNo;
-    return data;
-}
-
-bool SavesWhatWasRead(const InputFileData& saved, const InputFileData& read)
-{
-    if (saved.units != read.units || saved.E != read.E || saved.Sc != read.Sc || saved.k != read.k
-        || saved.aircraft != read.aircraft)
-        return false;
-    if (!read.project)
-        return true;
-    const ProjectInputs none;
-    const ProjectInputs& out = saved.project ? *saved.project : none;
-    const ProjectInputs& in = *read.project;
-    for (std::size_t f = 0; f < in.fields.size(); ++f)
-        if (in.fields[f] && out.fields[f] != in.fields[f])
-            return false;
-    return (!in.layerMode || out.layerMode == in.layerMode)
-        && (!in.bondNo || out.bondNo == in.bondNo);
 }
 
 std::string InputFileText(const InputFileData& data)
@@ -436,8 +332,7 @@ std::string InputFileText(const InputFileData& data)
         integer(aircraft.record);
         for (std::size_t v = 0; v < aircraft.values.size(); ++v)
             text(aircraft.values[v],
-                std::string(kValueNames[v]) + " of aircraft record "
-                    + std::to_string(aircraft.record));
+                ValueName(v) + " of aircraft record " + std::to_string(aircraft.record));
     }
     if (data.project) {
         text(kProjectMarker, "project section marker");
@@ -465,76 +360,6 @@ std::filesystem::path WithInputFileExtension(const std::filesystem::path& path)
     else
         named += kInputFileExtension;
     return named;
-}
-
-std::filesystem::path SaveInputFile(const DesignModel& model, const std::filesystem::path& path)
-{
-    std::filesystem::path target = WithInputFileExtension(path);
-    std::string content;
-    try {
-        content = InputFileText(InputFileDataOf(model));
-    } catch (const InputFileError& error) {
-        throw InputFileError(
-            "Cannot write \"" + target.string() + "\": " + error.what() + ".", target, 0);
-    }
-    WriteFileAtomically(target, content);
-    return target;
-}
-
-Message InputFileFailureMessage(const std::exception& error)
-{
-    const std::string_view text = error.what();
-    return { std::string(text), kMessageTitle, Buttons::Ok,
-        text == kIncorrectInputFile ? Icon::None : Icon::Warning };
-}
-
-std::optional<InputFileLoaded> ReadDataFromFile(DesignModel& model,
-    const std::filesystem::path& path, const std::filesystem::path& catalogue, Prompter& prompter)
-{
-    std::optional<InputFileLoaded> loaded;
-    try {
-        loaded = LoadInputFile(model, path, catalogue);
-    } catch (const InputFileError& error) {
-        prompter.ask(InputFileFailureMessage(error));
-    } catch (const CatalogueError& error) {
-        prompter.ask(InputFileFailureMessage(error));
-    } catch (const UnitSwitchRefused& error) {
-        prompter.ask(InputFileFailureMessage(error));
-    }
-    if (loaded)
-        prompter.ask(loaded->message);
-    return loaded;
-}
-
-std::optional<std::filesystem::path> SaveInputData(
-    const DesignModel& model, const std::filesystem::path& path, Prompter& prompter)
-{
-    try {
-        return SaveInputFile(model, path);
-    } catch (const InputFileError& error) {
-        prompter.ask(InputFileFailureMessage(error));
-    } catch (const FileError& error) {
-        prompter.ask(InputFileFailureMessage(error));
-    }
-    return std::nullopt;
-}
-
-Message SaveBeforeClosingQuestion()
-{
-    return { "Save Input Data before closi ng?", "Save Dialog", Buttons::YesNoCancel,
-        Icon::Question };
-}
-
-bool ConfirmClose(Prompter& prompter, const std::function<bool()>& saveInputData)
-{
-    switch (prompter.ask(SaveBeforeClosingQuestion())) {
-    case Answer::Yes:
-        return saveInputData();
-    case Answer::No:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace korvant

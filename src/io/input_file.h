@@ -11,15 +11,15 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "design/design_model.h"
-#include "design/prompter.h"
+#include "basics/aircraft_fields.h"
+#include "basics/input_fields.h"
+#include "basics/unit_system.h"
 
 namespace korvant {
 
@@ -29,6 +29,13 @@ inline constexpr const char* kInputFileExtension = ".inp";
 inline constexpr std::size_t kMaxInputFileBytes = 1 << 20;
 // The whole message for a file whose line 8 is not the aircraft section marker.
 inline constexpr const char* kIncorrectInputFile = "Incorrect Input File!";
+
+// The aircraft field of value v (0..7) of an aircraft's lines: fields 2..9, grossWeight ..
+// tireContactWidth.
+inline AircraftField InputFileValueField(std::size_t v)
+{
+    return static_cast<AircraftField>(static_cast<int>(v) + 2);
+}
 
 // One aircraft of a file: its catalogue record number and its fields 2..9 (grossWeight ..
 // tireContactWidth) as the texts are stored, in the file's unit system.
@@ -117,47 +124,7 @@ InputFileData ParseInputFile(std::string_view content, const std::filesystem::pa
 // InputFileError with the path and reason.
 InputFileData ReadInputFile(const std::filesystem::path& path);
 
-// Puts a parsed file into the session, as reading it in the window does:
-//  - the session returns to its start state: `catalogue` (the aircraft catalogue just read, in
-//    English units) replaces the database, dropping every edit and conversion of aircraft values;
-//    the mix is emptied; the thickness caption lbh and the last design's results are cleared;
-//  - the session is brought into the file's unit system as a switch would bring it: the fields
-//    that the file does not hold (of bottom layer, slab size, climate) are converted from the
-//    session's current units, and the catalogue's unit-bearing values of every row;
-//  - then the file's texts go into TxtE, TxtSc and Txtk and its values into fields 2..9 of the
-//    records it names, all unchanged, and the mix takes its aircraft in file order.
-//  - the project section's texts replace the fields it names, unchanged, and its layerMode and
-//    bond option the structure; without the section (or a key of it) the structure stays, and
-//    the field is converted as above.
-// A field that must be converted but holds no number (or a value beyond the range of numbers)
-// throws UnitSwitchRefused, and then nothing has changed.
-// What remains for the window: show the title screen, tell its grid bookkeeping that the mix was
-// replaced (its clicked row and the Change Data target are stale), and redraw grid and captions.
-void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatabase catalogue);
-
-struct InputFileLoaded
-{
-    std::filesystem::path path; // as given
-    std::string catalogueNote; // the catalogue reader's note ("" when none)
-    Message message; // "<path>  Loaded!", title "korvant13"
-    std::optional<std::int16_t> layerMode; // the structure the project section restored
-};
-
-// Reads the whole file, then the catalogue again from `catalogue`, then applies the file. Throws
-// InputFileError (unreadable or damaged file), CatalogueError (the catalogue cannot be read) or
-// UnitSwitchRefused (see ApplyInputFile); on any of them the model is unchanged.
-InputFileLoaded LoadInputFile(
-    DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue);
-
 // --- Writing ---------------------------------------------------------------------------------
-
-// The file content of a session: its units, E, Sc, k, its mix with the records' values, and the
-// project section with the seven other fields, layerMode and the bond option.
-InputFileData InputFileDataOf(const DesignModel& model);
-
-// Whether a session that has read `read` saves `saved`: the same units, E, Sc, k and mix, and
-// every key of the project section that `read` holds with the same value.
-bool SavesWhatWasRead(const InputFileData& saved, const InputFileData& read);
 
 // The file text, every line ending in CR LF, the project section (when the data hold one) after
 // the last aircraft. A text holding a line break cannot be written in this format and throws
@@ -167,37 +134,5 @@ std::string InputFileText(const InputFileData& data);
 // The name a file is saved under: a name without an extension gets ".inp" ("design" and
 // "design." become "design.inp"); any other name is kept.
 std::filesystem::path WithInputFileExtension(const std::filesystem::path& path);
-
-// Writes the session's input data file under WithInputFileExtension(path), through a temporary
-// file in the same folder that replaces the target only when all of it was written, and returns
-// the path written. Throws InputFileError (a value that cannot be written) or FileError (the
-// file cannot be written, with path and reason); an existing file is then as it was.
-std::filesystem::path SaveInputFile(const DesignModel& model, const std::filesystem::path& path);
-
-// --- The window's commands, reporting through a prompter -------------------------------------
-
-// How a failure of reading or saving is shown: its message, title "korvant13", OK.
-Message InputFileFailureMessage(const std::exception& error);
-
-// "Read Data From File..." after the open dialog returned `path`: loads it and shows the
-// "  Loaded!" message, or shows the failure and changes nothing. Returns what was loaded, nothing
-// when the file was not read.
-std::optional<InputFileLoaded> ReadDataFromFile(DesignModel& model,
-    const std::filesystem::path& path, const std::filesystem::path& catalogue, Prompter& prompter);
-
-// "Save Input Data..." after the save dialog returned `path`: saves silently, or shows the
-// failure. Returns the path written, nothing on failure. The model is never changed.
-std::optional<std::filesystem::path> SaveInputData(
-    const DesignModel& model, const std::filesystem::path& path, Prompter& prompter);
-
-// The close prompt: "Save Input Data before closi ng?", title "Save Dialog", Yes / No / Cancel,
-// question icon.
-Message SaveBeforeClosingQuestion();
-
-// Asks the close prompt and tells whether the window may close. Yes runs `saveInputData` (the
-// window's whole save: dialog, SaveInputData), which returns false when the user cancelled the
-// dialog or the save failed; the window then stays open, so no work is lost. No closes; Cancel
-// stays.
-bool ConfirmClose(Prompter& prompter, const std::function<bool()>& saveInputData);
 
 } // namespace korvant

@@ -6,9 +6,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <system_error>
+#include <utility>
+
+#include "io/atomic_file.h"
 
 namespace korvant {
 
@@ -49,11 +50,6 @@ template <typename Database> auto& RecordOf(Database& d, int number)
 }
 
 constexpr int kFieldsPerRecord = 9;
-
-struct CloseFile
-{
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 bool IsBlank(char c)
 {
@@ -249,23 +245,15 @@ std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase
             + std::generic_category().message(error));
     };
 
-    errno = 0;
-    const std::unique_ptr<std::FILE, CloseFile> file(std::fopen(name.c_str(), "rb"));
-    if (!file)
-        throw failure(errno);
-    std::string content;
-    char buffer[65536];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
-        content.append(buffer, got);
-        if (content.size() > kMaxCatalogueBytes)
-            throw CatalogueError("Cannot read the aircraft catalogue " + name
-                + ": the file is larger than " + std::to_string(kMaxCatalogueBytes)
-                + " bytes, far more than " + std::to_string(AircraftDatabase::kMaxRecords)
-                + " aircraft take; the file is damaged.");
-    }
-    if (std::ferror(file.get()))
-        throw failure(errno);
+    FileBytes read = ReadFileBytes(path, kMaxCatalogueBytes);
+    if (read.error == EFBIG)
+        throw CatalogueError("Cannot read the aircraft catalogue " + name
+            + ": the file is larger than " + std::to_string(kMaxCatalogueBytes)
+            + " bytes, far more than " + std::to_string(AircraftDatabase::kMaxRecords)
+            + " aircraft take; the file is damaged.");
+    if (read.error != 0)
+        throw failure(read.error);
+    const std::string content = std::move(read.content);
     return ParseAircraftData(content, name, database);
 }
 
@@ -281,6 +269,16 @@ std::vector<std::filesystem::path> CatalogueCandidates(const std::filesystem::pa
         if (std::find(result.begin(), result.end(), candidate) == result.end())
             result.push_back(candidate);
     return result;
+}
+
+std::filesystem::path FindCatalogue(const std::vector<std::filesystem::path>& candidates)
+{
+    for (const std::filesystem::path& candidate : candidates) {
+        std::error_code error;
+        if (std::filesystem::is_regular_file(candidate, error))
+            return candidate;
+    }
+    return candidates.empty() ? std::filesystem::path("fly.dll") : candidates.front();
 }
 
 std::filesystem::path ExecutableDir()

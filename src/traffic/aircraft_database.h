@@ -11,20 +11,9 @@
 #include <string_view>
 #include <vector>
 
-namespace korvant {
+#include "basics/aircraft_fields.h"
 
-// Field numbers of a record, in file order; field n is shown in grid column n - 1.
-enum class AircraftField : int {
-    name = 1,
-    grossWeight, // lb / kN
-    annualDepartures,
-    gearLoadPercent, // percent of the gross weight on one main gear
-    tirePressure, // psi / kPa
-    wheelCount, // wheels on that gear
-    dualSpacing, // in. / cm, 0 without dual wheels
-    tandemSpacing, // in. / cm, 0 without tandem wheels
-    tireContactWidth // in. / cm
-};
+namespace korvant {
 
 // One aircraft. The numbers are kept as the decimal texts read or typed, in the current unit
 // system; they are read as numbers where they are used.
@@ -43,7 +32,7 @@ struct AircraftRecord
 // The catalogue in memory. A record number is the 1-based position of the aircraft in the file.
 struct AircraftDatabase
 {
-    static constexpr int kMaxRecords = 65;
+    static constexpr int kMaxRecords = kMaxAircraftRecords;
 
     std::array<AircraftRecord, kMaxRecords + 1> rows; // rows[1..65]; row 0 unused
     int recordCount = 0; // 0..65
@@ -83,6 +72,10 @@ std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase
 // data folder relative to it (<exe dir>/../share/korvant), then the data folder fixed at build
 // time.
 std::vector<std::filesystem::path> CatalogueCandidates(const std::filesystem::path& executableDir);
+
+// The catalogue to read among the candidates: the first that is a regular file, else the first
+// candidate, so that the failure names the place looked at first ("fly.dll" without candidates).
+std::filesystem::path FindCatalogue(const std::vector<std::filesystem::path>& candidates);
 
 // The directory of the running executable (from /proc/self/exe).
 std::filesystem::path ExecutableDir();

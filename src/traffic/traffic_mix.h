@@ -5,11 +5,13 @@
 #include <array>
 #include <cstdint>
 
+#include "basics/aircraft_fields.h"
+
 namespace korvant {
 
 struct TrafficMix
 {
-    static constexpr int kSlots = 65;
+    static constexpr int kSlots = kMaxAircraftRecords;
 
     // Slots 1..count hold distinct record numbers in the order added; all later slots hold 0,
     // slot 0 is never used.

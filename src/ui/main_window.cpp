@@ -25,13 +25,13 @@
 
 #include <exception>
 
+#include "basics/program_info.h"
 #include "design/damage_chart.h"
 #include "design/design_trace.h"
 #include "design/input_check.h"
-#include "design/program_info.h"
 #include "design/report.h"
-#include "io/input_file.h"
-#include "io/units.h"
+#include "design/session_file.h"
+#include "design/unit_switch.h"
 #include "ui/about_box.h"
 #include "ui/change_data_dialog.h"
 #include "ui/damage_charts.h"

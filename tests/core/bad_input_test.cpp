@@ -6,11 +6,11 @@
 #include <map>
 #include <sstream>
 
+#include "design/session_file.h"
 #include "design/thickness_design.h"
 #include "design_case.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
-#include "io/input_file.h"
 #include "io/number_text.h"
 
 namespace korvant {

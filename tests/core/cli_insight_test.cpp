@@ -9,12 +9,12 @@
 #include "design/design_trace.h"
 #include "design/reliability_study.h"
 #include "design/sensitivity_study.h"
+#include "design/session_file.h"
 #include "design/slab_evaluation.h"
 #include "design/thickness_design.h"
+#include "design/unit_switch.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
-#include "io/input_file.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

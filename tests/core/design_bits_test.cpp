@@ -13,8 +13,8 @@
 #include <sstream>
 
 #include "design/thickness_design.h"
+#include "design/unit_switch.h"
 #include "io/number_text.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

@@ -7,16 +7,16 @@
 #include <cmath>
 #include <sstream>
 
+#include "basics/program_info.h"
 #include "design/damage_chart.h"
 #include "design/design_trace.h"
-#include "design/program_info.h"
 #include "design/report.h"
 #include "design/slab_evaluation.h"
 #include "design/thickness_design.h"
+#include "design/unit_switch.h"
 #include "design_fixture.h"
 #include "io/data_text.h"
 #include "io/number_text.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

@@ -1,6 +1,6 @@
 // Curl factor network against its worked example, the crossed slots of p5 and p6, and clamping.
+#include "basics/domain_error.h"
 #include "engine/curl_factor_net.h"
-#include "engine/domain_error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Curling stress with Bradbury's coefficient against the worked slab lengths, the 32-bit
 // hyperbolic functions, and the limits of lambda.
+#include "basics/domain_error.h"
 #include "engine/curling_stress.h"
-#include "engine/domain_error.h"
 
 #include <gtest/gtest.h>
 

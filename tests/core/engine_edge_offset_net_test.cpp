@@ -1,5 +1,5 @@
 // Edge offset network against its worked values, with the clamped arguments written back.
-#include "engine/domain_error.h"
+#include "basics/domain_error.h"
 #include "engine/edge_offset_net.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Westergaard edge-load stress, radius of relative stiffness and contact radius against worked
 // values, and the calls outside the formula's domain.
-#include "engine/domain_error.h"
+#include "basics/domain_error.h"
 #include "engine/edge_stress.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Gear factor networks against their worked examples, and the combiner's choice of networks.
-#include "engine/domain_error.h"
+#include "basics/domain_error.h"
 #include "engine/gear_factor.h"
 
 #include <gtest/gtest.h>

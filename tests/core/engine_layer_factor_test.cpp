@@ -1,5 +1,5 @@
 // Two-layer stress ratio against the worked bonded and unbonded sections, and its domain.
-#include "engine/domain_error.h"
+#include "basics/domain_error.h"
 #include "engine/layer_factor.h"
 
 #include <gtest/gtest.h>

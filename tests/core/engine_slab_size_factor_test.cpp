@@ -1,5 +1,5 @@
 // Finite slab size factor against its worked table, its symmetry and its clamps.
-#include "engine/domain_error.h"
+#include "basics/domain_error.h"
 #include "engine/slab_size_factor.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // Wander stress factor and pass-to-coverage ratio: the worked coverage table, the offsets of the
 // wander, and the calls outside their domains.
-#include "engine/domain_error.h"
+#include "basics/domain_error.h"
 #include "engine/edge_offset_net.h"
 #include "engine/edge_stress.h"
 #include "engine/pass_to_coverage.h"

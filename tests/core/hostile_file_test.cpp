@@ -8,10 +8,10 @@
 #include <unistd.h>
 
 #include "design/report.h"
+#include "design/session_file.h"
 #include "design/thickness_design.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
-#include "io/input_file.h"
 
 namespace korvant {
 namespace {

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "design/input_check.h"
+#include "design/unit_switch.h"
 #include "design_fixture.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

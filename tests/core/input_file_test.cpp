@@ -1,7 +1,7 @@
 // Input data files: the written bytes against approved files, save and read there and back in
 // both unit systems, a file as an earlier version wrote it, damaged files and failed saves that
 // change nothing, the window's read, save and close commands, and korvant-cli's --inp / --save.
-#include "io/input_file.h"
+#include "design/session_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +14,9 @@
 #include <tuple>
 #include <unistd.h>
 
+#include "design/unit_switch.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

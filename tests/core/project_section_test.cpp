@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "design/session_file.h"
+#include "design/unit_switch.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
-#include "io/input_file.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

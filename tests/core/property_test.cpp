@@ -8,10 +8,10 @@
 #include <cmath>
 #include <random>
 
+#include "design/session_file.h"
 #include "design/thickness_design.h"
-#include "io/input_file.h"
+#include "design/unit_switch.h"
 #include "io/number_text.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

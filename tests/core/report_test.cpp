@@ -6,9 +6,9 @@
 
 #include "design/report.h"
 #include "design/thickness_design.h"
+#include "design/unit_switch.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

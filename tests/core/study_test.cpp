@@ -10,8 +10,8 @@
 #include "design/reliability_study.h"
 #include "design/sensitivity_study.h"
 #include "design/thickness_design.h"
+#include "design/unit_switch.h"
 #include "design_fixture.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

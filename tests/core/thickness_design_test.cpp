@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "design/thickness_design.h"
+#include "design/unit_switch.h"
 #include "design_fixture.h"
 #include "io/number_text.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

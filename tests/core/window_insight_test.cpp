@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "design/session_file.h"
 #include "design/window_model.h"
 #include "design_fixture.h"
-#include "io/input_file.h"
 
 namespace korvant {
 namespace {

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "basics/program_info.h"
 #include "design/report.h"
 
 namespace korvant {

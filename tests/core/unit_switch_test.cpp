@@ -2,9 +2,9 @@
 // aircraft table, the worked values of the two systems, and switches that are refused whole.
 #include <gtest/gtest.h>
 
+#include "design/unit_switch.h"
 #include "design_fixture.h"
 #include "io/number_text.h"
-#include "io/units.h"
 
 namespace korvant {
 namespace {

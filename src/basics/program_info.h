@@ -2,6 +2,8 @@
 // the command-line tool.
 #pragma once
 
+#include <string>
+
 #include "version.h"
 
 namespace korvant {
@@ -13,5 +15,8 @@ inline constexpr const char* kDescriptiveTitle = "Rigid Airfield Pavement Thickn
 // The descriptive title split over the two title lines of the report banner.
 inline constexpr const char* kBannerTitleLine1 = "Rigid Airfield Pavement";
 inline constexpr const char* kBannerTitleLine2 = "Thickness Design";
+
+// "KORVANT 1.3": the program name with the major and minor version.
+std::string ProgramVersionLine();
 
 } // namespace korvant

@@ -1,4 +1,4 @@
-// The failure of a model called outside its mathematical domain, and the explicit rounding of a
+// The failure of a model called outside its mathematical domain, and the checked rounding of a
 // 64-bit value into a 32-bit float that the design procedure prescribes at fixed points.
 #pragma once
 
@@ -6,6 +6,8 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+
+#include "basics/rounding.h"
 
 namespace korvant {
 
@@ -15,12 +17,6 @@ class DomainError : public std::domain_error
 public:
     using std::domain_error::domain_error;
 };
-
-// Rounds a value that is known to lie within the 32-bit range.
-inline float f32(double x)
-{
-    return static_cast<float>(x);
-}
 
 // Rounds a value that may lie outside the 32-bit range. Converting such a value is undefined
 // behaviour in C++, so it is tested first; `what` names the value for the message.

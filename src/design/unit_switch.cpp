@@ -1,12 +1,13 @@
-// Unit switching: every conversion runs left to right in double precision with the factors of
-// the two systems; temperature, precipitation, wind speed and the thickness are shown with one
-// decimal, everything else as its general number text.
-#include "io/units.h"
+// Unit switching of a session: every conversion runs left to right in double precision with the
+// factors of the two systems; temperature, precipitation, wind speed and the thickness are shown
+// with one decimal, everything else as its general number text.
+#include "design/unit_switch.h"
 
 #include <cmath>
 #include <utility>
 
-#include "design/program_info.h"
+#include "basics/program_info.h"
+#include "basics/unit_factors.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
@@ -24,35 +25,31 @@ struct FieldConversion
 };
 
 const FieldConversion kFieldConversions[] = {
-    { InputField::E, [](double x) { return x * 6.89; }, [](double x) { return x / 6.89; },
+    { InputField::E, [](double x) { return x * kKilopascalPerPsi; },
+        [](double x) { return x / kKilopascalPerPsi; }, Shown::General },
+    { InputField::Sc, [](double x) { return x * kKilopascalPerPsi; },
+        [](double x) { return x / kKilopascalPerPsi; }, Shown::General },
+    { InputField::k, [](double x) { return x * kKilopascalPerMmPerPci; },
+        [](double x) { return x / kKilopascalPerMmPerPci; }, Shown::General },
+    { InputField::E2, [](double x) { return x * kKilopascalPerPsi; },
+        [](double x) { return x / kKilopascalPerPsi; }, Shown::General },
+    { InputField::h2, [](double x) { return x * kCentimetrePerInch; },
+        [](double x) { return x / kCentimetrePerInch; }, Shown::General },
+    { InputField::SlabLength,
+        [](double x) { return x * kInchesPerFoot * kCentimetrePerInch / kCentimetrePerMetre; },
+        [](double x) { return x * kCentimetrePerMetre / kInchesPerFoot / kCentimetrePerInch; },
         Shown::General },
-    { InputField::Sc, [](double x) { return x * 6.89; }, [](double x) { return x / 6.89; },
+    { InputField::SlabWidth,
+        [](double x) { return x * kInchesPerFoot * kCentimetrePerInch / kCentimetrePerMetre; },
+        [](double x) { return x * kCentimetrePerMetre / kInchesPerFoot / kCentimetrePerInch; },
         Shown::General },
-    { InputField::k, [](double x) { return x * 0.271; }, [](double x) { return x / 0.271; },
-        Shown::General },
-    { InputField::E2, [](double x) { return x * 6.89; }, [](double x) { return x / 6.89; },
-        Shown::General },
-    { InputField::h2, [](double x) { return x * 2.54; }, [](double x) { return x / 2.54; },
-        Shown::General },
-    { InputField::SlabLength, [](double x) { return x * 12 * 2.54 / 100; },
-        [](double x) { return x * 100 / 12 / 2.54; }, Shown::General },
-    { InputField::SlabWidth, [](double x) { return x * 12 * 2.54 / 100; },
-        [](double x) { return x * 100 / 12 / 2.54; }, Shown::General },
-    { InputField::Precipitation, [](double x) { return x * 25.4; },
-        [](double x) { return x / 25.4; }, Shown::OneDecimal },
+    { InputField::Precipitation, [](double x) { return x * kMillimetrePerInch; },
+        [](double x) { return x / kMillimetrePerInch; }, Shown::OneDecimal },
     { InputField::Temperature, [](double x) { return (x - 32) * 5 / 9; },
         [](double x) { return x * 9 / 5 + 32; }, Shown::OneDecimal },
-    { InputField::WindSpeed, [](double x) { return x * 0.447; }, [](double x) { return x / 0.447; },
-        Shown::OneDecimal },
+    { InputField::WindSpeed, [](double x) { return x * kMetrePerSecondPerMph; },
+        [](double x) { return x / kMetrePerSecondPerMph; }, Shown::OneDecimal },
 };
-
-const std::array<AircraftUnit, 5> kAircraftUnits = { {
-    { AircraftField::grossWeight, 0.00445, "gross weight", "lb", "kN" },
-    { AircraftField::tirePressure, 6.89, "tire pressure", "psi", "kPa" },
-    { AircraftField::dualSpacing, 2.54, "dual spacing", "in.", "cm" },
-    { AircraftField::tandemSpacing, 2.54, "tandem spacing", "in.", "cm" },
-    { AircraftField::tireContactWidth, 2.54, "tire contact width", "in.", "cm" },
-} };
 
 const std::array<UnitCaption, 11> kCaptions = { {
     { "LbunitE", "psi", "kPa" },
@@ -91,25 +88,10 @@ const char* CaptionText(const UnitCaption& caption, UnitSystem units)
     return units == UnitSystem::Metric ? caption.metric : caption.english;
 }
 
-const std::array<AircraftUnit, 5>& AircraftUnits()
-{
-    return kAircraftUnits;
-}
-
-double AircraftMetricFactor(AircraftField field)
-{
-    for (const AircraftUnit& unit : kAircraftUnits)
-        if (unit.field == field)
-            return unit.metricFactor;
-    return 0;
-}
-
 std::string GridUnitCaption(AircraftField field, UnitSystem units)
 {
-    for (const AircraftUnit& unit : kAircraftUnits)
-        if (unit.field == field)
-            return units == UnitSystem::Metric ? unit.metricUnit : unit.englishUnit;
-    return "";
+    const AircraftFieldInfo& info = AircraftFieldInfoOf(field);
+    return units == UnitSystem::Metric ? info.metricUnit : info.englishUnit;
 }
 
 void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSystem to)
@@ -119,13 +101,15 @@ void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSyste
     // Converted into a copy, so that a refused value leaves every row as it was.
     AircraftDatabase converted = database;
     for (int row = 1; row <= AircraftDatabase::kMaxRecords; ++row)
-        for (const AircraftUnit& conversion : kAircraftUnits) {
+        for (const AircraftFieldInfo& conversion : AircraftFields()) {
+            if (conversion.metricFactor == 0)
+                continue;
             std::string& text = converted.record(row).field(conversion.field);
             const double value = NumberOfText(text);
             const double result = to == UnitSystem::Metric ? value * conversion.metricFactor
                                                            : value / conversion.metricFactor;
             if (!std::isfinite(result))
-                throw UnitSwitchRefused(std::string(conversion.meaning) + " " + QuotedText(text)
+                throw UnitSwitchRefused(std::string(conversion.word) + " " + QuotedText(text)
                     + " of aircraft record " + std::to_string(row) + " ("
                     + database.record(row).name + ") " + OutOfRange(value));
             text = GeneralNumberText(result);
@@ -165,8 +149,9 @@ void SwitchUnits(DesignModel& model, UnitSystem target)
     std::string lbh;
     if (!model.lbh.empty()) {
         const double thickness = NumberOfText(model.lbh);
-        lbh = FormatNumber(
-            target == UnitSystem::Metric ? thickness * 2.54 : thickness / 2.54, "0.0");
+        lbh = FormatNumber(target == UnitSystem::Metric ? thickness * kCentimetrePerInch
+                                                        : thickness / kCentimetrePerInch,
+            "0.0");
     }
     // The table is the last step that can refuse; it changes nothing when it does.
     ConvertAircraftTable(model.database, model.units, target);

@@ -1,5 +1,6 @@
-// English and Metric unit systems: the unit captions of the window and the grid, and switching
-// every field, the thickness caption and the aircraft table between the two systems.
+// Switching a session between the English and Metric unit systems: the unit captions of the window
+// and the grid, and switching every field, the thickness caption and the aircraft table between the
+// two systems.
 #pragma once
 
 #include <array>
@@ -7,6 +8,8 @@
 #include <string>
 #include <utility>
 
+#include "basics/aircraft_fields.h"
+#include "basics/unit_system.h"
 #include "design/design_model.h"
 #include "design/prompter.h"
 
@@ -22,21 +25,6 @@ struct UnitCaption
 };
 const std::array<UnitCaption, 11>& UnitCaptions();
 const char* CaptionText(const UnitCaption& caption, UnitSystem units);
-
-// The unit-bearing aircraft fields: metric value = English value x metricFactor, and the units
-// the grid's unit row shows for them.
-struct AircraftUnit
-{
-    AircraftField field;
-    double metricFactor;
-    const char* meaning; // used in messages
-    const char* englishUnit;
-    const char* metricUnit;
-};
-const std::array<AircraftUnit, 5>& AircraftUnits();
-
-// The metric factor of an aircraft field; 0 for a field without a unit.
-double AircraftMetricFactor(AircraftField field);
 
 // The unit row of the traffic grid for field 1..9 ("" for fields without a unit).
 std::string GridUnitCaption(AircraftField field, UnitSystem units);

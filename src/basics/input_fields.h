@@ -1,0 +1,36 @@
+// The ten input fields of a design session: their order, the object names the window and the
+// input data files use for them, the words messages use and the English texts a session starts
+// with.
+#pragma once
+
+#include <array>
+
+namespace korvant {
+
+// The input fields in the order of their object names TxtE, TxtSc, Txtk, TxtE2, txth2, txtL,
+// txtW, TxtPrec, TxtTemp, TxtWind.
+enum class InputField : int {
+    E,
+    Sc,
+    k,
+    E2,
+    h2,
+    SlabLength,
+    SlabWidth,
+    Precipitation,
+    Temperature,
+    WindSpeed,
+};
+inline constexpr int kInputFieldCount = 10;
+
+struct InputFieldInfo
+{
+    InputField field;
+    const char* objectName; // the widget's name
+    const char* meaning; // spoken by screen readers and used in messages
+    const char* startText; // English text the window opens with
+};
+const std::array<InputFieldInfo, kInputFieldCount>& InputFields();
+const InputFieldInfo& InputFieldInfoOf(InputField field);
+
+} // namespace korvant
