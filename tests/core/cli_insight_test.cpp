@@ -1,10 +1,8 @@
-// korvant-cli's trace, evaluation, structure from a file and studies, run as a program: its
+// korvant-cli's trace, evaluation, structure from a file and studies: its
 // output is the core's text for the same session, byte for byte.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <sys/wait.h>
 
 #include "design/design_trace.h"
 #include "design/reliability_study.h"
@@ -13,6 +11,7 @@
 #include "design/slab_evaluation.h"
 #include "design/thickness_design.h"
 #include "design/unit_switch.h"
+#include "cli_runner.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
 
@@ -21,26 +20,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliResult
+testing::CliRun Cli(const std::string& arguments)
 {
-    int status = -1;
-    std::string out;
-};
-
-CliResult Cli(const std::string& arguments)
-{
-    const std::string command = std::string("'") + KORVANT_CLI_PATH + "' --db '"
-        + KORVANT_TEST_DATA_DIR + "/design/mix.dll' " + arguments + " 2>/dev/null";
-    CliResult run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.out.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return testing::RunCli(arguments);
 }
 
 DesignModel Designed(bool metric, std::int16_t layerMode)
@@ -64,7 +46,7 @@ TEST(CommandLineInsight, TraceAndEvaluationAreTheCoreTexts)
 
     const DesignModel metric = Designed(true, kTwoLayerUnbonded);
     const SlabEvaluation cm = EvaluateSlabText(metric.result.trace.basis, "40", metric.units);
-    const CliResult json
+    const testing::CliRun json
         = Cli("--units metric --mix 2,4 --structure unbonded --trace json --evaluate 40");
     EXPECT_EQ(json.status, 0);
     EXPECT_EQ(json.out, TraceJson(metric, &cm));

@@ -7,14 +7,13 @@
 
 #include <algorithm>
 #include <csignal>
-#include <cstdio>
 #include <fstream>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <tuple>
 #include <unistd.h>
 
 #include "design/unit_switch.h"
+#include "cli_runner.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
 
@@ -363,34 +362,9 @@ TEST(ClosePrompt, FourAnswers)
 
 // --- korvant-cli -----------------------------------------------------------------------------
 
-struct CliRun
-{
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunCli(const std::string& arguments, const fs::path& errFile)
-{
-    const std::string command = std::string("'") + KORVANT_CLI_PATH + "' --db '"
-        + kCatalogue.string() + "' " + arguments + " 2>'" + errFile.string() + "'";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    CliRun run { -1, {}, {} };
-    if (pipe == nullptr)
-        return run;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = Slurp(errFile);
-    return run;
-}
-
 TEST_F(InputFile, CommandLineReadsAndSaves)
 {
-    auto cli = [&](const std::string& arguments) { return RunCli(arguments, in("stderr")); };
+    auto cli = [](const std::string& arguments) { return testing::RunCli(arguments); };
     auto quoted = [](const fs::path& p) { return "'" + p.string() + "'"; };
     const fs::path english = kData / "inp" / "english.inp";
     const fs::path metric = kData / "inp" / "metric.inp";
@@ -399,12 +373,12 @@ TEST_F(InputFile, CommandLineReadsAndSaves)
     // after it; the design runs on the file.
     for (const auto& [file, section] :
         { std::pair(english, kEnglishSection), std::pair(metric, kMetricSection) }) {
-        const CliRun run = cli("--inp " + quoted(file) + " --save " + quoted(in("copy")));
+        const testing::CliRun run = cli("--inp " + quoted(file) + " --save " + quoted(in("copy")));
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(Slurp(in("copy.inp")), Slurp(file) + section) << file;
     }
-    const CliRun fromFile = cli("--inp " + quoted(english));
-    const CliRun same
+    const testing::CliRun fromFile = cli("--inp " + quoted(english));
+    const testing::CliRun same
         = cli("--E 4200000 --Sc 700 --k 150 --mix 2,4,1 --set 4:annualDepartures=500");
     EXPECT_EQ(fromFile.out, same.out);
     EXPECT_NE(fromFile.out, "");
@@ -428,13 +402,13 @@ TEST_F(InputFile, CommandLineReadsAndSaves)
     EXPECT_EQ(switched.aircraft[1].values[0], "777000");
 
     // The file is written before the design, so an invalid input still leaves it.
-    const CliRun invalid = cli("--inp " + quoted(english) + " --Sc soft --save " + quoted(in("d")));
+    const testing::CliRun invalid = cli("--inp " + quoted(english) + " --Sc soft --save " + quoted(in("d")));
     EXPECT_EQ(invalid.status, 2);
     EXPECT_EQ(ReadInputFile(in("d.inp")).Sc, "soft");
 
     // Files that cannot be read or written exit 3 with their message; bad usage exits 2.
     Spit(in("bad.inp"), WithLine(Slurp(english), 9, " x "));
-    const CliRun damaged = cli("--inp " + quoted(in("bad.inp")));
+    const testing::CliRun damaged = cli("--inp " + quoted(in("bad.inp")));
     EXPECT_EQ(damaged.status, 3);
     EXPECT_NE(damaged.err.find(in("bad.inp").string() + ", line 9"), std::string::npos)
         << damaged.err;

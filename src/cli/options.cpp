@@ -1,0 +1,146 @@
+// Parsing korvant-cli's options: each input goes into the stage before or after --inp, and
+// options that print different documents are refused together.
+#include "cli/options.h"
+
+namespace korvant {
+namespace {
+
+const std::map<std::string, InputField>& FieldOptions()
+{
+    static const std::map<std::string, InputField> options = {
+        { "--E", InputField::E },
+        { "--Sc", InputField::Sc },
+        { "--k", InputField::k },
+        { "--E2", InputField::E2 },
+        { "--h2", InputField::h2 },
+        { "--slab-length", InputField::SlabLength },
+        { "--slab-width", InputField::SlabWidth },
+        { "--precipitation", InputField::Precipitation },
+        { "--temperature", InputField::Temperature },
+        { "--wind-speed", InputField::WindSpeed },
+    };
+    return options;
+}
+
+int RecordNumber(const std::string& text, const std::string& option)
+{
+    const bool digits = !text.empty() && text.size() <= 3
+        && text.find_first_not_of("0123456789") == std::string::npos;
+    const int number = digits ? std::stoi(text) : 0;
+    if (number < 1 || number > AircraftDatabase::kMaxRecords)
+        throw UsageError(option + ": \"" + text + "\" is not a record number from 1 to 65");
+    return number;
+}
+
+std::vector<int> ParseMix(const std::string& list)
+{
+    std::vector<int> records;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = list.find(',', start);
+        records.push_back(RecordNumber(list.substr(start, comma - start), "--mix"));
+        if (comma == std::string::npos)
+            return records;
+        start = comma + 1;
+    }
+}
+
+Change ParseChange(const std::string& text)
+{
+    const std::size_t colon = text.find(':');
+    const std::size_t equals = text.find('=');
+    if (colon == std::string::npos || equals == std::string::npos || equals < colon)
+        throw UsageError("--set: expected R:FIELD=TEXT, got \"" + text + "\"");
+    Change change;
+    change.record = RecordNumber(text.substr(0, colon), "--set");
+    const std::string name = text.substr(colon + 1, equals - colon - 1);
+    const std::optional<AircraftField> field = AircraftFieldOfKey(name);
+    if (!field || *field == AircraftField::name)
+        throw UsageError("--set: unknown field \"" + name + "\"");
+    change.field = *field;
+    change.text = text.substr(equals + 1);
+    return change;
+}
+
+} // namespace
+
+Options ParseOptions(const std::vector<std::string>& args)
+{
+    Options options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> inlineValue;
+        if (const std::size_t equals = name.find('=');
+            name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            inlineValue = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        auto value = [&]() -> std::string {
+            if (inlineValue)
+                return *inlineValue;
+            if (i + 1 >= args.size())
+                throw UsageError(name + " needs a value");
+            return args[++i];
+        };
+        Stage& stage = options.inp ? options.after : options.before;
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+        } else if (name == "--version") {
+            options.version = true;
+        } else if (name == "--report") {
+            options.report = true;
+        } else if (name == "--trace") {
+            const std::string format = value();
+            if (format != "csv" && format != "json")
+                throw UsageError("--trace: expected csv or json, got \"" + format + "\"");
+            options.trace = format;
+        } else if (name == "--evaluate") {
+            options.evaluate = value();
+        } else if (name == "--db") {
+            options.db = value();
+        } else if (name == "--inp") {
+            if (options.inp)
+                throw UsageError("--inp can be given only once");
+            options.inp = value();
+        } else if (name == "--save") {
+            if (options.save)
+                throw UsageError("--save can be given only once");
+            options.save = value();
+        } else if (name == "--units") {
+            const std::string units = value();
+            if (units != "english" && units != "metric")
+                throw UsageError("--units: expected english or metric, got \"" + units + "\"");
+            stage.units = units == "metric" ? UnitSystem::Metric : UnitSystem::English;
+        } else if (name == "--structure") {
+            const std::string structure = value();
+            if (structure == "one") {
+                options.layerMode = kOneLayer;
+            } else if (structure == "bonded") {
+                options.layerMode = kTwoLayerBonded;
+                options.bondNo = false;
+            } else if (structure == "unbonded") {
+                options.layerMode = kTwoLayerUnbonded;
+                options.bondNo = true;
+            } else {
+                throw UsageError(
+                    "--structure: expected one, bonded or unbonded, got \"" + structure + "\"");
+            }
+        } else if (name == "--mix") {
+            stage.mix = ParseMix(value());
+        } else if (name == "--set") {
+            stage.changes.push_back(ParseChange(value()));
+        } else if (ParseStudyOption(name, value, options.study)) {
+        } else if (const auto field = FieldOptions().find(name); field != FieldOptions().end()) {
+            stage.fields[field->second] = value();
+        } else {
+            throw UsageError("unknown option \"" + args[i] + "\"");
+        }
+    }
+    if (options.report + options.trace.has_value() + options.study.any() > 1)
+        throw UsageError(
+            "--report, --trace and the studies print different documents; give one of them");
+    CheckStudyRequest(options.study);
+    return options;
+}
+
+} // namespace korvant

@@ -1,0 +1,62 @@
+// The options of korvant-cli as parsed: the inputs in two stages (before and after --inp), the
+// files, the structure, and what to print.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "basics/aircraft_fields.h"
+#include "basics/input_fields.h"
+#include "basics/unit_system.h"
+#include "cli/study_options.h"
+
+namespace korvant {
+
+class UsageError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Change
+{
+    int record = 0;
+    AircraftField field = AircraftField::grossWeight;
+    std::string text;
+};
+
+// Inputs applied together, in the fixed order units, fields, mix, changes.
+struct Stage
+{
+    std::optional<UnitSystem> units;
+    std::map<InputField, std::string> fields;
+    std::optional<std::vector<int>> mix;
+    std::vector<Change> changes;
+};
+
+struct Options
+{
+    std::optional<std::string> db;
+    std::optional<std::string> inp;
+    std::optional<std::string> save;
+    Stage before; // the inputs given before --inp (all of them without it)
+    Stage after; // the inputs given after --inp
+    std::optional<std::int16_t> layerMode; // from --structure
+    bool bondNo = true;
+    bool report = false;
+    std::optional<std::string> trace; // "csv" or "json"
+    std::optional<std::string> evaluate; // the slab thickness as given
+    StudyRequest study;
+    bool help = false;
+    bool version = false;
+};
+
+// Parses the arguments after the program name. Throws UsageError, or std::invalid_argument from
+// a study option, with the message for the user.
+Options ParseOptions(const std::vector<std::string>& args);
+
+} // namespace korvant

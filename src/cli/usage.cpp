@@ -1,0 +1,86 @@
+// The text of korvant-cli --help: every option, and what each exit status means.
+#include "cli/usage.h"
+
+namespace korvant {
+
+extern const char* const kUsage;
+const char* const kUsage = R"(Usage: korvant-cli [OPTIONS]
+
+Designs the slab thickness of a rigid airfield pavement and prints the design thickness
+(for example 15.2) or, with --report, the whole design report.
+
+Options:
+  --db FILE              aircraft catalogue (default: the bundled fly.dll), wherever given
+  --inp FILE             read an input data file (.inp) as the window reads it: the catalogue
+                         is read again, the mix emptied, and everything brought into the
+                         file's unit system; then the file's E, Sc, k, mix and aircraft values
+                         are taken. Options before --inp are applied first (the file replaces
+                         what it holds); options after it override the file's values
+  --save FILE            write the inputs and the mix as an input data file, after every other
+                         option and before the design, so that it is written even when the
+                         design then stops; a FILE without an extension gets ".inp"; an
+                         existing file is replaced only when the new one was written whole
+  --units english|metric unit system of every value given and shown (default english);
+                         with metric the catalogue is converted as a switch to Metric does;
+                         after --inp it switches what was read, as the window's menu does
+  --structure one|bonded|unbonded
+                         pavement structure (default: the structure of the --inp file's
+                         project section, else one)
+  --E TEXT               elastic modulus of concrete (psi | kPa)
+  --Sc TEXT              concrete flexural strength (psi | kPa)
+  --k TEXT               modulus of subgrade reaction (pci | kPa/mm)
+  --E2 TEXT              elastic modulus of the bottom layer (psi | kPa)
+  --h2 TEXT              thickness of the bottom layer (in | cm)
+  --slab-length TEXT     slab length (ft | m)
+  --slab-width TEXT      slab width (ft | m)
+  --precipitation TEXT   annual mean precipitation (in | mm)
+  --temperature TEXT     annual mean temperature ('F | 'C)
+  --wind-speed TEXT      annual mean wind speed (mph | m/sec)
+                         each TEXT as typed into the window's field; default: the
+                         window's starting text (converted in metric)
+  --mix R[,R...]         traffic mix as catalogue record numbers, in the order added;
+                         a record given twice is added once
+  --set R:FIELD=TEXT     change FIELD of record R (repeatable); FIELD is one of
+                         grossWeight, annualDepartures, gearLoadPercent, tirePressure,
+                         wheelCount, dualSpacing, tandemSpacing, tireContactWidth;
+                         checked as the Change Data dialog checks it
+  --report               print the whole report instead of the thickness
+  --trace csv|json       print the calculation trace instead of the thickness: per aircraft
+                         every value of the design at its thickness, and per bisection trial
+                         the thickness, the total damage and the two bounds, in the units
+                         the design works in (in, lb, psi, pci, 'F, mph). csv: a row per
+                         aircraft, an empty line, the table of trials; json: one document
+                         with the inputs, the units, the program version and both
+  --evaluate THICKNESS   evaluate a given slab of THICKNESS (in | cm) with the design's
+                         inputs: the damage ratio of every aircraft, the total damage and
+                         the years of traffic until it reaches 1 (20 / total damage);
+                         printed after the thickness or the report, or as part of the trace
+  --sensitivity PCT      print the sensitivity study as CSV instead of the thickness: the
+                         design with each of Sc, k, E, slab length and width, temperature,
+                         precipitation, wind speed and the departures of the whole mix
+                         lowered and raised by PCT % (0 to 90), sorted by the effect
+  --reliability N        print the reliability study as CSV instead of the thickness: N
+                         designs (1 to 1000000) with Sc, k, E and the departures drawn at
+                         random, and the thickness at 50, 85, 90, 95 and 99 % reliability
+  --seed S               the seed of the draws (default 1); the same seed gives the same
+                         samples on every run
+  --spread NAME=KIND:PCT distribution of Sc, k, E or departures: normal, lognormal or
+                         uniform with a coefficient of variation of PCT % (defaults
+                         Sc=normal:10, k=lognormal:25, E=normal:10, departures=normal:15)
+  --threads N            designs of a study run on N threads (default: one per core)
+  --samples FILE         with --reliability, write every sample with its drawn values and
+                         thickness to FILE as CSV
+  --version              print the version and exit
+  --help                 print this text and exit
+
+The checks of the Design Thickness button run first. An invalid number prints its message to
+standard error and exits with status 2; a value outside its typical range prints the question
+to standard error as a warning and is kept. A design stopped outside a model's domain prints
+its message and exits with status 3; so does a slab to evaluate outside a model's domain. Bad
+usage, a thickness to evaluate that is not a number greater than 0, and a field that holds no
+number when the units must be converted, exit with status 2. A catalogue or input data file that cannot be read or is
+damaged, and a --save file that cannot be written, print their message (naming the file and,
+where one applies, the line) and exit with status 3.
+)";
+
+} // namespace korvant
