@@ -177,9 +177,7 @@ TraceTable QuantileTable(const ReliabilityResult& result)
 std::string ReliabilityCsv(const ReliabilityResult& result)
 {
     const TraceTable table = QuantileTable(result);
-    std::string out = CsvLine(table.headings);
-    for (const std::vector<std::string>& row : table.rows)
-        out += CsvLine(row);
+    std::string out = CsvTable(table.headings, table.rows);
     out += CsvLine({ "Base design", ThicknessCaption(result.base.thickness, result.units) });
     out += CsvLine({ "Samples", std::to_string(result.samples.size()) });
     out += CsvLine({ "Stopped outside a model's domain", std::to_string(result.stopped) });

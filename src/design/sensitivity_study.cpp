@@ -94,9 +94,7 @@ TraceTable SensitivityTable(const SensitivityResult& result)
 std::string SensitivityCsv(const SensitivityResult& result)
 {
     const TraceTable table = SensitivityTable(result);
-    std::string out = CsvLine(table.headings);
-    for (const std::vector<std::string>& row : table.rows)
-        out += CsvLine(row);
+    std::string out = CsvTable(table.headings, table.rows);
     const std::string base = ThicknessCaption(result.base.thickness, result.units);
     out += CsvLine({ "Base design", "", "", base, base, "" });
     return out;

@@ -96,6 +96,15 @@ std::string CsvField(std::string_view text)
     return out;
 }
 
+std::string CsvTable(
+    const std::vector<std::string>& headings, const std::vector<std::vector<std::string>>& rows)
+{
+    std::string out = CsvLine(headings);
+    for (const std::vector<std::string>& row : rows)
+        out += CsvLine(row);
+    return out;
+}
+
 std::string JsonString(std::string_view text)
 {
     std::string out(1, '"');

@@ -26,6 +26,10 @@ std::string CsvField(std::string_view text);
 // One CSV record of these cells, ended by CR LF.
 std::string CsvLine(const std::vector<std::string>& cells);
 
+// A CSV table: the heading record, then one record per row.
+std::string CsvTable(
+    const std::vector<std::string>& headings, const std::vector<std::vector<std::string>>& rows);
+
 // A JSON string in double quotes. Quotes, backslashes and control characters are escaped;
 // bytes that do not form UTF-8 are taken as Latin-1 characters, as 8-bit catalogue names are.
 std::string JsonString(std::string_view text);

@@ -20,11 +20,6 @@
 namespace korvant::ui {
 namespace {
 
-const QColor kCurveColour(0x2b, 0x5c, 0x8a);
-const QColor kTrialColour(0xe0, 0x8a, 0x1e);
-const QColor kDesignColour(0xc0, 0x28, 0x2d);
-const QColor kBarColour(0x8f, 0xa9, 0xc4);
-
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -35,21 +30,21 @@ QChart* CurveChart(const DamageCurve& data, const std::string& title)
     QChart* chart = NewTitledChart(title);
     auto* curve = new QLineSeries;
     curve->setName(QObject::tr("Total damage"));
-    curve->setPen(QPen(kCurveColour, 2));
+    curve->setPen(QPen(kChartMain, 2));
     for (const ChartPoint& point : data.curve)
         curve->append(point.thickness, point.damage);
     auto* trials = new QScatterSeries;
     trials->setName(QObject::tr("Bisection trials"));
     trials->setMarkerSize(9);
-    trials->setColor(kTrialColour);
-    trials->setBorderColor(kTrialColour.darker(140));
+    trials->setColor(kChartSecond);
+    trials->setBorderColor(kChartSecond.darker(140));
     for (const ChartPoint& point : data.trials)
         trials->append(point.thickness, point.damage);
     auto* design = new QScatterSeries;
     design->setName(QObject::tr("Design point"));
     design->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     design->setMarkerSize(14);
-    design->setColor(kDesignColour);
+    design->setColor(kChartMarked);
     design->setBorderColor(Qt::black);
     if (data.design)
         design->append(data.design->thickness, data.design->damage);
@@ -70,7 +65,7 @@ QChart* CurveChart(const DamageCurve& data, const std::string& title)
     damage->setRange(data.damageMin, data.damageMax);
     damage->setLabelFormat(QStringLiteral("%g"));
     damage->setMinorTickCount(-1);
-    damage->setMinorGridLineColor(QColor(0xee, 0xee, 0xee));
+    damage->setMinorGridLineColor(kChartMinorGrid);
     chart->addAxis(thickness, Qt::AlignBottom);
     chart->addAxis(damage, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
@@ -85,9 +80,9 @@ QChart* SharesChart(const std::vector<DamageShare>& shares, const std::string& t
     QChart* chart = NewTitledChart(title);
     chart->legend()->hide();
     auto* set = new QBarSet(QObject::tr("Share of the damage (%)"));
-    set->setColor(kBarColour);
-    set->setBorderColor(kBarColour.darker(130));
-    set->setSelectedColor(kDesignColour);
+    set->setColor(kChartBars);
+    set->setBorderColor(kChartBars.darker(130));
+    set->setSelectedColor(kChartMarked);
     set->setLabelColor(Qt::black);
     QStringList names;
     // The bars run from the bottom up, so the mix is added last to first to read from the top.

@@ -19,10 +19,6 @@
 namespace korvant::ui {
 namespace {
 
-const QColor kLoweredColour(0x2b, 0x5c, 0x8a);
-const QColor kRaisedColour(0xe0, 0x8a, 0x1e);
-const QColor kSamplesColour(0x8f, 0xa9, 0xc4);
-const QColor kBaseColour(0xc0, 0x28, 0x2d);
 constexpr double kAxisRoom = 1.1; // the axes reach this much beyond the data
 
 QBarSet* NewBarSet(const QString& name, const QColor& colour)
@@ -45,8 +41,8 @@ void Attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
 QChart* NewTornadoChart(const TornadoChart& data)
 {
     QChart* chart = NewTitledChart(data.title);
-    QBarSet* lowered = NewBarSet(QObject::tr("Input lowered"), kLoweredColour);
-    QBarSet* raised = NewBarSet(QObject::tr("Input raised"), kRaisedColour);
+    QBarSet* lowered = NewBarSet(QObject::tr("Input lowered"), kChartMain);
+    QBarSet* raised = NewBarSet(QObject::tr("Input raised"), kChartSecond);
     QStringList inputs;
     // The bars run from the bottom up, so the inputs are added last to first.
     for (std::size_t i = data.bars.size(); i-- > 0;) {
@@ -86,11 +82,11 @@ QChart* NewHistogramChart(const ThicknessHistogramChart& data)
     }
     samples->setUpperSeries(steps);
     samples->setName(QObject::tr("Samples"));
-    samples->setColor(kSamplesColour);
-    samples->setBorderColor(kSamplesColour.darker(150));
+    samples->setColor(kChartBars);
+    samples->setBorderColor(kChartBars.darker(150));
     auto* base = new QLineSeries;
     base->setName(QObject::tr("Base design"));
-    base->setPen(QPen(kBaseColour, 2));
+    base->setPen(QPen(kChartMarked, 2));
     base->append(data.base, 0);
     base->append(data.base, highest * kAxisRoom);
 
