@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "cli_runner.h"
 #include "design/design_trace.h"
 #include "design/reliability_study.h"
 #include "design/sensitivity_study.h"
@@ -11,7 +12,6 @@
 #include "design/slab_evaluation.h"
 #include "design/thickness_design.h"
 #include "design/unit_switch.h"
-#include "cli_runner.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
 

@@ -12,8 +12,8 @@
 #include <tuple>
 #include <unistd.h>
 
-#include "design/unit_switch.h"
 #include "cli_runner.h"
+#include "design/unit_switch.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
 
@@ -402,7 +402,8 @@ TEST_F(InputFile, CommandLineReadsAndSaves)
     EXPECT_EQ(switched.aircraft[1].values[0], "777000");
 
     // The file is written before the design, so an invalid input still leaves it.
-    const testing::CliRun invalid = cli("--inp " + quoted(english) + " --Sc soft --save " + quoted(in("d")));
+    const testing::CliRun invalid
+        = cli("--inp " + quoted(english) + " --Sc soft --save " + quoted(in("d")));
     EXPECT_EQ(invalid.status, 2);
     EXPECT_EQ(ReadInputFile(in("d.inp")).Sc, "soft");
 

@@ -4,31 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <vector>
 
 #include "basics/program_info.h"
 #include "design/report.h"
+#include "scripted_prompter.h"
 
 namespace korvant {
 namespace {
 
-class ScriptedPrompter : public Prompter
-{
-public:
-    std::deque<Answer> answers;
-    std::vector<Message> shown;
-    Answer ask(const Message& message) override
-    {
-        shown.push_back(message);
-        if (answers.empty())
-            return Answer::Ok;
-        Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
+using testing::ScriptedPrompter;
 
 WindowModel ThreeAircraft()
 {

@@ -5,37 +5,14 @@
 #include <QPrinter>
 #include <QString>
 
-#include <deque>
 #include <vector>
 
-#include "design/prompter.h"
+#include "scripted_prompter.h"
 #include "ui/services.h"
 
 namespace korvant::ui::test {
 
-class ScriptedPrompter : public Prompter
-{
-public:
-    std::deque<Answer> answers; // given in order; Ok when the script has run out
-    std::vector<Message> shown;
-
-    Answer ask(const Message& message) override
-    {
-        shown.push_back(message);
-        if (answers.empty())
-            return Answer::Ok;
-        const Answer answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    std::vector<std::string> texts() const
-    {
-        std::vector<std::string> out;
-        for (const Message& message : shown)
-            out.push_back(message.text);
-        return out;
-    }
-};
+using korvant::testing::ScriptedPrompter;
 
 class FakeFileChooser : public FileChooser
 {
