@@ -7,9 +7,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "basics/program_info.h"
 #include "design/window_model.h"
+#include "design/window_texts.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
 
@@ -37,11 +39,12 @@ int main(int argc, char** argv)
     QApplication::setApplicationVersion(QString::fromUtf8(korvant::kVersion));
 
     korvant::ui::QtServices services;
-    korvant::WindowModel state;
+    korvant::DesignModel session;
+    std::filesystem::path catalogue;
     try {
         std::string note;
-        state.cataloguePath = korvant::LoadStartCatalogue(
-            state.design, korvant::CatalogueCandidates(korvant::ExecutableDir()), note);
+        catalogue = korvant::LoadStartCatalogue(
+            session, korvant::CatalogueCandidates(korvant::ExecutableDir()), note);
         if (!note.empty())
             services.prompter.ask(
                 { note, korvant::kProgramName, korvant::Buttons::Ok, korvant::Icon::Information });
@@ -50,7 +53,8 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    korvant::ui::MainWindow window(std::move(state), services.services());
+    korvant::ui::MainWindow window(
+        korvant::WindowModel(std::move(session), catalogue), services.services());
     services.prompter.setParent(&window);
     window.show();
     if (HasOption(argc, argv, "--quit-after-start"))

@@ -1,14 +1,15 @@
-// The main window's state and decisions without the widgets: which control groups each view
-// shows, the traffic grid's texts and bookkeeping (clicked row, the cell under edit and its old
-// value), the Change Data prompt and the checked storing of an edited value, the report request,
-// the design and the evaluation of a given slab, when the damage charts and the calculation trace
-// are shown, the settings and last results of the sensitivity and reliability studies, the page
-// split of a printed report and the texts of the About box. The Qt window only shows what this
-// object says and hands it the user's actions.
+// The main window's state and decisions without the widgets: the session it shows, the view,
+// the traffic grid's texts and bookkeeping (clicked row, the cell under edit and its old value),
+// the Change Data prompt and the checked storing of an edited value, the report request, the
+// design and the evaluation of a given slab, when the damage charts and the calculation trace
+// are shown, reading and saving input data files with the close prompt, the unit switch, and the
+// settings and last results of the sensitivity and reliability studies. The Qt window only shows
+// what this object says and hands it the user's actions.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,40 +23,11 @@
 #include "design/reliability_study.h"
 #include "design/sensitivity_study.h"
 #include "design/slab_evaluation.h"
+#include "design/unit_switch.h"
+#include "design/window_views.h"
 #include "traffic/aircraft_database.h"
 
 namespace korvant {
-
-enum class View { Title, Aircraft, OneLayer, TwoLayer };
-
-// What a view does to the window. Each entry is "show/enable" (true), "hide/disable" (false) or
-// "leave as it is" (empty).
-struct ViewLayout
-{
-    std::optional<bool> picture; // the picture area with everything it carries
-    std::optional<bool> titleLines; // LbTitle1, LbTitle2
-    std::optional<bool> slabGroup; // slab and subgrade rows, slab size, their bands
-    std::optional<bool> slabUnitCaptions; // the units of E, Sc, k and the thickness result
-    std::optional<bool> climate; // the frame of the annual mean climate
-    std::optional<bool> bottomLayer; // bottom-layer fields, the "Bonded" frame, its band
-    std::optional<bool> designButtons; // Design Thickness, Report
-    std::optional<bool> aircraftControls; // aircraft list, grid, Add, Remove, Remove ALL
-    std::optional<bool> report; // the report text
-    std::optional<bool> trace; // the calculation trace
-    std::optional<bool> aircraftMenu; // "&Aircraft Data" enabled
-    std::optional<bool> structureMenu; // "&Design Structure" enabled
-    // The subgrade and slab-size rows sit kRowShiftTwips lower (two-layer view).
-    std::optional<bool> rowsLowered;
-};
-
-// How far the subgrade and slab-size rows move down in the two-layer view.
-inline constexpr int kRowShiftTwips = 1000;
-
-const ViewLayout& ViewLayoutOf(View view);
-// Showing the report over a design view: the report text and "&Design Structure" again.
-const ViewLayout& ReportShownLayout();
-// Showing the calculation trace over any view: the trace, and both view menus again.
-const ViewLayout& TraceShownLayout();
 
 // A question the Change Data dialog shows for one grid cell.
 struct ChangeDataRequest
@@ -81,21 +53,36 @@ struct EditResult
 // aircraft of the mix (grid row = mix slot + 1).
 inline constexpr int kGridColumns = 9;
 inline constexpr int kGridHeaderRows = 2;
-inline constexpr int kNameColumnTwips = 1300;
-inline constexpr int kValueColumnTwips = 1200;
-inline constexpr int kTitleRowTwips = 500;
 
 class WindowModel
 {
 public:
-    DesignModel design;
-    // Where the catalogue was read at start-up; reading an input data file reads it again.
-    std::filesystem::path cataloguePath;
+    // A session (with its aircraft catalogue already read from `cataloguePath`, which reading an
+    // input data file reads again) on the title screen.
+    explicit WindowModel(DesignModel design = {}, std::filesystem::path cataloguePath = {});
+
+    const DesignModel& design() const { return design_; }
+    const std::filesystem::path& cataloguePath() const { return cataloguePath_; }
+
+    // What the user types and chooses in the design views.
+    void setField(InputField field, std::string text);
+    void setBondNo(bool bondNo);
+    // The slab thickness typed for an evaluation, in the session's units.
+    const std::string& slabText() const { return slabText_; }
+    void setSlabText(std::string text);
+
+    // Replaces the whole session, as reading a file does, and goes back to the title screen.
+    void replaceSession(DesignModel design);
 
     View view() const { return view_; }
     // Switches to a view: sets layerMode (0 one-layer, 1 two-layer) and clears the thickness
     // caption in the design views. Returns what the window is to show.
     const ViewLayout& enterView(View view);
+
+    // The text of a unit caption label in the session's units.
+    const char* unitCaption(const UnitCaption& caption) const;
+
+    // --- The traffic mix -----------------------------------------------------------------------
 
     // The names of the aircraft list, in record order (list position p is record p + 1).
     std::vector<std::string> aircraftListNames() const;
@@ -118,8 +105,20 @@ public:
     // Remove ALL: empties the mix. The clicked row no longer names a selection.
     void removeAll();
 
-    // Tells the bookkeeping that the mix was replaced as a whole (for example from a file).
-    void mixReplaced() { clickStale_ = true; }
+    // A double click on a grid cell: the Change Data question for an aircraft value, nothing for
+    // the title row, the unit row and the name column. Remembers the cell and its old value.
+    std::optional<ChangeDataRequest> beginEdit(int row, int column);
+
+    // OK in the Change Data dialog: checks the typed text (name "This", 0 .. 1e8) and stores its
+    // number as a general number text into the aircraft's record, or rejects it.
+    EditResult confirmEdit(std::string_view text, Prompter& prompter);
+
+    std::int16_t clickedRow() const { return clickedRow_; }
+    std::int16_t editRow() const { return editRow_; }
+    std::int16_t editColumn() const { return editColumn_; }
+    const std::string& oldValue() const { return oldValue_; }
+
+    // --- Files and units -----------------------------------------------------------------------
 
     // "Read Data From File..." after the open dialog returned `path`: reads the file whole with
     // the catalogue again, then returns to the title screen with the file's mix, or, when its
@@ -127,9 +126,20 @@ public:
     // read is reported and changes nothing. Returns whether it was read.
     bool readInputData(const std::filesystem::path& path, Prompter& prompter);
 
+    // "Save Input Data..." after the save dialog returned `path`: saves the session silently, or
+    // reports the failure. Returns the path written, nothing on failure.
+    std::optional<std::filesystem::path> saveInputData(
+        const std::filesystem::path& path, Prompter& prompter) const;
+
+    // The close prompt: whether the window may close. Yes runs `saveInputData` (the window's
+    // whole save with its dialog), which returns false when it was cancelled or failed.
+    bool confirmClose(Prompter& prompter, const std::function<bool()>& saveInputData) const;
+
     // A unit menu entry (ChooseUnitSystem); a typed slab thickness and its evaluation, which
     // were in the old units, are dropped. Returns whether the units were switched.
     bool chooseUnits(UnitSystem units, Prompter& prompter);
+
+    // --- Design and evaluation -----------------------------------------------------------------
 
     // Design Thickness: the checks and the design (DesignThickness). A slab typed for
     // evaluation is then evaluated again with the new design; one that cannot be is dropped
@@ -142,8 +152,6 @@ public:
     // evaluation is shown.
     bool evaluateSlab(Prompter& prompter);
 
-    // The slab thickness typed for an evaluation, in the session's units.
-    std::string slabText;
     // The evaluation beside the design result, while the design result is shown.
     const std::optional<SlabEvaluation>& evaluation() const { return evaluation_; }
 
@@ -151,23 +159,19 @@ public:
     bool chartsShown() const;
     // The calculation trace of the last design can be shown once a design has run (until a
     // file is read).
-    bool traceAvailable() const { return !design.result.trace.empty(); }
-
-    // A double click on a grid cell: the Change Data question for an aircraft value, nothing for
-    // the title row, the unit row and the name column. Remembers the cell and its old value.
-    std::optional<ChangeDataRequest> beginEdit(int row, int column);
-
-    // OK in the Change Data dialog: checks the typed text (name "This", 0 .. 1e8) and stores its
-    // number as a general number text into the aircraft's record, or rejects it.
-    EditResult confirmEdit(std::string_view text, Prompter& prompter);
+    bool traceAvailable() const { return !design_.result.trace.empty(); }
 
     // The report for the Report button, or, before any design, the request to design first.
     std::optional<std::string> reportForView(Prompter& prompter) const;
 
+    // --- Studies -------------------------------------------------------------------------------
+
     // The settings of the two studies, and the result of the last run of each. A result
     // describes the session as it was when the study ran; its base design comes with it.
-    double sensitivityPercent = kDefaultSensitivityPercent;
-    ReliabilitySettings reliabilitySettings;
+    double sensitivityPercent() const { return sensitivityPercent_; }
+    void setSensitivityPercent(double percent) { sensitivityPercent_ = percent; }
+    const ReliabilitySettings& reliabilitySettings() const { return reliabilitySettings_; }
+    void setReliabilitySettings(const ReliabilitySettings& settings);
     const std::optional<SensitivityResult>& sensitivity() const { return sensitivity_; }
     const std::optional<ReliabilityResult>& reliability() const { return reliability_; }
 
@@ -184,47 +188,32 @@ public:
     // was kept.
     bool finishReliability(ReliabilityRun& run, Prompter& prompter);
 
-    std::int16_t clickedRow() const { return clickedRow_; }
-    std::int16_t editRow() const { return editRow_; }
-    std::int16_t editColumn() const { return editColumn_; }
-    const std::string& oldValue() const { return oldValue_; }
-
 private:
+    // Tells the bookkeeping that the mix was replaced as a whole (for example from a file).
+    void mixReplaced() { clickStale_ = true; }
+
+    DesignModel design_;
+    std::filesystem::path cataloguePath_;
     View view_ = View::Title;
+    std::string slabText_;
+    std::optional<SlabEvaluation> evaluation_;
+
     std::int16_t clickedRow_ = 0;
     bool clickStale_ = false;
     std::int16_t editRow_ = 0; // mix slot of the cell under edit
     std::int16_t editColumn_ = 0; // grid column 1..8; the field is editColumn + 1
     std::string oldValue_;
-    std::optional<SlabEvaluation> evaluation_;
+
+    double sensitivityPercent_ = kDefaultSensitivityPercent;
+    ReliabilitySettings reliabilitySettings_;
     std::optional<SensitivityResult> sensitivity_;
     std::optional<ReliabilityResult> reliability_;
 };
 
-// The report's lines without their line ends, in order.
-std::vector<std::string> ReportLines(const DesignModel& model);
-
-// Splits lines into pages of at most linesPerPage lines (at least one line a page); an empty
-// text still gives one empty page.
-std::vector<std::vector<std::string>> PaginateLines(
-    const std::vector<std::string>& lines, int linesPerPage);
-
-// The About box's two texts, lines separated by CR LF.
-std::string AboutCreditsText();
-std::string AboutDescriptionText();
-
-// Reads the aircraft catalogue at start-up from the first candidate that exists (the first
-// candidate when none does) and returns the path read. Throws CatalogueError naming the path and
+// Reads the aircraft catalogue at start-up from the first candidate that is a file (the first
+// candidate when none is) and returns the path read. Throws CatalogueError naming the path and
 // the reason. `note` receives the reader's note for the user ("" when there is none).
 std::filesystem::path LoadStartCatalogue(
     DesignModel& model, const std::vector<std::filesystem::path>& candidates, std::string& note);
-// The message for a catalogue that could not be read at start-up.
-Message CatalogueFailureMessage(const CatalogueError& error);
-// The message for a report PDF that could not be written.
-Message ReportPdfFailureMessage(const std::string& path, const std::string& reason);
-// The message for an export that could not be written: "Cannot write the <what> to <path>:
-// <reason>", for the calculation trace and the damage charts.
-Message ExportFailureMessage(
-    const std::string& what, const std::string& path, const std::string& reason);
 
 } // namespace korvant

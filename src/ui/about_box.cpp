@@ -8,7 +8,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "design/window_model.h"
+#include "design/window_texts.h"
 #include "ui/logo.h"
 
 namespace korvant::ui {

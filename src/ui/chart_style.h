@@ -1,5 +1,5 @@
-// What the windows' Qt Charts have in common: the colours, a chart with its title in bold, small margins and
-// the legend below, and a view whose chart is replaced at each replot.
+// What the windows' Qt Charts have in common: the colours, a chart with its title in bold, small
+// margins and the legend below, and a view whose chart is replaced at each replot.
 #pragma once
 
 #include <QColor>

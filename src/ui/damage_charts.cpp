@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QLogValueAxis>
-#include <QSaveFile>
 #include <QScatterSeries>
 #include <QValueAxis>
 
@@ -154,20 +153,6 @@ void DamageCharts::resizeEvent(QResizeEvent* /*event*/)
     curveView_->setGeometry(0, 0, half, chartHeight);
     sharesView_->setGeometry(half, 0, width() - half, chartHeight);
     note_->setGeometry(0, chartHeight, width(), noteHeight);
-}
-
-QString DamageCharts::savePng(const QString& path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (!grab().save(&file, "PNG")) {
-        file.cancelWriting();
-        return tr("the image could not be written");
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
 }
 
 } // namespace korvant::ui

@@ -27,10 +27,6 @@ public:
     void showCharts(const DamageCurve& curve, const std::string& curveTitle,
         const std::vector<DamageShare>& shares, const std::string& sharesTitle);
 
-    // Both charts side by side as they are shown, as a PNG file written whole or not at all.
-    // Returns the failure's reason, empty on success.
-    QString savePng(const QString& path);
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

@@ -1,11 +1,38 @@
+// Exports: the content is made in memory (PDF pages, a PNG image, CSV text), then handed to the
+// core's writer, so that every export is written the same way as the input data files.
 #include "ui/file_export.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QPdfWriter>
+#include <QPixmap>
+#include <QWidget>
 
-#include "design/window_model.h"
-#include "io/atomic_file.h"
+#include "basics/program_info.h"
+#include "design/export_file.h"
+#include "design/window_texts.h"
+#include "ui/report_printing.h"
 
 namespace korvant::ui {
+namespace {
+
+bool SaveContent(
+    const QString& path, const std::string& content, const std::string& what, Prompter& prompter)
+{
+    bool saved = false;
+    {
+        BusyPointer busy;
+        saved = SaveExport(LocalPath(path), path.toStdString(), content, what, prompter);
+    }
+    return saved;
+}
+
+std::string Bytes(const QByteArray& data)
+{
+    return std::string(data.constData(), static_cast<std::size_t>(data.size()));
+}
+
+} // namespace
 
 std::filesystem::path LocalPath(const QString& path)
 {
@@ -15,18 +42,7 @@ std::filesystem::path LocalPath(const QString& path)
 bool SaveTextFile(
     const QString& path, const std::string& text, const std::string& what, Prompter& prompter)
 {
-    std::string failure;
-    {
-        BusyPointer busy;
-        try {
-            WriteFileAtomically(LocalPath(path), text);
-            return true;
-        } catch (const FileError& error) {
-            failure = error.what();
-        }
-    }
-    prompter.ask(ExportFailureMessage(what, path.toStdString(), failure));
-    return false;
+    return SaveContent(path, text, what, prompter);
 }
 
 bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption,
@@ -42,6 +58,46 @@ bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption
         text = csv();
     }
     return SaveTextFile(path, text, what, *services.prompter);
+}
+
+bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter)
+{
+    QByteArray pdf;
+    {
+        BusyPointer busy;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QObject::tr("KORVANT design report"));
+        writer.setCreator(QString::fromStdString(ProgramVersionLine()));
+        if (!PaintReportPages(writer, lines, 1))
+            pdf.clear();
+    }
+    if (pdf.isEmpty()) {
+        prompter.ask(
+            ExportFailureMessage("report", path.toStdString(), "the pages could not be drawn"));
+        return false;
+    }
+    return SaveContent(path, Bytes(pdf), "report", prompter);
+}
+
+bool SaveWidgetPng(
+    QWidget& widget, const QString& path, const std::string& what, Prompter& prompter)
+{
+    QByteArray png;
+    {
+        BusyPointer busy;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!widget.grab().save(&buffer, "PNG"))
+            png.clear();
+    }
+    if (png.isEmpty()) {
+        prompter.ask(
+            ExportFailureMessage(what, path.toStdString(), "the image could not be drawn"));
+        return false;
+    }
+    return SaveContent(path, Bytes(png), what, prompter);
 }
 
 } // namespace korvant::ui

@@ -1,5 +1,6 @@
-// Text exports of the windows: the save dialog through the FileChooser service, then the file
-// written whole or not at all, and a failure reported through the Prompter.
+// The window's exports in one place: the save dialog through the FileChooser service, the
+// content made as text, PDF or PNG, and every file written whole or not at all by the core's
+// save-then-rename writer, with a failure reported through the Prompter.
 #pragma once
 
 #include <QString>
@@ -7,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "ui/services.h"
 
@@ -26,5 +28,12 @@ bool SaveTextFile(
 // was chosen. Returns whether the file was written; false also when the dialog was cancelled.
 bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption,
     const QString& suggestedName, const std::string& what, const std::function<std::string()>& csv);
+
+// The report's lines as PDF pages, in the printed report's font.
+bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter);
+
+// The widget as it is shown, as a PNG image.
+bool SaveWidgetPng(
+    QWidget& widget, const QString& path, const std::string& what, Prompter& prompter);
 
 } // namespace korvant::ui

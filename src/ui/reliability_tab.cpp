@@ -147,8 +147,9 @@ QGroupBox* ReliabilityTab::buildSettings()
         for (const SpreadChoice& choice : kSpreadChoices)
             combo->addItem(QString::fromLatin1(choice.caption), static_cast<int>(choice.spread));
         connect(combo, &QComboBox::currentIndexChanged, this, [this, combo, row](int) {
-            (state_.reliabilitySettings.*row.setting).spread
-                = static_cast<Spread>(combo->currentData().toInt());
+            ReliabilitySettings settings = state_.reliabilitySettings();
+            (settings.*row.setting).spread = static_cast<Spread>(combo->currentData().toInt());
+            state_.setReliabilitySettings(settings);
         });
         auto* spin = new QDoubleSpinBox(group);
         spin->setObjectName(Named("spnVariation", row.input));
@@ -158,7 +159,9 @@ QGroupBox* ReliabilityTab::buildSettings()
         spin->setDecimals(1);
         spin->setSuffix(QStringLiteral(" %"));
         connect(spin, &QDoubleSpinBox::valueChanged, this, [this, row](double percent) {
-            (state_.reliabilitySettings.*row.setting).variation = percent / 100;
+            ReliabilitySettings settings = state_.reliabilitySettings();
+            (settings.*row.setting).variation = percent / 100;
+            state_.setReliabilitySettings(settings);
         });
         grid->addWidget(new QLabel(QString::fromLatin1(row.input), group), line, 0);
         grid->addWidget(combo, line, 1);
@@ -171,13 +174,19 @@ QGroupBox* ReliabilityTab::buildSettings()
     samples_->setObjectName(QStringLiteral("spnSamples"));
     samples_->setRange(1, kLargestSampleCount);
     samples_->setGroupSeparatorShown(true);
-    connect(samples_, &QSpinBox::valueChanged, this,
-        [this](int count) { state_.reliabilitySettings.samples = count; });
+    connect(samples_, &QSpinBox::valueChanged, this, [this](int count) {
+        ReliabilitySettings settings = state_.reliabilitySettings();
+        settings.samples = count;
+        state_.setReliabilitySettings(settings);
+    });
     seed_ = new QSpinBox(group);
     seed_->setObjectName(QStringLiteral("spnSeed"));
     seed_->setRange(0, INT_MAX);
-    connect(seed_, &QSpinBox::valueChanged, this,
-        [this](int seed) { state_.reliabilitySettings.seed = static_cast<std::uint64_t>(seed); });
+    connect(seed_, &QSpinBox::valueChanged, this, [this](int seed) {
+        ReliabilitySettings settings = state_.reliabilitySettings();
+        settings.seed = static_cast<std::uint64_t>(seed);
+        state_.setReliabilitySettings(settings);
+    });
     auto* samplesLabel = new QLabel(tr("Sa&mples"), group);
     samplesLabel->setBuddy(samples_);
     auto* seedLabel = new QLabel(tr("S&eed"), group);
@@ -193,7 +202,7 @@ QGroupBox* ReliabilityTab::buildSettings()
 
 void ReliabilityTab::refresh()
 {
-    const ReliabilitySettings& settings = state_.reliabilitySettings;
+    const ReliabilitySettings& settings = state_.reliabilitySettings();
     for (std::size_t i = 0; i < kSpreadCount; ++i) {
         const InputSpread& spread = settings.*kSpreadRows[i].setting;
         const QSignalBlocker comboBlocker(spreads_[i]);

@@ -3,12 +3,15 @@
 #include "ui/report_printing.h"
 
 #include <QFontMetricsF>
+#include <QObject>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 
 #include <algorithm>
+#include <exception>
 
-#include "design/window_model.h"
+#include "design/window_texts.h"
 
 namespace korvant::ui {
 namespace {
@@ -65,6 +68,22 @@ bool PaintReportPages(QPagedPaintDevice& device, const std::vector<std::string>&
         }
     }
     return painter.end();
+}
+
+void PrintReport(PrintDialog& dialog, QWidget* parent, const std::vector<std::string>& lines)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QObject::tr("KORVANT design report"));
+    if (!dialog.choosePrinter(printer, parent))
+        return;
+    try {
+        BusyPointer busy;
+        const int copies = qMax(1, printer.copyCount());
+        printer.setCopyCount(1);
+        PaintReportPages(printer, lines, copies);
+    } catch (const std::exception&) {
+        // A failed print ends the command without a message.
+    }
 }
 
 } // namespace korvant::ui

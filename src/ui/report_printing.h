@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "ui/services.h"
+
 class QPagedPaintDevice;
+class QWidget;
 
 namespace korvant::ui {
 
@@ -17,5 +20,9 @@ QFont ReportPrintFont();
 // Paints `copies` copies of the lines on `device`. Returns false when the device cannot be
 // painted on (a printer or file that refused to open).
 bool PaintReportPages(QPagedPaintDevice& device, const std::vector<std::string>& lines, int copies);
+
+// Print Report: the print dialog, then the lines on the chosen printer in the copies asked for.
+// A cancelled dialog or a failed print ends the command without a message.
+void PrintReport(PrintDialog& dialog, QWidget* parent, const std::vector<std::string>& lines);
 
 } // namespace korvant::ui

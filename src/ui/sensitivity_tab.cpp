@@ -37,7 +37,7 @@ SensitivityTab::SensitivityTab(WindowModel& state, const Services& services, QWi
     percent_->setDecimals(1);
     percent_->setSuffix(QStringLiteral(" %"));
     connect(percent_, &QDoubleSpinBox::valueChanged, this,
-        [this](double value) { state_.sensitivityPercent = value; });
+        [this](double value) { state_.setSensitivityPercent(value); });
     auto* percentLabel = new QLabel(tr("Each input &lowered and raised by"), this);
     percentLabel->setBuddy(percent_);
 
@@ -84,7 +84,7 @@ void SensitivityTab::refresh()
 {
     {
         const QSignalBlocker blocker(percent_);
-        percent_->setValue(state_.sensitivityPercent);
+        percent_->setValue(state_.sensitivityPercent());
     }
     const auto& result = state_.sensitivity();
     saveCsv_->setEnabled(result.has_value());

@@ -18,10 +18,7 @@ using testing::ScriptedPrompter;
 
 WindowModel Session()
 {
-    WindowModel window;
-    window.design = testing::TestSession({ 2, 4 });
-    window.cataloguePath = KORVANT_TEST_DATA_DIR "/design/mix.dll";
-    return window;
+    return WindowModel(testing::TestSession({ 2, 4 }), KORVANT_TEST_DATA_DIR "/design/mix.dll");
 }
 
 TEST(WindowInsight, TheTraceOutlivesTheShownThickness)
@@ -49,50 +46,50 @@ TEST(WindowInsight, EvaluationBesideTheDesign)
     ScriptedPrompter prompter;
 
     // A text that is no thickness is refused before anything runs.
-    window.slabText = "thick";
+    window.setSlabText("thick");
     EXPECT_FALSE(window.evaluateSlab(prompter));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "The slab thickness \"thick\" is not a number.");
     EXPECT_EQ(prompter.shown[0].title, "KORVANT");
-    EXPECT_TRUE(window.design.lbh.empty());
+    EXPECT_TRUE(window.design().lbh.empty());
 
     // Evaluate designs first, then evaluates with the design's inputs.
-    window.slabText = "14";
+    window.setSlabText("14");
     EXPECT_TRUE(window.evaluateSlab(prompter));
     ASSERT_TRUE(window.evaluation());
-    EXPECT_FALSE(window.design.lbh.empty());
-    const DesignBasis& basis = window.design.result.trace.basis;
-    EXPECT_EQ(window.evaluation()->steps, EvaluateSlab(basis, 14, window.design.units).steps);
+    EXPECT_FALSE(window.design().lbh.empty());
+    const DesignBasis& basis = window.design().result.trace.basis;
+    EXPECT_EQ(window.evaluation()->steps, EvaluateSlab(basis, 14, window.design().units).steps);
 
     // A new design evaluates the typed slab again; a text that no longer is one drops it.
-    window.design.field(InputField::k) = "150";
+    window.setField(InputField::k, "150");
     window.designThickness(prompter);
     EXPECT_EQ(window.evaluation()->totalDamage,
-        EvaluateSlab(window.design.result.trace.basis, 14, window.design.units).totalDamage);
-    window.slabText = "x";
+        EvaluateSlab(window.design().result.trace.basis, 14, window.design().units).totalDamage);
+    window.setSlabText("x");
     window.designThickness(prompter);
     EXPECT_FALSE(window.evaluation());
     EXPECT_EQ(prompter.shown.size(), 1u);
 
     // A view or a unit switch drops the evaluation; the switch the typed text too.
-    window.slabText = "14";
+    window.setSlabText("14");
     window.evaluateSlab(prompter);
     window.enterView(View::OneLayer);
     EXPECT_FALSE(window.evaluation());
     window.evaluateSlab(prompter);
     EXPECT_TRUE(window.chooseUnits(UnitSystem::Metric, prompter));
     EXPECT_FALSE(window.evaluation());
-    EXPECT_EQ(window.slabText, "");
+    EXPECT_EQ(window.slabText(), "");
 }
 
 TEST(WindowInsight, AFileWithItsStructureOpensItsView)
 {
     const fs::path folder = fs::temp_directory_path() / "korvant-window-insight";
     fs::create_directories(folder);
-    WindowModel saved = Session();
-    saved.design.layerMode = kTwoLayerUnbonded;
-    const fs::path withSection = SaveInputFile(saved.design, folder / "two");
-    InputFileData old = InputFileDataOf(saved.design);
+    DesignModel saved = testing::TestSession({ 2, 4 });
+    saved.layerMode = kTwoLayerUnbonded;
+    const fs::path withSection = SaveInputFile(saved, folder / "two");
+    InputFileData old = InputFileDataOf(saved);
     old.project.reset();
     const fs::path withoutSection = folder / "old.inp";
     std::ofstream(withoutSection, std::ios::binary) << InputFileText(old);
@@ -100,11 +97,11 @@ TEST(WindowInsight, AFileWithItsStructureOpensItsView)
     ScriptedPrompter prompter;
     WindowModel window = Session();
     window.enterView(View::Aircraft);
-    window.slabText = "12";
+    window.setSlabText("12");
     ASSERT_TRUE(window.readInputData(withSection, prompter));
     EXPECT_EQ(window.view(), View::TwoLayer);
-    EXPECT_TRUE(window.design.bondNo);
-    EXPECT_EQ(window.slabText, "");
+    EXPECT_TRUE(window.design().bondNo);
+    EXPECT_EQ(window.slabText(), "");
     ASSERT_TRUE(window.readInputData(withoutSection, prompter));
     EXPECT_EQ(window.view(), View::Title);
     fs::remove_all(folder);

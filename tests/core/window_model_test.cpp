@@ -9,6 +9,7 @@
 
 #include "basics/program_info.h"
 #include "design/report.h"
+#include "design/window_texts.h"
 #include "scripted_prompter.h"
 
 namespace korvant {
@@ -16,43 +17,45 @@ namespace {
 
 using testing::ScriptedPrompter;
 
-WindowModel ThreeAircraft()
+WindowModel ThreeAircraft(const std::string& lbh = "")
 {
-    WindowModel window;
-    AircraftDatabase& db = window.design.database;
+    DesignModel design;
+    design.lbh = lbh;
+    AircraftDatabase& db = design.database;
     db.titles = { "", "Aircraft", "Gross Weight", "Annual Departures", "Gear Load %",
         "Tire Pressure", "Wheels", "Dual Spacing", "Tandem Spacing", "Contact Width" };
     db.rows[1] = { "Alpha", "2558.4", "1200", "47.5", "50", "1", "0", "0", "4.09" };
     db.rows[2] = { "Bravo", "174700", "1500", "46.78", "205.5", "2", "34", "0", "11.725" };
     db.rows[3] = { "Charlie", "n/a", "300", "46", "200", "4", "45", "56", "12.82" };
     db.recordCount = 3;
-    return window;
+    return WindowModel(design);
 }
 
 TEST(WindowModel, ViewsSetLayerModeAndClearThickness)
 {
-    WindowModel window;
-    window.design.lbh = "14.2";
-    window.design.layerMode = kTwoLayerUnbonded;
+    DesignModel design;
+    design.lbh = "14.2";
+    design.layerMode = kTwoLayerUnbonded;
+    WindowModel window(design);
     const ViewLayout& aircraft = window.enterView(View::Aircraft);
     EXPECT_EQ(aircraft.picture, false);
     EXPECT_EQ(aircraft.aircraftControls, true);
     EXPECT_EQ(aircraft.slabGroup, std::nullopt);
     EXPECT_EQ(aircraft.aircraftMenu, false);
-    EXPECT_EQ(window.design.lbh, "14.2");
-    EXPECT_EQ(window.design.layerMode, kTwoLayerUnbonded);
+    EXPECT_EQ(window.design().lbh, "14.2");
+    EXPECT_EQ(window.design().layerMode, kTwoLayerUnbonded);
 
     const ViewLayout& two = window.enterView(View::TwoLayer);
     EXPECT_EQ(two.bottomLayer, true);
     EXPECT_EQ(two.rowsLowered, true);
     EXPECT_EQ(two.structureMenu, false);
-    EXPECT_EQ(window.design.layerMode, kTwoLayerBonded);
-    EXPECT_EQ(window.design.lbh, "");
+    EXPECT_EQ(window.design().layerMode, kTwoLayerBonded);
+    EXPECT_EQ(window.design().lbh, "");
 
     const ViewLayout& one = window.enterView(View::OneLayer);
     EXPECT_EQ(one.bottomLayer, false);
     EXPECT_EQ(one.rowsLowered, false);
-    EXPECT_EQ(window.design.layerMode, kOneLayer);
+    EXPECT_EQ(window.design().layerMode, kOneLayer);
 
     const ViewLayout& title = window.enterView(View::Title);
     EXPECT_EQ(title.titleLines, true);
@@ -88,7 +91,7 @@ TEST(WindowModel, AddsAndRemovesAsTheButtonsDo)
     EXPECT_FALSE(window.addListAircraft(3));
     for (int p : { 0, 1, 2, 1 })
         window.addListAircraft(p);
-    EXPECT_EQ(window.design.mix.count(), 3);
+    EXPECT_EQ(window.design().mix.count(), 3);
     EXPECT_TRUE(prompter.shown.empty());
 
     EXPECT_FALSE(window.removeClicked(prompter)); // nothing clicked yet
@@ -101,9 +104,9 @@ TEST(WindowModel, AddsAndRemovesAsTheButtonsDo)
     window.clickCell(3, 0);
     EXPECT_TRUE(window.removeClicked(prompter));
     EXPECT_EQ(window.clickedRow(), 0);
-    EXPECT_EQ(window.design.mix.record(1), 1);
-    EXPECT_EQ(window.design.mix.record(2), 3);
-    EXPECT_EQ(window.design.mix.entries[3], 0);
+    EXPECT_EQ(window.design().mix.record(1), 1);
+    EXPECT_EQ(window.design().mix.record(2), 3);
+    EXPECT_EQ(window.design().mix.entries[3], 0);
 
     // A click from before Remove ALL does not select a row of the new mix.
     window.clickCell(2, 0);
@@ -112,7 +115,7 @@ TEST(WindowModel, AddsAndRemovesAsTheButtonsDo)
     window.addListAircraft(0);
     EXPECT_FALSE(window.removeClicked(prompter));
     EXPECT_EQ(prompter.shown.size(), 3u);
-    EXPECT_EQ(window.design.mix.count(), 1);
+    EXPECT_EQ(window.design().mix.count(), 1);
 }
 
 TEST(WindowModel, ChangeDataChecksBeforeStoring)
@@ -142,15 +145,15 @@ TEST(WindowModel, ChangeDataChecksBeforeStoring)
     result = window.confirmEdit("2e8", prompter);
     EXPECT_EQ(result.outcome, EditOutcome::Stored);
     EXPECT_EQ(result.text, "1E+08");
-    EXPECT_EQ(window.design.database.record(2).tirePressure, "100000000");
+    EXPECT_EQ(window.design().database.record(2).tirePressure, "100000000");
 
     window.confirmEdit("180.250", prompter);
-    EXPECT_EQ(window.design.database.record(2).tirePressure, "180.25");
+    EXPECT_EQ(window.design().database.record(2).tirePressure, "180.25");
 
     window.removeAll(); // the dialog stays open while the mix empties
     result = window.confirmEdit("190", prompter);
     EXPECT_EQ(result.outcome, EditOutcome::TargetGone);
-    EXPECT_EQ(window.design.database.record(2).tirePressure, "180.25");
+    EXPECT_EQ(window.design().database.record(2).tirePressure, "180.25");
 }
 
 TEST(WindowModel, ReportNeedsADesignFirst)
@@ -162,14 +165,14 @@ TEST(WindowModel, ReportNeedsADesignFirst)
     EXPECT_EQ(prompter.shown[0].text, "Plesae click \"Design Thickness\" button, First !  ");
     EXPECT_EQ(prompter.shown[0].buttons, Buttons::CancelTryAgainContinue);
 
-    window.design.lbh = "12.0";
-    EXPECT_EQ(window.reportForView(prompter), ReportText(window.design));
+    window = ThreeAircraft("12.0");
+    EXPECT_EQ(window.reportForView(prompter), ReportText(window.design()));
 
-    const auto lines = ReportLines(window.design);
+    const auto lines = ReportLines(window.design());
     std::string joined;
     for (const std::string& line : lines)
         joined += line + "\r\n";
-    EXPECT_EQ(joined, ReportText(window.design));
+    EXPECT_EQ(joined, ReportText(window.design()));
     const auto pages = PaginateLines(lines, 10);
     EXPECT_EQ(pages.size(), (lines.size() + 9) / 10);
     EXPECT_EQ(pages.back().back(), lines.back());

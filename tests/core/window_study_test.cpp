@@ -13,15 +13,20 @@ namespace {
 
 WindowModel Session()
 {
-    WindowModel window;
-    window.design = testing::TestSession({ 2, 4 });
-    return window;
+    return WindowModel(testing::TestSession({ 2, 4 }));
+}
+
+void SetSamples(WindowModel& window, int samples)
+{
+    ReliabilitySettings settings = window.reliabilitySettings();
+    settings.samples = samples;
+    window.setReliabilitySettings(settings);
 }
 
 // An E of 100 psi takes the session's own design outside the fatigue law's range.
 void StopTheDesign(WindowModel& window)
 {
-    window.design.field(InputField::E) = "100";
+    window.setField(InputField::E, "100");
 }
 
 std::string StopMessage(const DesignModel& session)
@@ -37,33 +42,33 @@ std::string StopMessage(const DesignModel& session)
 TEST(WindowStudies, SensitivityKeptOrRefusedAsAWhole)
 {
     WindowModel window = Session();
-    window.sensitivityPercent = 20;
+    window.setSensitivityPercent(20);
     testing::ScriptedPrompter prompter;
     ASSERT_TRUE(window.runSensitivity(prompter));
     const std::string kept = SensitivityCsv(*window.sensitivity());
-    EXPECT_EQ(kept, SensitivityCsv(RunSensitivityStudy(window.design, 20)));
+    EXPECT_EQ(kept, SensitivityCsv(RunSensitivityStudy(window.design(), 20)));
 
     StopTheDesign(window);
-    const DesignModel before = window.design;
+    const DesignModel before = window.design();
     EXPECT_FALSE(window.runSensitivity(prompter));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].title, "KORVANT");
     EXPECT_EQ(prompter.shown[0].text, StopMessage(before));
     EXPECT_FALSE(prompter.shown[0].text.empty());
-    EXPECT_EQ(window.design, before);
-    EXPECT_EQ(window.sensitivityPercent, 20);
+    EXPECT_EQ(window.design(), before);
+    EXPECT_EQ(window.sensitivityPercent(), 20);
     EXPECT_EQ(SensitivityCsv(*window.sensitivity()), kept);
 }
 
 TEST(WindowStudies, ReliabilityRunsOnCopiesOfTheSessionAndSettings)
 {
     WindowModel window = Session();
-    window.reliabilitySettings.samples = 40;
-    const DesignModel session = window.design;
-    const ReliabilitySettings settings = window.reliabilitySettings;
+    SetSamples(window, 40);
+    const DesignModel session = window.design();
+    const ReliabilitySettings settings = window.reliabilitySettings();
     const std::unique_ptr<ReliabilityRun> run = window.startReliability();
-    window.design.field(InputField::Sc) = "900";
-    window.reliabilitySettings.samples = 7;
+    window.setField(InputField::Sc, "900");
+    SetSamples(window, 7);
 
     testing::ScriptedPrompter prompter;
     ASSERT_TRUE(window.finishReliability(*run, prompter));
@@ -77,12 +82,12 @@ TEST(WindowStudies, ReliabilityRunsOnCopiesOfTheSessionAndSettings)
 TEST(WindowStudies, CancelledOrFailedReliabilityKeepsTheLastResult)
 {
     WindowModel window = Session();
-    window.reliabilitySettings.samples = 20;
+    SetSamples(window, 20);
     testing::ScriptedPrompter prompter;
     ASSERT_TRUE(window.finishReliability(*window.startReliability(), prompter));
     const std::string kept = ReliabilitySamplesCsv(*window.reliability());
 
-    window.reliabilitySettings.samples = 1000000;
+    SetSamples(window, 1000000);
     const std::unique_ptr<ReliabilityRun> cancelled = window.startReliability();
     cancelled->cancel();
     EXPECT_FALSE(window.finishReliability(*cancelled, prompter));
@@ -92,7 +97,7 @@ TEST(WindowStudies, CancelledOrFailedReliabilityKeepsTheLastResult)
     }
 
     // A cancel that comes after the last design still gives nothing.
-    window.reliabilitySettings.samples = 3;
+    SetSamples(window, 3);
     const std::unique_ptr<ReliabilityRun> late = window.startReliability();
     while (!late->finished())
         std::this_thread::yield();
@@ -104,7 +109,7 @@ TEST(WindowStudies, CancelledOrFailedReliabilityKeepsTheLastResult)
     EXPECT_FALSE(window.finishReliability(*window.startReliability(), prompter));
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].title, "KORVANT");
-    EXPECT_EQ(prompter.shown[0].text, StopMessage(window.design));
+    EXPECT_EQ(prompter.shown[0].text, StopMessage(window.design()));
     EXPECT_EQ(ReliabilitySamplesCsv(*window.reliability()), kept);
 }
 

@@ -24,6 +24,7 @@
 #include <QRegularExpression>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -72,12 +73,16 @@ class MainWindowTest : public QObject, test::WindowFixture
 
 private:
     bool shown(const char* name) { return find<QWidget>(name)->isVisible(); }
-    QTableWidget* grid() { return find<QTableWidget>("Grid1"); }
-    QString cell(int row, int column) { return grid()->item(row, column)->text(); }
+    QTableView* grid() { return find<QTableView>("Grid1"); }
+    int gridRows() { return grid()->model()->rowCount(); }
+    QString cell(int row, int column)
+    {
+        return grid()->model()->index(row, column).data().toString();
+    }
     void clickCell(int row, int column, bool twice = false)
     {
-        QTableWidget* g = grid();
-        const QPoint centre = g->visualItemRect(g->item(row, column)).center();
+        QTableView* g = grid();
+        const QPoint centre = g->visualRect(g->model()->index(row, column)).center();
         if (twice)
             DoubleClick(g, centre);
         else
@@ -104,8 +109,11 @@ private slots:
     void initTestCase()
     {
         std::string note;
-        loaded.cataloguePath = LoadStartCatalogue(loaded.design, { KORVANT_CATALOGUE }, note);
-        QVERIFY(loaded.design.database.recordCount >= 3);
+        DesignModel session;
+        const std::filesystem::path catalogue
+            = LoadStartCatalogue(session, { KORVANT_CATALOGUE }, note);
+        QVERIFY(session.database.recordCount >= 3);
+        loaded = WindowModel(session, catalogue);
     }
 
     void init()
@@ -200,8 +208,10 @@ private slots:
         QFETCH(QString, menu);
         QFETCH(QStringList, visible);
         QFETCH(QStringList, hidden);
-        window->state().design.lbh = "13.1";
-        window->state().design.layerMode = kTwoLayerUnbonded;
+        DesignModel designed = window->state().design();
+        designed.lbh = "13.1";
+        designed.layerMode = kTwoLayerUnbonded;
+        window->state().replaceSession(designed);
         trigger(qPrintable(menu));
         for (const QString& name : visible)
             QVERIFY2(shown(qPrintable(name)), qPrintable(name));
@@ -209,7 +219,7 @@ private slots:
             QVERIFY2(!shown(qPrintable(name)), qPrintable(name));
         QTEST(find<QAction>("mnuAircraft")->isEnabled(), "aircraftMenu");
         QTEST(find<QAction>("mnuPvmtStru")->isEnabled(), "structureMenu");
-        QTEST(int(window->state().design.layerMode), "layerMode");
+        QTEST(int(window->state().design().layerMode), "layerMode");
         QCOMPARE(find<QLabel>("lbh")->text().isEmpty(), menu != "mnuAircraft");
     }
 
@@ -253,8 +263,8 @@ private slots:
     void trafficMixAddAndRemove()
     {
         trigger("mnuAircraft");
-        const auto& db = window->state().design.database;
-        QCOMPARE(grid()->rowCount(), 2);
+        const auto& db = window->state().design().database;
+        QCOMPARE(gridRows(), 2);
         QCOMPARE(cell(0, 1), QString::fromStdString(db.titles[2]));
         QCOMPARE(cell(1, 1), QStringLiteral("lb"));
         QCOMPARE(grid()->columnWidth(0), qRound(1300 * window->logicalDpiX() / 1440.0));
@@ -267,7 +277,7 @@ private slots:
         DoubleClick(list, list->visualItemRect(list->item(1)).center());
         addFromList(2);
         addFromList(0); // already in the mix
-        QCOMPARE(grid()->rowCount(), 5);
+        QCOMPARE(gridRows(), 5);
         QCOMPARE(cell(2, 0), QString::fromStdString(db.record(1).name));
         QCOMPARE(cell(3, 0), QString::fromStdString(db.record(2).name));
         QVERIFY(prompter->shown.empty());
@@ -279,14 +289,14 @@ private slots:
         QCOMPARE(prompter->shown.back().title, std::string("KORVANT"));
         clickCell(3, 1);
         click("cmdDel");
-        QCOMPARE(grid()->rowCount(), 4);
+        QCOMPARE(gridRows(), 4);
         QCOMPARE(cell(2, 0), QString::fromStdString(db.record(1).name));
         QCOMPARE(cell(3, 0), QString::fromStdString(db.record(3).name));
-        QCOMPARE(int(window->state().design.mix.entries[3]), 0);
+        QCOMPARE(int(window->state().design().mix.entries[3]), 0);
 
         clickCell(3, 0);
         click("cmddelall");
-        QCOMPARE(grid()->rowCount(), 2);
+        QCOMPARE(gridRows(), 2);
         click("cmdDel"); // empty: silent
         QCOMPARE(prompter->shown.size(), std::size_t(1));
     }
@@ -299,9 +309,9 @@ private slots:
         list->setCurrentRow(4);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_A, Qt::AltModifier);
-        QCOMPARE(window->state().design.mix.count(), 1);
+        QCOMPARE(window->state().design().mix.count(), 1);
         QTest::keyClick(window.get(), Qt::Key_L, Qt::AltModifier);
-        QTRY_COMPARE(window->state().design.mix.count(), 0); // a mnemonic clicks after a moment
+        QTRY_COMPARE(window->state().design().mix.count(), 0); // a mnemonic clicks after a moment
     }
 
     void changeDataDialog()
@@ -313,7 +323,7 @@ private slots:
             clickCell(cellAt.x(), cellAt.y(), true);
             QVERIFY(!changeData() || !changeData()->isVisible());
         }
-        const std::string stored = window->state().design.database.record(1).grossWeight;
+        const std::string stored = window->state().design().database.record(1).grossWeight;
         clickCell(2, 1, true);
         QDialog* dialog = changeData();
         QVERIFY(dialog && dialog->isVisible() && !dialog->isModal());
@@ -335,10 +345,10 @@ private slots:
 
         // A double click on another cell re-targets the open dialog.
         clickCell(3, 2, true);
-        const auto& second = window->state().design.database.record(2);
+        const auto& second = window->state().design().database.record(2);
         QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
             QString::fromStdString("Please input the new "
-                + window->state().design.database.titles[3] + " data of " + second.name));
+                + window->state().design().database.titles[3] + " data of " + second.name));
         text1->setText(QStringLiteral("2500"));
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdOk")), Qt::LeftButton);
         QVERIFY(!dialog->isVisible());
@@ -367,7 +377,7 @@ private slots:
         addFromList(10);
         trigger("mnuOneLayer");
         type("TxtE", QStringLiteral("100"));
-        QCOMPARE(window->state().design.field(InputField::E), std::string("100"));
+        QCOMPARE(window->state().design().field(InputField::E), std::string("100"));
         prompter->answers = { accept ? Answer::Yes : Answer::No };
         click("cmdDesign");
         QTEST(find<QLineEdit>("TxtE")->text(), "fieldAfter");
@@ -379,7 +389,7 @@ private slots:
         if (accept) {
             QCOMPARE(texts.size(), std::size_t(1));
             QVERIFY(!lbh->text().isEmpty());
-            QCOMPARE(lbh->text(), QString::fromStdString(window->state().design.lbh));
+            QCOMPARE(lbh->text(), QString::fromStdString(window->state().design().lbh));
         } else {
             // The design ran with 100 psi, which takes it outside the fatigue law's range: the
             // stop is reported in its own box and the thickness stays as it was.
@@ -404,7 +414,7 @@ private slots:
 
         click("cmdDesign");
         QCOMPARE(prompter->shown.size(), std::size_t(1));
-        QCOMPARE(int(window->state().design.layerMode), int(kTwoLayerUnbonded));
+        QCOMPARE(int(window->state().design().layerMode), int(kTwoLayerUnbonded));
         click("cmdReport");
         auto* report = find<QPlainTextEdit>("txtReports");
         QVERIFY(report->isVisible() && report->isReadOnly());
@@ -413,7 +423,7 @@ private slots:
             metrics.horizontalAdvance(QLatin1Char('M')));
         QVERIFY(find<QAction>("mnuPvmtStru")->isEnabled());
         QCOMPARE(report->toPlainText().split('\n'),
-            Normalised(ReportText(window->state().design)).split('\n'));
+            Normalised(ReportText(window->state().design())).split('\n'));
         trigger("mnuOneLayer");
         QVERIFY(!report->isVisible());
     }
@@ -464,7 +474,7 @@ private slots:
         QVERIFY(shown("DamageCharts") && !shown("lbChartsHint"));
         QVERIFY(find<QAction>("mnuTrace")->isEnabled());
 
-        const DesignModel& design = window->state().design;
+        const DesignModel& design = window->state().design();
         const DamageCurve curve = DamageCurveOf(design.result.trace, design.units);
         const QList<QAbstractSeries*> series
             = find<QChartView>("chartDamageCurve")->chart()->series();
@@ -518,7 +528,7 @@ private slots:
         type("txtEvaluate", QStringLiteral("12"));
         QTest::keyClick(find<QLineEdit>("txtEvaluate"), Qt::Key_Return);
         QVERIFY(prompter->shown.empty());
-        const DesignModel& design = window->state().design;
+        const DesignModel& design = window->state().design();
         QVERIFY(!design.lbh.empty()); // Evaluate designed first
         const SlabEvaluation expected = EvaluateSlab(design.result.trace.basis, 12, design.units);
         auto* table = find<QTableWidget>("tblEvaluation");
@@ -598,7 +608,7 @@ private slots:
         trigger("FileSave");
         const QString saved = path + QStringLiteral(".inp");
         QVERIFY(QFile::exists(saved));
-        const DesignModel before = window->state().design;
+        const DesignModel before = window->state().design();
 
         trigger("mnuAircraft");
         click("cmddelall");
@@ -609,7 +619,7 @@ private slots:
         QCOMPARE(prompter->texts().back(), saved.toStdString() + "  Loaded!");
         // The file's project section names the structure, whose view opens with its inputs.
         QVERIFY(shown("TxtE") && !shown("LbTitle1") && !shown("TxtE2"));
-        const DesignModel& after = window->state().design;
+        const DesignModel& after = window->state().design();
         QCOMPARE(after.units, before.units);
         QCOMPARE(after.mix, before.mix);
         QCOMPARE(after.field(InputField::Sc), std::string("700"));
@@ -627,10 +637,10 @@ private slots:
     {
         trigger("mnuAircraft");
         addFromList(1);
-        const DesignModel before = window->state().design;
+        const DesignModel before = window->state().design();
         files->path.clear();
         trigger("FileLoad");
-        QVERIFY(window->state().design == before);
+        QVERIFY(window->state().design() == before);
         QVERIFY(shown("Grid1"));
 
         QFile damaged(temp->filePath(QStringLiteral("damaged.inp")));
@@ -640,7 +650,7 @@ private slots:
         files->path = damaged.fileName();
         trigger("FileLoad");
         QCOMPARE(prompter->texts().back(), std::string("Incorrect Input File!"));
-        QVERIFY(window->state().design == before);
+        QVERIFY(window->state().design() == before);
 
         // A target whose folder is a plain file cannot be written; that file stays as it was.
         files->path = damaged.fileName() + QStringLiteral("/design.inp");
@@ -648,7 +658,7 @@ private slots:
         trigger("FileSave");
         QCOMPARE(prompter->shown.size(), size_t(1));
         QVERIFY(QFileInfo(damaged.fileName()).isFile());
-        QVERIFY(window->state().design == before);
+        QVERIFY(window->state().design() == before);
     }
 
     void closePrompt_data()

@@ -27,13 +27,14 @@ private slots:
         const QString catalogue = folder + QStringLiteral("/fly.dll");
         QVERIFY(QFile::copy(QStringLiteral(KORVANT_CATALOGUE), catalogue));
 
-        WindowModel state;
+        DesignModel session;
         std::string note;
         const std::filesystem::path local(QFile::encodeName(catalogue).toStdString());
-        QCOMPARE(LoadStartCatalogue(state.design, { local }, note), local);
-        QVERIFY(state.design.database.recordCount > 30);
-        state.design.mix.add(30);
-        RunDesign(state.design);
+        QCOMPARE(LoadStartCatalogue(session, { local }, note), local);
+        QVERIFY(session.database.recordCount > 30);
+        session.mix.add(30);
+        RunDesign(session);
+        const WindowModel state(session, local);
 
         test::ScriptedPrompter prompter;
         test::FakeFileChooser files;

@@ -92,9 +92,12 @@ private slots:
     void initTestCase()
     {
         std::string note;
-        loaded.cataloguePath = LoadStartCatalogue(loaded.design, { KORVANT_CATALOGUE }, note);
-        loaded.design.mix.add(kB747);
-        loaded.design.mix.add(kC130);
+        DesignModel session;
+        const std::filesystem::path catalogue
+            = LoadStartCatalogue(session, { KORVANT_CATALOGUE }, note);
+        session.mix.add(kB747);
+        session.mix.add(kC130);
+        loaded = WindowModel(session, catalogue);
     }
 
     void init()
@@ -123,11 +126,11 @@ private slots:
         find<QDoubleSpinBox>("spnVariationE")->setValue(12.5);
         find<QSpinBox>("spnSeed")->setValue(77);
         find<QDoubleSpinBox>("spnSensitivityPercent")->setValue(25);
-        const ReliabilitySettings& settings = state().reliabilitySettings;
+        const ReliabilitySettings& settings = state().reliabilitySettings();
         QVERIFY(settings.E == (InputSpread { Spread::Uniform, 0.125 }));
         QVERIFY(settings.Sc == ReliabilitySettings().Sc);
         QCOMPARE(settings.seed, std::uint64_t(77));
-        QCOMPARE(state().sensitivityPercent, 25.0);
+        QCOMPARE(state().sensitivityPercent(), 25.0);
     }
 
     void sensitivityShowsTheCoreRowsAndChart()
@@ -135,7 +138,7 @@ private slots:
         trigger("mnuSensitivity");
         find<QDoubleSpinBox>("spnSensitivityPercent")->setValue(20);
         click("cmdRunSensitivity");
-        const SensitivityResult expected = RunSensitivityStudy(state().design, 20);
+        const SensitivityResult expected = RunSensitivityStudy(state().design(), 20);
         compareTable("tblSensitivity", SensitivityTable(expected));
         QCOMPARE(find<QLabel>("lbSensitivitySummary")->text().toStdString(),
             SensitivitySummary(expected));
@@ -171,7 +174,7 @@ private slots:
         runReliability(60);
         waitForReliability();
         const ReliabilityResult expected
-            = *RunReliabilityStudy(state().design, state().reliabilitySettings);
+            = *RunReliabilityStudy(state().design(), state().reliabilitySettings());
         compareTable("tblQuantiles", QuantileTable(expected));
         QCOMPARE(cell("tblQuantiles", 3, 0), QStringLiteral("95"));
         QCOMPARE(cell("tblQuantiles", 3, 1).toStdString(),
@@ -209,8 +212,8 @@ private slots:
         const std::string sensitivity = SensitivityCsv(*state().sensitivity());
         const std::string reliability = ReliabilitySamplesCsv(*state().reliability());
         find<QSpinBox>("spnSamples")->setValue(1000000);
-        const DesignModel design = state().design;
-        const ReliabilitySettings settings = state().reliabilitySettings;
+        const DesignModel design = state().design();
+        const ReliabilitySettings settings = state().reliabilitySettings();
 
         click("cmdRunReliability");
         QVERIFY(reliabilityRunning());
@@ -228,8 +231,8 @@ private slots:
             QVERIFY(window->close());
             QVERIFY(!reliabilityRunning());
         }
-        QVERIFY(state().design == design);
-        QVERIFY(state().reliabilitySettings == settings);
+        QVERIFY(state().design() == design);
+        QVERIFY(state().reliabilitySettings() == settings);
         QCOMPARE(SensitivityCsv(*state().sensitivity()), sensitivity);
         QCOMPARE(ReliabilitySamplesCsv(*state().reliability()), reliability);
         QCOMPARE(prompter->shown.size(), std::size_t(how == "main window" ? 1 : 0));
@@ -244,7 +247,7 @@ private slots:
     void sessionWhoseDesignStopsShowsTheMessage()
     {
         QFETCH(bool, reliability);
-        state().design.field(InputField::E) = "100";
+        state().setField(InputField::E, "100");
         if (reliability) {
             runReliability(10);
             waitForReliability();
@@ -252,7 +255,7 @@ private slots:
             runSensitivity();
         }
         QCOMPARE(prompter->shown.size(), std::size_t(1));
-        QCOMPARE(prompter->shown[0].text, StopMessage(state().design));
+        QCOMPARE(prompter->shown[0].text, StopMessage(state().design()));
         QCOMPARE(prompter->shown[0].title, std::string("KORVANT"));
         QVERIFY(!state().sensitivity() && !state().reliability());
         QCOMPARE(
@@ -262,14 +265,14 @@ private slots:
     // A light aircraft on a soft slab: the session designs, but some varied designs stop.
     void stoppedVariationsAreShown()
     {
-        state().design.mix.clear();
-        state().design.mix.add(kCitationX);
-        state().design.field(InputField::E) = "40000";
-        state().design.field(InputField::k) = "200";
+        state().removeAll();
+        state().addListAircraft(kCitationX - 1);
+        state().setField(InputField::E, "40000");
+        state().setField(InputField::k, "200");
         trigger("mnuSensitivity");
         find<QDoubleSpinBox>("spnSensitivityPercent")->setValue(50);
         click("cmdRunSensitivity");
-        const SensitivityResult expected = RunSensitivityStudy(state().design, 50);
+        const SensitivityResult expected = RunSensitivityStudy(state().design(), 50);
         const SensitivityRow& last = expected.rows.back();
         QVERIFY(!last.hasEffect());
         const int row = static_cast<int>(expected.rows.size()) - 1;

@@ -1,0 +1,99 @@
+// The view table of the main window.
+#include "design/window_views.h"
+
+namespace korvant {
+
+const ViewLayout& ViewLayoutOf(View view)
+{
+    // The picture area hides everything it carries, so the aircraft view need not hide the
+    // design groups one by one; only the unit captions of the slab rows are hidden explicitly.
+    static const ViewLayout title = {
+        .picture = true,
+        .titleLines = true,
+        .slabGroup = false,
+        .slabUnitCaptions = false,
+        .climate = false,
+        .bottomLayer = false,
+        .designButtons = false,
+        .aircraftControls = false,
+        .report = false,
+        .trace = false,
+        .aircraftMenu = true,
+        .structureMenu = true,
+        .rowsLowered = {},
+    };
+    static const ViewLayout aircraft = {
+        .picture = false,
+        .titleLines = false,
+        .slabGroup = {},
+        .slabUnitCaptions = false,
+        .climate = {},
+        .bottomLayer = {},
+        .designButtons = false,
+        .aircraftControls = true,
+        .report = false,
+        .trace = false,
+        .aircraftMenu = false,
+        .structureMenu = true,
+        .rowsLowered = {},
+    };
+    static const ViewLayout oneLayer = {
+        .picture = true,
+        .titleLines = false,
+        .slabGroup = true,
+        .slabUnitCaptions = true,
+        .climate = true,
+        .bottomLayer = false,
+        .designButtons = true,
+        .aircraftControls = false,
+        .report = false,
+        .trace = false,
+        .aircraftMenu = true,
+        .structureMenu = false,
+        .rowsLowered = false,
+    };
+    static const ViewLayout twoLayer = [] {
+        ViewLayout layout = oneLayer;
+        layout.bottomLayer = true;
+        layout.rowsLowered = true;
+        return layout;
+    }();
+    switch (view) {
+    case View::Title:
+        return title;
+    case View::Aircraft:
+        return aircraft;
+    case View::OneLayer:
+        return oneLayer;
+    case View::TwoLayer:
+        return twoLayer;
+    }
+    return title;
+}
+
+const ViewLayout& ReportShownLayout()
+{
+    static const ViewLayout layout = [] {
+        ViewLayout shown;
+        shown.report = true;
+        shown.trace = false;
+        shown.structureMenu = true;
+        return shown;
+    }();
+    return layout;
+}
+
+const ViewLayout& TraceShownLayout()
+{
+    static const ViewLayout layout = [] {
+        ViewLayout shown;
+        shown.report = false;
+        shown.trace = true;
+        shown.aircraftMenu = true;
+        shown.structureMenu = true;
+        return shown;
+    }();
+    return layout;
+}
+
+} // namespace korvant

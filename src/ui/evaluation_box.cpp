@@ -1,0 +1,91 @@
+// The evaluation of a given slab: a thickness typed in the session's units, evaluated with the
+// design's inputs, and the rows and summary that the core writes for it.
+#include "ui/evaluation_box.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace korvant::ui {
+namespace {
+
+constexpr int kRowTwips = 400;
+constexpr int kButtonHeightTwips = 460;
+
+} // namespace
+
+EvaluationBox::EvaluationBox(WindowModel& state, QWidget* parent)
+    : QGroupBox(tr("Evaluate a Given Slab"), parent)
+    , state_(state)
+{
+    setObjectName(QStringLiteral("fraEvaluate"));
+    label_ = new QLabel(tr("h"), this);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    thickness_ = new QLineEdit(this);
+    thickness_->setObjectName(QStringLiteral("txtEvaluate"));
+    thickness_->setAccessibleName(tr("thickness of the slab to evaluate"));
+    thickness_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label_->setBuddy(thickness_);
+    connect(thickness_, &QLineEdit::textEdited, this,
+        [this](const QString& text) { state_.setSlabText(text.toStdString()); });
+    connect(thickness_, &QLineEdit::returnPressed, this, &EvaluationBox::evaluateRequested);
+    unit_ = new QLabel(this);
+    unit_->setObjectName(QStringLiteral("lbunitEvaluate"));
+    evaluate_ = new QPushButton(tr("E&valuate"), this);
+    evaluate_->setObjectName(QStringLiteral("cmdEvaluate"));
+    connect(evaluate_, &QPushButton::clicked, this, &EvaluationBox::evaluateRequested);
+
+    table_ = new QTableWidget(0, 2, this);
+    table_->setObjectName(QStringLiteral("tblEvaluation"));
+    table_->setAccessibleName(tr("damage ratio of each aircraft at the given slab"));
+    table_->setHorizontalHeaderLabels({ tr("Aircraft"), tr("Damage %") });
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("lbEvaluation"));
+    summary_->setWordWrap(true);
+    QFont bold = summary_->font();
+    bold.setBold(true);
+    summary_->setFont(bold);
+}
+
+void EvaluationBox::placeChildren(TwipsPlacement& placement)
+{
+    placement.place(label_, { 160, 360, 260, kRowTwips });
+    placement.place(thickness_, { 440, 360, 900, kRowTwips });
+    placement.place(unit_, { 1400, 360, 460, kRowTwips });
+    placement.place(evaluate_, { 1900, 330, 1400, kButtonHeightTwips });
+    placement.place(table_, { 160, 900, 3140, 1440 });
+    placement.place(summary_, { 160, 2380, 3140, 560 });
+}
+
+void EvaluationBox::refresh()
+{
+    const DesignModel& design = state_.design();
+    unit_->setText(QString::fromUtf8(SlabThicknessUnit(design.units)));
+    const QString typed = QString::fromStdString(state_.slabText());
+    if (thickness_->text() != typed)
+        thickness_->setText(typed);
+    const auto& evaluation = state_.evaluation();
+    const std::vector<EvaluationRow> rows = evaluation
+        ? EvaluationRows(design.result.trace.basis, *evaluation)
+        : std::vector<EvaluationRow> {};
+    table_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const EvaluationRow& row = rows[static_cast<std::size_t>(r)];
+        table_->setItem(r, 0, new QTableWidgetItem(QString::fromStdString(row.aircraft)));
+        auto* ratio = new QTableWidgetItem(QString::fromStdString(row.damageRatio));
+        ratio->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        table_->setItem(r, 1, ratio);
+    }
+    summary_->setText(evaluation ? QString::fromStdString(EvaluationSummary(*evaluation))
+                                 : tr("Type a slab thickness and press Evaluate."));
+}
+
+} // namespace korvant::ui

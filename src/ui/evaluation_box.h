@@ -1,0 +1,43 @@
+// The group "Evaluate a Given Slab" fraEvaluate beside the design result: the slab thickness to
+// evaluate with its unit and the Evaluate button, the damage ratio of each aircraft, and the
+// total damage with the years the slab carries the traffic.
+#pragma once
+
+#include <QGroupBox>
+
+#include "design/window_model.h"
+#include "ui/twips.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace korvant::ui {
+
+class EvaluationBox : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    EvaluationBox(WindowModel& state, QWidget* parent);
+
+    // Places the box's own controls in twips within it.
+    void placeChildren(TwipsPlacement& placement);
+    // Shows the typed thickness, its unit and the state's evaluation.
+    void refresh();
+
+signals:
+    void evaluateRequested();
+
+private:
+    WindowModel& state_;
+    QLabel* label_ = nullptr;
+    QLineEdit* thickness_ = nullptr;
+    QLabel* unit_ = nullptr;
+    QPushButton* evaluate_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QLabel* summary_ = nullptr;
+};
+
+} // namespace korvant::ui
