@@ -1,3 +1,5 @@
+// Parsing the study options of korvant-cli and running the study they ask for, with its CSV on
+// standard output and the samples file written whole.
 #include "cli/study_options.h"
 
 #include <charconv>

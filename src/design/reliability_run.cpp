@@ -1,3 +1,5 @@
+// The reliability study on its own thread: started over copies, followed through its progress
+// counter, cancelled through its flag, and its outcome taken once.
 #include "design/reliability_run.h"
 
 #include <exception>

@@ -1,3 +1,5 @@
+// The reliability study: the draws of each sample from its own random stream, the designs on
+// several threads, the quantiles, the histogram and the CSV texts.
 #include "design/reliability_study.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The sensitivity study: each input lowered and raised by the percentage, the designs on several
+// threads, the rows sorted by effect, and its table and CSV.
 #include "design/sensitivity_study.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// One varied design of a study: the base session read once, the varied texts and departures
+// applied as if typed, and the design run on the result.
 #include "design/study_design.h"
 
 #include "design/aircraft_step.h"

@@ -1,3 +1,4 @@
+// Hands out the designs of a study to its threads and gathers the first failure.
 #include "design/study_runner.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The Studies window's texts and chart data from a study's result, in its session's units.
 #include "design/window_studies.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// The shared title, margins and legend of the program's charts, and the replacing of a shown
+// chart.
 #include "ui/chart_style.h"
 
 #include <QChart>

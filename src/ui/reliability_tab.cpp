@@ -1,3 +1,5 @@
+// The reliability tab: its settings edit the window's state, Run starts the study on its own
+// thread and a timer follows it until its result or failure is taken.
 #include "ui/reliability_tab.h"
 
 #include <QChartView>

@@ -1,3 +1,5 @@
+// The sensitivity tab: the percentage edits the window's state, Run runs the study and shows its
+// table and tornado chart.
 #include "ui/sensitivity_tab.h"
 
 #include <QChartView>

@@ -1,3 +1,4 @@
+// The Studies window with its two tabs; closing it cancels a running reliability study.
 #include "ui/study_window.h"
 
 #include <QTabWidget>

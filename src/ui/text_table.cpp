@@ -1,3 +1,4 @@
+// Read-only tables of the core's texts, filled row by row.
 #include "ui/text_table.h"
 
 #include <QHeaderView>

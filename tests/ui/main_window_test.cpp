@@ -1,7 +1,6 @@
 // The main window as a user drives it: views, the traffic grid and the Change Data dialog, the
-// Design Thickness sequence, the report view, printing and the PDF, the damage charts, the
-// evaluation of a given slab, the calculation trace and its exports, and the About box. Message
-// boxes and dialogs are answered by the scripted fakes.
+// Design Thickness sequence and the About box. Message boxes and dialogs are answered by the
+// scripted fakes.
 #include <QAction>
 #include <QBarSet>
 #include <QChartView>
@@ -37,103 +36,19 @@
 #include "design/design_trace.h"
 #include "design/report.h"
 #include "design/window_model.h"
-#include "window_fixture.h"
+#include "main_window_fixture.h"
 
 using namespace korvant;
 using namespace korvant::ui;
 
-namespace {
-
-int PdfPageCount(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
-}
-
-// A view takes a double click only on the cell that the same gesture pressed first.
-void DoubleClick(QAbstractItemView* view, QPoint at)
-{
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
-}
-
-QString Normalised(const std::string& text)
-{
-    return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-} // namespace
-
-class MainWindowTest : public QObject, test::WindowFixture
+class MainWindowTest : public QObject, test::MainWindowFixture
 {
     Q_OBJECT
 
-private:
-    bool shown(const char* name) { return find<QWidget>(name)->isVisible(); }
-    QTableView* grid() { return find<QTableView>("Grid1"); }
-    int gridRows() { return grid()->model()->rowCount(); }
-    QString cell(int row, int column)
-    {
-        return grid()->model()->index(row, column).data().toString();
-    }
-    void clickCell(int row, int column, bool twice = false)
-    {
-        QTableView* g = grid();
-        const QPoint centre = g->visualRect(g->model()->index(row, column)).center();
-        if (twice)
-            DoubleClick(g, centre);
-        else
-            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centre);
-    }
-    void addFromList(int position)
-    {
-        auto* list = find<QListWidget>("ListAircraft");
-        list->setCurrentRow(position);
-        click("cmdAdd");
-    }
-    void type(const char* field, const QString& text)
-    {
-        auto* edit = find<QLineEdit>(field);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
-    QDialog* changeData() { return window->findChild<QDialog*>(QStringLiteral("frmChangedata")); }
-
-    std::unique_ptr<QTemporaryDir> temp;
-    WindowModel loaded;
-
 private slots:
-    void initTestCase()
-    {
-        std::string note;
-        DesignModel session;
-        const std::filesystem::path catalogue
-            = LoadStartCatalogue(session, { KORVANT_CATALOGUE }, note);
-        QVERIFY(session.database.recordCount >= 3);
-        loaded = WindowModel(session, catalogue);
-    }
-
-    void init()
-    {
-        temp = std::make_unique<QTemporaryDir>();
-        QVERIFY(temp->isValid());
-        // Anything the window wrote to the temporary directory would land here.
-        QVERIFY(QDir().mkpath(temp->filePath(QStringLiteral("tmp"))));
-        qputenv("TMPDIR", temp->filePath(QStringLiteral("tmp")).toLocal8Bit());
-        openWindow(loaded);
-    }
-
-    void cleanup()
-    {
-        window.reset();
-        QVERIFY(QDir(temp->filePath(QStringLiteral("tmp"))).isEmpty());
-        QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/tmp.tmp"));
-        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        qunsetenv("TMPDIR");
-    }
+    void initTestCase() { loadCatalogue(); }
+    void init() { startCase(); }
+    void cleanup() { endCase(); }
 
     void startsOnTheTitleScreen()
     {
@@ -274,7 +189,7 @@ private slots:
         click("cmdAdd"); // nothing selected
         addFromList(0);
         auto* list = find<QListWidget>("ListAircraft");
-        DoubleClick(list, list->visualItemRect(list->item(1)).center());
+        test::DoubleClick(list, list->visualItemRect(list->item(1)).center());
         addFromList(2);
         addFromList(0); // already in the mix
         QCOMPARE(gridRows(), 5);
@@ -401,171 +316,6 @@ private slots:
         }
     }
 
-    void reportBeforeAndAfterADesign()
-    {
-        trigger("mnuAircraft");
-        addFromList(5);
-        trigger("mnuTwoLayer");
-        click("cmdReport");
-        QCOMPARE(prompter->texts(),
-            std::vector<std::string> { "Plesae click \"Design Thickness\" button, First !  " });
-        QCOMPARE(prompter->shown[0].buttons, Buttons::CancelTryAgainContinue);
-        QVERIFY(!shown("txtReports"));
-
-        click("cmdDesign");
-        QCOMPARE(prompter->shown.size(), std::size_t(1));
-        QCOMPARE(int(window->state().design().layerMode), int(kTwoLayerUnbonded));
-        click("cmdReport");
-        auto* report = find<QPlainTextEdit>("txtReports");
-        QVERIFY(report->isVisible() && report->isReadOnly());
-        const QFontMetrics metrics(report->font());
-        QCOMPARE(metrics.horizontalAdvance(QLatin1Char('i')),
-            metrics.horizontalAdvance(QLatin1Char('M')));
-        QVERIFY(find<QAction>("mnuPvmtStru")->isEnabled());
-        QCOMPARE(report->toPlainText().split('\n'),
-            Normalised(ReportText(window->state().design())).split('\n'));
-        trigger("mnuOneLayer");
-        QVERIFY(!report->isVisible());
-    }
-
-    void printingAndPdf()
-    {
-        trigger("mnuAircraft");
-        addFromList(3);
-        trigger("mnuOneLayer");
-        click("cmdDesign");
-
-        const QString single = temp->filePath(QStringLiteral("single.pdf"));
-        files->path = single;
-        trigger("mnuSaveReportPdf");
-        const int pages = PdfPageCount(single);
-        QVERIFY(pages >= 1);
-
-        printing->accept = false;
-        printing->pdfPath = temp->filePath(QStringLiteral("cancelled.pdf"));
-        trigger("mnuPrintReport");
-        QVERIFY(!QFile::exists(printing->pdfPath));
-
-        printing->accept = true;
-        printing->copies = 2;
-        printing->pdfPath = temp->filePath(QStringLiteral("printed.pdf"));
-        trigger("mnuPrintReport");
-        QCOMPARE(PdfPageCount(printing->pdfPath), 2 * pages);
-
-        files->path.clear(); // Cancel in the file dialog
-        trigger("mnuSaveReportPdf");
-        QCOMPARE(files->asked, 2);
-        QVERIFY(!window->saveReportPdf(temp->filePath(QStringLiteral("no/such/dir/x.pdf"))));
-        QCOMPARE(prompter->shown.size(), std::size_t(1));
-        QCOMPARE(QDir(temp->path()).entryList(QDir::Files).size(), 2);
-    }
-
-    // After a design the charts replace the hint below the panel; they draw the core's data.
-    void damageChartsAfterADesign()
-    {
-        trigger("mnuAircraft");
-        addFromList(30);
-        addFromList(40);
-        trigger("mnuOneLayer");
-        QVERIFY(shown("lbChartsHint") && !shown("DamageCharts"));
-        QVERIFY(!find<QAction>("mnuTrace")->isEnabled());
-        QVERIFY(!find<QAction>("mnuSaveChartsPng")->isEnabled());
-        click("cmdDesign");
-        QVERIFY(shown("DamageCharts") && !shown("lbChartsHint"));
-        QVERIFY(find<QAction>("mnuTrace")->isEnabled());
-
-        const DesignModel& design = window->state().design();
-        const DamageCurve curve = DamageCurveOf(design.result.trace, design.units);
-        const QList<QAbstractSeries*> series
-            = find<QChartView>("chartDamageCurve")->chart()->series();
-        QCOMPARE(series.size(), 3);
-        const auto* line = static_cast<QLineSeries*>(series[0]);
-        QCOMPARE(line->count(), static_cast<int>(curve.curve.size()));
-        QCOMPARE(line->at(0), QPointF(curve.curve[0].thickness, curve.curve[0].damage));
-        QCOMPARE(static_cast<QScatterSeries*>(series[1])->count(),
-            static_cast<int>(curve.trials.size()));
-        QVERIFY(curve.design);
-        QCOMPARE(static_cast<QScatterSeries*>(series[2])->at(0),
-            QPointF(curve.design->thickness, curve.design->damage));
-
-        const std::vector<DamageShare> shares = DamageSharesOf(design.result.trace);
-        const auto* bars = static_cast<QHorizontalBarSeries*>(
-            find<QChartView>("chartDamageShares")->chart()->series().at(0));
-        QBarSet* set = bars->barSets().at(0);
-        QCOMPARE(set->count(), static_cast<int>(shares.size()));
-        for (int i = 0; i < set->count(); ++i) // listed from the bottom up
-            QCOMPARE(
-                set->at(i), shares[shares.size() - 1 - static_cast<std::size_t>(i)].shownShare);
-
-        // Metric: the same curve over centimetres.
-        trigger("MetricOption");
-        const auto* axis = static_cast<QValueAxis*>(
-            find<QChartView>("chartDamageCurve")->chart()->axes(Qt::Horizontal).at(0));
-        QCOMPARE(axis->max(), 76.2);
-        QVERIFY(axis->titleText().contains(QStringLiteral("cm")));
-
-        // A PNG of both charts as they are shown; a folder that does not exist is reported.
-        const QString png = temp->filePath(QStringLiteral("charts.png"));
-        files->path = png;
-        trigger("mnuSaveChartsPng");
-        QCOMPARE(QImage(png).size(), find<QWidget>("DamageCharts")->size());
-        prompter->shown.clear();
-        QVERIFY(!window->saveChartsPng(temp->filePath(QStringLiteral("no/such/dir/x.png"))));
-        QCOMPARE(prompter->shown.size(), std::size_t(1));
-
-        // Another view clears the thickness, and its charts with it.
-        trigger("mnuAircraft");
-        trigger("mnuOneLayer");
-        QVERIFY(!shown("DamageCharts") && shown("lbChartsHint"));
-    }
-
-    void evaluationAndTrace()
-    {
-        trigger("mnuAircraft");
-        addFromList(1);
-        addFromList(2);
-        trigger("mnuTwoLayer");
-        type("txtEvaluate", QStringLiteral("12"));
-        QTest::keyClick(find<QLineEdit>("txtEvaluate"), Qt::Key_Return);
-        QVERIFY(prompter->shown.empty());
-        const DesignModel& design = window->state().design();
-        QVERIFY(!design.lbh.empty()); // Evaluate designed first
-        const SlabEvaluation expected = EvaluateSlab(design.result.trace.basis, 12, design.units);
-        auto* table = find<QTableWidget>("tblEvaluation");
-        const std::vector<EvaluationRow> rows = EvaluationRows(design.result.trace.basis, expected);
-        QCOMPARE(table->rowCount(), 2);
-        QCOMPARE(table->item(1, 1)->text(), QString::fromStdString(rows[1].damageRatio));
-        QCOMPARE(find<QLabel>("lbEvaluation")->text(),
-            QString::fromStdString(EvaluationSummary(expected)));
-
-        // The trace view over the design view, with the core's tables; both view menus work.
-        trigger("mnuTrace");
-        QVERIFY(shown("TraceView"));
-        QVERIFY(find<QAction>("mnuPvmtStru")->isEnabled());
-        const TraceTable sheet = AircraftTraceSheet(design.result.trace);
-        auto* aircraft = find<QTableWidget>("tblTraceAircraft");
-        QCOMPARE(aircraft->rowCount(), static_cast<int>(TraceQuantities().size()));
-        QCOMPARE(aircraft->columnCount(), 3);
-        QCOMPARE(aircraft->item(5, 2)->text(), QString::fromStdString(sheet.rows[5][2]));
-        QCOMPARE(find<QTableWidget>("tblTraceTrials")->rowCount(),
-            static_cast<int>(design.result.trace.trials.size()));
-        QCOMPARE(find<QLabel>("lbTraceSummary")->text(),
-            QString::fromStdString(TraceSummary(design.result.trace, design.units)));
-
-        const QString csv = temp->filePath(QStringLiteral("trace.csv"));
-        files->path = csv;
-        click("cmdSaveTraceCsv");
-        QFile saved(csv);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        QCOMPARE(saved.readAll().toStdString(), TraceCsv(design.result.trace));
-        QVERIFY(!window->saveTraceCsv(temp->filePath(QStringLiteral("no/such/dir/t.csv"))));
-        QCOMPARE(prompter->shown.size(), std::size_t(1));
-
-        trigger("mnuOneLayer");
-        QVERIFY(!shown("TraceView"));
-        QCOMPARE(table->rowCount(), 0); // the view dropped the evaluation
-    }
-
     void aboutBox()
     {
         trigger("mnuAbout");
@@ -587,103 +337,6 @@ private slots:
 
     // Save, change everything, read back: the window returns to the title screen with the file's
     // units, inputs and mix, and the same file is written again byte for byte.
-    void inputDataRoundTrip_data()
-    {
-        QTest::addColumn<bool>("metric");
-        QTest::newRow("English") << false;
-        QTest::newRow("Metric") << true;
-    }
-    void inputDataRoundTrip()
-    {
-        QFETCH(bool, metric);
-        trigger("mnuAircraft");
-        addFromList(2);
-        addFromList(0);
-        if (metric)
-            trigger("MetricOption");
-        trigger("mnuOneLayer");
-        type("TxtSc", QStringLiteral("700"));
-        const QString path = temp->filePath(QStringLiteral("my design"));
-        files->path = path;
-        trigger("FileSave");
-        const QString saved = path + QStringLiteral(".inp");
-        QVERIFY(QFile::exists(saved));
-        const DesignModel before = window->state().design();
-
-        trigger("mnuAircraft");
-        click("cmddelall");
-        trigger(metric ? "EnglishOption" : "MetricOption");
-        files->path = saved;
-        prompter->shown.clear();
-        trigger("FileLoad");
-        QCOMPARE(prompter->texts().back(), saved.toStdString() + "  Loaded!");
-        // The file's project section names the structure, whose view opens with its inputs.
-        QVERIFY(shown("TxtE") && !shown("LbTitle1") && !shown("TxtE2"));
-        const DesignModel& after = window->state().design();
-        QCOMPARE(after.units, before.units);
-        QCOMPARE(after.mix, before.mix);
-        QCOMPARE(after.field(InputField::Sc), std::string("700"));
-        QCOMPARE(find<QAction>("MetricOption")->isChecked(), metric);
-
-        files->path = temp->filePath(QStringLiteral("again.inp"));
-        trigger("FileSave");
-        QFile first(saved), second(files->path);
-        QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
-        QCOMPARE(second.readAll(), first.readAll());
-    }
-
-    // Cancelling the open dialog, a damaged file and a failed save change nothing.
-    void inputDataFailuresChangeNothing()
-    {
-        trigger("mnuAircraft");
-        addFromList(1);
-        const DesignModel before = window->state().design();
-        files->path.clear();
-        trigger("FileLoad");
-        QVERIFY(window->state().design() == before);
-        QVERIFY(shown("Grid1"));
-
-        QFile damaged(temp->filePath(QStringLiteral("damaged.inp")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("KORVANT-x\r\n****ENG****\r\n\r\n1\r\n2\r\n3\r\n\r\n***aircraft\r\n 0 \r\n");
-        damaged.close();
-        files->path = damaged.fileName();
-        trigger("FileLoad");
-        QCOMPARE(prompter->texts().back(), std::string("Incorrect Input File!"));
-        QVERIFY(window->state().design() == before);
-
-        // A target whose folder is a plain file cannot be written; that file stays as it was.
-        files->path = damaged.fileName() + QStringLiteral("/design.inp");
-        prompter->shown.clear();
-        trigger("FileSave");
-        QCOMPARE(prompter->shown.size(), size_t(1));
-        QVERIFY(QFileInfo(damaged.fileName()).isFile());
-        QVERIFY(window->state().design() == before);
-    }
-
-    void closePrompt_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("savePath");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("Yes, save cancelled") << int(Answer::Yes) << QString() << false;
-        QTest::newRow("Yes, saved") << int(Answer::Yes) << QStringLiteral("closing.inp") << true;
-        QTest::newRow("No") << int(Answer::No) << QString() << true;
-        QTest::newRow("Cancel") << int(Answer::Cancel) << QString() << false;
-    }
-    void closePrompt()
-    {
-        QFETCH(int, answer);
-        QFETCH(QString, savePath);
-        QFETCH(bool, closes);
-        prompter->answers = { static_cast<Answer>(answer) };
-        files->path = savePath.isEmpty() ? QString() : temp->filePath(savePath);
-        QCOMPARE(window->close(), closes);
-        QCOMPARE(prompter->shown.at(0).text, std::string("Save Input Data before closi ng?"));
-        QCOMPARE(prompter->shown.at(0).title, std::string("Save Dialog"));
-        if (!savePath.isEmpty())
-            QVERIFY(QFile::exists(temp->filePath(savePath)));
-    }
 };
 
 QTEST_MAIN(MainWindowTest)
