@@ -13,6 +13,7 @@
 
 #include "basics/program_info.h"
 #include "cli/batch_prompter.h"
+#include "cli/exit_status.h"
 #include "cli/options.h"
 #include "cli/study_options.h"
 #include "cli/usage.h"
@@ -27,9 +28,6 @@
 
 namespace korvant {
 namespace {
-
-constexpr int kExitUsage = 2;
-constexpr int kExitStopped = 3;
 
 std::filesystem::path CataloguePath(const Options& options)
 {
@@ -76,11 +74,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     }
     if (options.help) {
         out << kUsage;
-        return 0;
+        return kExitDesigned;
     }
     if (options.version) {
         out << "korvant-cli " << kVersion << '\n';
-        return 0;
+        return kExitDesigned;
     }
 
     DesignModel model;
@@ -161,11 +159,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const SlabEvaluation* evaluated = evaluation ? &*evaluation : nullptr;
     if (options.trace == "csv") {
         out << TraceCsv(model.result.trace, evaluated);
-        return 0;
+        return kExitDesigned;
     }
     if (options.trace == "json") {
         out << TraceJson(model, evaluated);
-        return 0;
+        return kExitDesigned;
     }
     if (options.report)
         out << ReportText(model);
@@ -173,7 +171,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << model.lbh << '\n';
     if (evaluated)
         out << (options.report ? "\n" : "") << EvaluationText(model.result.trace.basis, *evaluated);
-    return 0;
+    return kExitDesigned;
 }
 
 } // namespace korvant

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "cli/exit_status.h"
 #include "design/sensitivity_study.h"
 #include "io/atomic_file.h"
 #include "io/number_text.h"
@@ -102,7 +103,7 @@ int RunStudy(
 {
     if (request.sensitivityPercent) {
         out << SensitivityCsv(RunSensitivityStudy(model, *request.sensitivityPercent));
-        return 0;
+        return kExitDesigned;
     }
     // The design has run, so the study's base design cannot stop and nothing cancels it.
     const ReliabilityResult result = *RunReliabilityStudy(model, request.settings);
@@ -111,11 +112,11 @@ int RunStudy(
             WriteFileAtomically(*request.samplesFile, ReliabilitySamplesCsv(result));
         } catch (const FileError& error) {
             err << "korvant-cli: " << error.what() << '\n';
-            return 3;
+            return kExitStopped;
         }
     }
     out << ReliabilityCsv(result);
-    return 0;
+    return kExitDesigned;
 }
 
 } // namespace korvant

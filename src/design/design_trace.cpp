@@ -239,10 +239,11 @@ std::string TraceCsv(const DesignTrace& trace, const SlabEvaluation* evaluation)
         headings.push_back(TraceHeading(quantity));
     std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < trace.steps.size() && i < trace.basis.mix.size(); ++i) {
-        std::vector<std::string>& cells = rows.emplace_back(std::vector<std::string> {
-            trace.basis.mix[i].label, std::to_string(trace.basis.mix[i].record) });
+        std::vector<std::string> cells
+            = { trace.basis.mix[i].label, std::to_string(trace.basis.mix[i].record) };
         for (const TraceQuantity& quantity : TraceQuantities())
             cells.push_back(ExactText(quantity, trace.steps[i]));
+        rows.push_back(std::move(cells));
     }
     std::string out = CsvTable(headings, rows);
 

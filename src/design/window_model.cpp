@@ -197,7 +197,7 @@ std::filesystem::path LoadStartCatalogue(
 {
     if (candidates.empty())
         throw CatalogueError("Cannot read the aircraft catalogue fly.dll: no place to look for it");
-    const std::filesystem::path chosen = FindCatalogue(candidates);
+    std::filesystem::path chosen = FindCatalogue(candidates);
     note = ReadAircraftData(chosen, model.database);
     return chosen;
 }

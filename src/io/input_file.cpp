@@ -261,7 +261,8 @@ InputFileData ParseInputFile(
             "the aircraft count " + written + " is more than the "
                 + std::to_string(kMaxAircraftRecords) + " aircraft of a traffic mix");
 
-    std::array<int, kMaxAircraftRecords + 1> givenFor {}; // record -> aircraft number
+    // record -> aircraft number
+    std::vector<int> givenFor(static_cast<std::size_t>(kMaxAircraftRecords) + 1);
     for (int i = 1; i <= count; ++i) {
         const int first = kCountLine + 1 + (i - 1) * kAircraftLines;
         const std::string which = "aircraft " + std::to_string(i) + " of " + std::to_string(count);
