@@ -23,7 +23,7 @@ using layered::HankelGrid;
 using layered::KernelTable;
 using layered::WheelPlan;
 
-constexpr double kDecay = 36; // integrals stop where the kernel is below e^-36
+constexpr double kDecay = 30; // integrals stop where the kernel is below e^-30
 constexpr std::size_t kMaxNodes = std::size_t { 1 } << 18;
 // The thicknesses searched, mm, and the first guess.
 constexpr double kThinnest = 5;
@@ -72,7 +72,7 @@ private:
     {
         largest_ = largest;
         grid_.emplace(
-            0.05 / structure_.equivalentThickness(), std::numbers::pi / largest, kMaxNodes);
+            0.05 / structure_.equivalentThickness(), 2 * std::numbers::pi / largest, kMaxNodes);
         plan_.emplace(std::vector<layered::PlanPoint> { { 0, 0 } },
             std::vector<layered::PlanPoint> { { 0, 0 } });
         table_.emplace(structure_, std::vector<Depth> { { thickness_, false } });
@@ -85,7 +85,7 @@ RigidAcrSearch::RigidAcrSearch(const AcrGear& gear)
     : gear_(gear)
     , radius_(gear.contactRadius())
     , plan_(gear.wheels, gear.points)
-    , grid_(GridStart(), std::numbers::pi / (radius_ + plan_.reach()), kMaxNodes)
+    , grid_(GridStart(), 2 * std::numbers::pi / (radius_ + plan_.reach()), kMaxNodes)
 {
 }
 

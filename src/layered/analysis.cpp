@@ -19,7 +19,7 @@ HankelGrid GridFor(const Structure& structure, double radius, double reach, doub
     if (!std::isfinite(length))
         throw DomainError("the dimensions of the structure and loads exceed the range of numbers");
     return HankelGrid(
-        0.05 / length, std::numbers::pi / horizontal, options.maxNodes, options.refinement);
+        0.05 / length, 2 * std::numbers::pi / horizontal, options.maxNodes, options.refinement);
 }
 
 std::vector<Response> Analyse(const Structure& structure, const std::vector<CircularLoad>& loads,

@@ -1,7 +1,7 @@
 // The quadrature over the Hankel parameter m: Gauss-Legendre panels of 8 points. The first panel
 // is [0, start]; the next ones grow by half their left end each (so a kernel that varies like
-// e^-(m d) is sampled alike at every scale d) until they reach `width`, which then stays: half a
-// period of the fastest oscillation J1(m a) J0(m r) of the integrand, pi / (a + r). Panels are
+// e^-(m d) is sampled alike at every scale d) until they reach `width`, which then stays: one
+// period of the fastest oscillation J1(m a) J0(m r) of the integrand, 2 pi / (a + r). Panels are
 // added as far as a caller needs, so one grid serves a search that moves the cut-off.
 #pragma once
 
