@@ -52,7 +52,7 @@ AcrGear AcrGearOf(const AircraftRecord& record, double grossWeight)
 {
     const std::string name = AircraftName(record);
     if (!(grossWeight > 0) || !std::isfinite(grossWeight))
-        throw AcrError(name + ": the gross weight " + std::to_string(grossWeight)
+        throw AcrError(name + ": the gross weight " + GeneralNumberText(grossWeight)
             + " must be a positive number (lb)");
     const double percent = PositiveField(record, record.gearLoadPercent, "gear load", "%");
     const double pressure = PositiveField(record, record.tirePressure, "tire pressure", "psi");

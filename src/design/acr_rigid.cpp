@@ -4,6 +4,7 @@
 #include "design/acr_rigid.h"
 
 #include "design/acr_root.h"
+#include "io/number_text.h"
 #include "layered/kernel_table.h"
 #include "layered/response.h"
 
@@ -132,9 +133,9 @@ double RigidAcrSearch::referenceThickness(SubgradeCategory category, double star
             const double fPeak = f(peak);
             if (fPeak < 0)
                 throw AcrError(gear_.name + ": the stress at the bottom of the slab stays below "
-                    + std::to_string(kAcrReferenceStress) + " MPa at every thickness (at most "
-                    + std::to_string(std::exp(fPeak) * kAcrReferenceStress) + " MPa at "
-                    + std::to_string(std::exp(peak)) + " mm)");
+                    + GeneralNumberText(kAcrReferenceStress) + " MPa at every thickness (at most "
+                    + FormatNumber(std::exp(fPeak) * kAcrReferenceStress, "0.00") + " MPa, at "
+                    + FormatNumber(std::exp(peak), "0.0") + " mm)");
             return std::exp(BrentRoot(f, peak, fPeak, x, fx, kStressTolerance, what));
         }
         const double secant = (fNext - fx) / (next - x);
@@ -145,8 +146,8 @@ double RigidAcrSearch::referenceThickness(SubgradeCategory category, double star
         x = next;
         fx = fNext;
     }
-    throw AcrError(gear_.name + ": no slab thickness from " + std::to_string(kThinnest) + " to "
-        + std::to_string(kThickest) + " mm brings the stress to the reference stress");
+    throw AcrError(gear_.name + ": no slab thickness from " + GeneralNumberText(kThinnest) + " to "
+        + GeneralNumberText(kThickest) + " mm brings the stress to the reference stress");
 }
 
 double RigidAcrSearch::derivedSingleWheelLoad(double thickness, SubgradeCategory category)

@@ -4,15 +4,23 @@
 #include "engine/domain_error.h"
 
 #include <cmath>
+#include <sstream>
 #include <string>
 
 namespace korvant::layered {
 namespace {
 
+std::string Shown(double x)
+{
+    std::ostringstream out;
+    out << x;
+    return out.str();
+}
+
 void RequirePositiveNumber(double x, const std::string& what)
 {
     if (!(x > 0) || !std::isfinite(x))
-        throw DomainError(what + " must be a positive number, not " + std::to_string(x));
+        throw DomainError(what + " must be a positive number, not " + Shown(x));
 }
 
 } // namespace
