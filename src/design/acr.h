@@ -67,7 +67,9 @@ struct AcrResult
 // `thickness` (mm) of the reference structure under the gear, over the gear's points.
 double SlabBottomStress(const AcrGear& gear, double thickness, SubgradeCategory category);
 
-// The ACR of a gear in every category. Throws AcrError naming the aircraft when a search fails.
+// The ACR of a gear in every category. Throws AcrError naming the aircraft when a search fails;
+// in particular a light gear whose slab-bottom stress peaks below 2.75 MPa whatever the thickness
+// (the stress vanishes with the slab, peaks at some 20 to 30 mm and falls beyond) has no ACR.
 AcrResult ComputeAcr(const AcrGear& gear);
 
 // The ACR of a catalogue aircraft (texts in English units) at its gross weight, or at

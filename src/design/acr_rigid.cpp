@@ -26,7 +26,7 @@ using layered::WheelPlan;
 
 constexpr double kDecay = 30; // integrals stop where the kernel is below e^-30
 constexpr std::size_t kMaxNodes = std::size_t { 1 } << 18;
-// The thicknesses searched, mm, and the first guess.
+// The thicknesses searched, mm.
 constexpr double kThinnest = 5;
 constexpr double kThickest = 5000;
 constexpr double kStressTolerance = 1e-10; // in log stress
