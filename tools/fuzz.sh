@@ -14,7 +14,7 @@ korvant_install_missing clang libclang-rt-14-dev
 seconds=${1:-60}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(catalogue_fuzz input_file_fuzz design_fuzz number_text_fuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(catalogue_fuzz input_file_fuzz design_fuzz number_text_fuzz layered_fuzz)
 build=${BUILD_DIR:-build-fuzz}
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -23,9 +23,9 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=cl
 cmake --build "$build" -j"$(nproc)" --target "${targets[@]}"
 
 # The longest input each target is given: a few catalogues or input files, a design case, a
-# number.
+# number, a layered structure with its loads and points.
 declare -A max_len=([catalogue_fuzz]=20000 [input_file_fuzz]=20000 [design_fuzz]=4096
-  [number_text_fuzz]=64)
+  [number_text_fuzz]=64 [layered_fuzz]=512)
 
 failed=0
 for target in "${targets[@]}"; do
