@@ -1,8 +1,9 @@
 # Installs the Debian packages that KORVANT's build, tests and window need, when any is missing.
 # Sourced by tools/run.sh and tools/test.sh.
-# Qt Charts' CMake package needs Qt OpenGL's, which its own package does not pull in.
+# Qt Charts' CMake package needs Qt OpenGL's, which its own package does not pull in; the tests
+# build a German locale from the sources in `locales`.
 korvant_packages=(cmake g++ make pkgconf qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev clang-format fonts-dejavu-core)
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format fonts-dejavu-core locales)
 
 korvant_install_missing() {
   local missing=()

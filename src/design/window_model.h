@@ -2,9 +2,10 @@
 // the traffic grid's texts and bookkeeping (clicked row, the cell under edit and its old value),
 // the Change Data prompt and the checked storing of an edited value, the report request, the
 // design and the evaluation of a given slab, when the damage charts and the calculation trace
-// are shown, reading and saving input data files with the close prompt, the unit switch, and the
-// settings and last results of the sensitivity and reliability studies. The Qt window only shows
-// what this object says and hands it the user's actions.
+// are shown, reading and saving input data files with the close prompt, the unit switch, the
+// settings and last results of the sensitivity and reliability studies, which shown results are
+// out of date, and the status line after each command. The Qt window only shows what this object
+// says and hands it the user's actions.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,7 @@
 #include "design/sensitivity_study.h"
 #include "design/slab_evaluation.h"
 #include "design/unit_switch.h"
+#include "design/window_status.h"
 #include "design/window_views.h"
 #include "traffic/aircraft_database.h"
 
@@ -129,7 +131,10 @@ public:
     // "Save Input Data..." after the save dialog returned `path`: saves the session silently, or
     // reports the failure. Returns the path written, nothing on failure.
     std::optional<std::filesystem::path> saveInputData(
-        const std::filesystem::path& path, Prompter& prompter) const;
+        const std::filesystem::path& path, Prompter& prompter);
+
+    // The input data file the session was last read from or saved to (empty: none).
+    const std::filesystem::path& currentFile() const { return currentFile_; }
 
     // The close prompt: whether the window may close. Yes runs `saveInputData` (the window's
     // whole save with its dialog), which returns false when it was cancelled or failed.
@@ -161,8 +166,27 @@ public:
     // file is read).
     bool traceAvailable() const { return !design_.result.trace.empty(); }
 
-    // The report for the Report button, or, before any design, the request to design first.
-    std::optional<std::string> reportForView(Prompter& prompter) const;
+    // The report for the Report button, Print Report and Save Report as PDF, or, before any
+    // design, the request to design first.
+    std::optional<std::string> reportForView(Prompter& prompter);
+    // The lines above the report on each printed or PDF page, dated `date`.
+    std::vector<std::string> reportHeader(const std::string& date) const;
+
+    // --- Results out of date and the status line -----------------------------------------------
+
+    // Whether the shown thickness (with its charts, trace and report), the evaluation and each
+    // study's result still rest on the inputs as they are now. A change of an input field, the
+    // bond option, the structure or the mix after a result was computed marks it, and so does a
+    // later design that stops; a unit switch converts the results and does not.
+    Staleness designStaleness() const;
+    Staleness evaluationStaleness() const;
+    Staleness sensitivityStaleness() const;
+    Staleness reliabilityStaleness() const;
+
+    // The one-line status after the last command ("" before any).
+    const std::string& statusText() const { return status_; }
+    // An export by the window: "Saved the <what> to <path>." or that it was not.
+    void noteExport(const std::string& what, const std::string& path, bool saved);
 
     // --- Studies -------------------------------------------------------------------------------
 
@@ -181,8 +205,9 @@ public:
     bool runSensitivity(Prompter& prompter);
 
     // Starts the reliability study on its own thread over copies of the session and the
-    // settings, which the window may go on changing while it runs.
-    [[nodiscard]] std::unique_ptr<ReliabilityRun> startReliability() const;
+    // settings, which the window may go on changing while it runs; its result rests on the
+    // inputs as they were at the start.
+    [[nodiscard]] std::unique_ptr<ReliabilityRun> startReliability();
     // Takes what a run ended with, waiting for its end: keeps its result, or reports why it could
     // not run as runSensitivity does; a cancelled run changes nothing. Returns whether a result
     // was kept.
@@ -191,12 +216,29 @@ public:
 private:
     // Tells the bookkeeping that the mix was replaced as a whole (for example from a file).
     void mixReplaced() { clickStale_ = true; }
+    // Marks every result computed so far as out of date, for `why`.
+    void inputsChanged(Staleness why = Staleness::InputsChanged);
+    Staleness stalenessSince(std::uint64_t revision) const;
+    // Runs the design checks and the design, keeping what they rest on and the status line.
+    DesignOutcome runDesign(Prompter& prompter);
 
     DesignModel design_;
     std::filesystem::path cataloguePath_;
     View view_ = View::Title;
     std::string slabText_;
     std::optional<SlabEvaluation> evaluation_;
+    std::filesystem::path currentFile_;
+    std::string status_;
+
+    // Each change of the inputs counts one revision; a result keeps the revision it rests on.
+    std::uint64_t revision_ = 0;
+    Staleness lastChange_ = Staleness::Current; // why the revision last moved on
+    std::uint64_t designRevision_ = 0;
+    std::uint64_t evaluationRevision_ = 0;
+    std::string evaluatedSlabText_;
+    std::uint64_t sensitivityRevision_ = 0;
+    std::uint64_t reliabilityRevision_ = 0;
+    std::uint64_t reliabilityStartRevision_ = 0;
 
     std::int16_t clickedRow_ = 0;
     bool clickStale_ = false;
