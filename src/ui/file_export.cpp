@@ -11,7 +11,6 @@
 #include "basics/program_info.h"
 #include "design/export_file.h"
 #include "design/window_texts.h"
-#include "ui/report_printing.h"
 
 namespace korvant::ui {
 namespace {
@@ -45,8 +44,9 @@ bool SaveTextFile(
     return SaveContent(path, text, what, prompter);
 }
 
-bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption,
-    const QString& suggestedName, const std::string& what, const std::function<std::string()>& csv)
+bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
+    const QString& caption, const QString& suggestedName, const std::string& what,
+    const std::function<std::string()>& csv)
 {
     const QString path = services.files->saveFileName(
         parent, caption, QObject::tr("CSV files (*.csv)"), suggestedName);
@@ -57,10 +57,12 @@ bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption
         BusyPointer busy;
         text = csv();
     }
-    return SaveTextFile(path, text, what, *services.prompter);
+    const bool saved = SaveTextFile(path, text, what, *services.prompter);
+    state.noteExport(what, path.toStdString(), saved);
+    return saved;
 }
 
-bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter)
+bool SaveReportPdf(const QString& path, const ReportPages& report, Prompter& prompter)
 {
     QByteArray pdf;
     {
@@ -70,7 +72,7 @@ bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, P
         QPdfWriter writer(&buffer);
         writer.setTitle(QObject::tr("KORVANT design report"));
         writer.setCreator(QString::fromStdString(ProgramVersionLine()));
-        if (!PaintReportPages(writer, lines, 1))
+        if (!PaintReportPages(writer, report, 1))
             pdf.clear();
     }
     if (pdf.isEmpty()) {

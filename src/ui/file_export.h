@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "design/window_model.h"
+#include "ui/report_printing.h"
 #include "ui/services.h"
 
 class QWidget;
@@ -25,12 +27,14 @@ bool SaveTextFile(
     const QString& path, const std::string& text, const std::string& what, Prompter& prompter);
 
 // Asks for a CSV file's path and saves the text made by `csv`, which is made only once a path
-// was chosen. Returns whether the file was written; false also when the dialog was cancelled.
-bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption,
-    const QString& suggestedName, const std::string& what, const std::function<std::string()>& csv);
+// was chosen; the state notes the export for the status line. Returns whether the file was
+// written; false also when the dialog was cancelled.
+bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
+    const QString& caption, const QString& suggestedName, const std::string& what,
+    const std::function<std::string()>& csv);
 
-// The report's lines as PDF pages, in the printed report's font.
-bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter);
+// The report as PDF pages, in the printed report's font, with its header on each page.
+bool SaveReportPdf(const QString& path, const ReportPages& report, Prompter& prompter);
 
 // The widget as it is shown, as a PNG image.
 bool SaveWidgetPng(

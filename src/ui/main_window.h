@@ -1,24 +1,28 @@
 // The main window frmAircraft: the menus, the views (the picture area with the design panel and
-// the damage charts, the aircraft data, the report text, the calculation trace) and closing. It
-// shows the core's WindowModel and hands it the user's actions; every decision and every text it
-// shows comes from the core.
+// the damage charts in a scroll area, the aircraft data, the report text, the calculation trace),
+// the status line and closing. It shows the core's WindowModel and hands it the user's actions;
+// every decision and every text it shows comes from the core.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include "design/window_model.h"
+#include "ui/report_printing.h"
 #include "ui/services.h"
 #include "ui/study_window.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
+class QScrollArea;
 
 namespace korvant::ui {
 
 class AboutBox;
 class PictureArea;
+class StaleBanner;
 class TraceView;
 class TrafficPanel;
 
@@ -35,11 +39,12 @@ public:
     const WindowModel& state() const { return state_; }
 
     // Shows the model in the widgets: field texts, thickness, bond option, unit captions and
-    // marks, the traffic grid, the evaluation and the charts.
+    // marks, the traffic grid, the evaluation and the charts, what is out of date and the status.
     void refresh();
     void showView(View view);
 
-    // Writes the report pages to a PDF file; shows a message and returns false on failure.
+    // Writes the report pages to a PDF file; refuses before a design as the Report button does,
+    // shows a message and returns false on failure.
     bool saveReportPdf(const QString& path);
     // Writes the calculation trace as CSV, or both damage charts as one PNG image; each shows a
     // message and returns false on failure.
@@ -69,20 +74,29 @@ protected:
 private:
     void buildMenus();
     void buildFileMenu();
+    QWidget* buildReportPane();
     bool takeSharedMnemonic(QEvent* event);
     void applyLayout(const ViewLayout& layout);
-    void layoutWindow();
     void refreshInsight();
+    // What is out of date, and the status line, after any change of the state.
+    void refreshMarks();
     void chooseUnits(UnitSystem units);
+    // The report with its page header, or nothing (with the Report button's message) before a
+    // design.
+    std::optional<ReportPages> reportPages();
 
     WindowModel state_;
     Services services_;
 
     QWidget* central_ = nullptr;
+    QScrollArea* pictureScroll_ = nullptr;
     PictureArea* picture_ = nullptr;
     TrafficPanel* traffic_ = nullptr;
+    QWidget* reportPane_ = nullptr;
+    StaleBanner* reportBanner_ = nullptr;
     QPlainTextEdit* txtReports_ = nullptr;
     TraceView* traceView_ = nullptr;
+    QLabel* status_ = nullptr;
 
     QAction* englishOption_ = nullptr;
     QAction* metricOption_ = nullptr;
