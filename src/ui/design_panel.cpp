@@ -312,6 +312,15 @@ QWidget* DesignPanel::buildResult()
     lbhNote_->setObjectName(QStringLiteral("lbhOutOfDate"));
     lbhNote_->setWordWrap(true);
     lbhNote_->hide();
+    // What the engineer must know beside the thickness (below 4 in, beyond 30 in ...).
+    notes_ = new QLabel(box);
+    notes_->setObjectName(QStringLiteral("lbDesignNotes"));
+    notes_->setWordWrap(true);
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = notes_->font();
+    bold.setBold(true);
+    notes_->setFont(bold);
+    notes_->hide();
     auto* row = new QHBoxLayout;
     row->addWidget(lbh_);
     row->addWidget(unitH);
@@ -319,6 +328,7 @@ QWidget* DesignPanel::buildResult()
     column->addWidget(thickness);
     column->addLayout(row);
     column->addWidget(lbhNote_);
+    column->addWidget(notes_);
 
     evaluation_ = new EvaluationBox(state_, box);
     connect(evaluation_, &EvaluationBox::evaluateRequested, this, &DesignPanel::evaluateRequested);
@@ -414,6 +424,11 @@ void DesignPanel::refresh()
         const QSignalBlocker blocker(bondNo_);
         (design.bondNo ? bondNo_ : bondYes_)->setChecked(true);
     }
+    QStringList notes;
+    for (const std::string& line : state_.designNotes())
+        notes << Text(line);
+    notes_->setText(notes.join(QLatin1Char(' ')));
+    notes_->setVisible(!notes_->text().isEmpty());
     for (std::size_t i = 0; i < unitCaptions_.size(); ++i)
         if (unitCaptions_[i])
             unitCaptions_[i]->setText(QString::fromUtf8(state_.unitCaption(UnitCaptions()[i])));

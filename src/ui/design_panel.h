@@ -66,6 +66,7 @@ private:
     std::vector<QLabel*> unitCaptions_; // in the order of UnitCaptions()
     QLabel* lbh_ = nullptr;
     QLabel* lbhNote_ = nullptr;
+    QLabel* notes_ = nullptr; // what the engineer must know beside the thickness
     QRadioButton* bondYes_ = nullptr;
     QRadioButton* bondNo_ = nullptr;
     EvaluationBox* evaluation_ = nullptr;
