@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Debian package from a build folder, unpacks it into a clean folder and runs what it
-# installed: korvant-cli on the bundled catalogue with a small mix, and korvant up to its title
-# screen on the offscreen platform.
+# installed: korvant-cli on the bundled catalogue with a small mix, korvant's help without a
+# display, korvant up to its title screen on the offscreen platform, and the manual in place.
 #   tools/package_check.sh [build dir]      (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -20,4 +20,7 @@ echo "installed korvant-cli: $thickness in"
 "$root/usr/bin/korvant-cli" --version
 QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/korvant" --quit-after-start
 "$root/usr/bin/korvant" --version
+DISPLAY= "$root/usr/bin/korvant" --help | head -1
+grep -q "korvant-cli" "$root/usr/share/korvant/manual/index.html"
+test -f "$root/usr/share/korvant/manual/window.png"
 echo "installed package works"

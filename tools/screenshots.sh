@@ -20,10 +20,12 @@ if [ -z "${KORVANT_ON_DISPLAY:-}" ]; then
   export KORVANT_ON_DISPLAY=1
   width=$(awk -v s="$scale" -v w="${size%x*}" 'BEGIN { print int(w * s) }')
   height=$(awk -v s="$scale" -v h="${size#*x}" 'BEGIN { print int(h * s) }')
+  # A home of its own: the run starts from the default settings and keeps none.
+  home=$(mktemp -d)
+  trap 'rm -rf "$home"' EXIT
+  mkdir -p "$home/.config"
+  export HOME=$home XDG_CONFIG_HOME=$home/.config
   if [ -n "${DARK:-}" ]; then
-    home=$(mktemp -d)
-    trap 'rm -rf "$home"' EXIT
-    mkdir -p "$home/.config"
     printf '%s\n' '[Colors:Window]' 'BackgroundNormal=35,38,41' 'ForegroundNormal=239,240,241' \
       '[Colors:View]' 'BackgroundNormal=27,30,32' 'BackgroundAlternate=35,38,41' \
       'ForegroundNormal=239,240,241' \
@@ -31,7 +33,7 @@ if [ -z "${KORVANT_ON_DISPLAY:-}" ]; then
       '[Colors:Selection]' 'BackgroundNormal=61,174,233' 'ForegroundNormal=255,255,255' \
       '[Colors:Tooltip]' 'BackgroundNormal=49,54,59' 'ForegroundNormal=239,240,241' \
       > "$home/.config/kdeglobals"
-    export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
+    export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5
   fi
   xvfb-run -a -s "-screen 0 ${width}x${height}x24" "$0" "$build" "$out"
   exit

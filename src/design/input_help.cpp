@@ -78,8 +78,9 @@ std::string InputFieldTip(InputField field, UnitSystem units)
     tip += "Typical range " + Bound(metric ? range.metricMinimum : range.englishMinimum) + " to "
         + Bound(metric ? range.metricMaximum : range.englishMaximum) + " " + unit;
     return tip
-        + (help.check == Check::Questioned ? "; Design Thickness questions a value outside it."
-                                           : "; Design Thickness checks only that it is a number.");
+        + (help.check == Check::Questioned
+                ? "; Design Thickness questions a value outside it."
+                : "; Design Thickness checks only that it is a number, not negative.");
 }
 
 std::string DesignThicknessTip(UnitSystem units)

@@ -57,11 +57,17 @@ void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatab
 InputFileLoaded LoadInputFile(
     DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue)
 {
-    const InputFileData data = ReadInputFile(path);
+    std::string content;
+    try {
+        content = ReadFileUpTo(path, kMaxInputFileBytes);
+    } catch (const FileError& error) {
+        throw InputFileError(error.what(), path, 0);
+    }
+    const InputFileData data = ParseInputFile(content, path);
     AircraftDatabase database;
     InputFileLoaded loaded { path, ReadAircraftData(catalogue, database),
         { path.string() + "  Loaded!", kMessageTitle, Buttons::Ok, Icon::None },
-        data.project ? data.project->layerMode : std::nullopt };
+        data.project ? data.project->layerMode : std::nullopt, std::move(content) };
     try {
         ApplyInputFile(model, data, std::move(database));
     } catch (const UnitSwitchRefused& refused) {
@@ -169,9 +175,16 @@ Message SaveBeforeClosingQuestion()
         Icon::Question };
 }
 
-bool ConfirmClose(Prompter& prompter, const std::function<bool()>& saveInputData)
+Message SaveBeforeReadingQuestion()
 {
-    switch (prompter.ask(SaveBeforeClosingQuestion())) {
+    return { "Save Input Data before reading another file?", "Save Dialog", Buttons::YesNoCancel,
+        Icon::Question };
+}
+
+bool ConfirmLeave(
+    const Message& question, Prompter& prompter, const std::function<bool()>& saveInputData)
+{
+    switch (prompter.ask(question)) {
     case Answer::Yes:
         return saveInputData();
     case Answer::No:

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "basics/program_info.h"
+#include "design/recent_files.h"
 #include "design/report.h"
 #include "design/session_file.h"
 #include "design/thickness_design.h"
@@ -52,6 +53,7 @@ WindowModel::WindowModel(DesignModel design, std::filesystem::path cataloguePath
     : design_(std::move(design))
     , cataloguePath_(std::move(cataloguePath))
 {
+    savedText_ = fileText();
 }
 
 void WindowModel::setField(InputField field, std::string text)
@@ -125,6 +127,8 @@ Staleness WindowModel::reliabilityStaleness() const
 void WindowModel::noteExport(const std::string& what, const std::string& path, bool saved)
 {
     status_ = saved ? "Saved the " + what + " to " + path + "." : "The " + what + " was not saved.";
+    if (saved)
+        lastFolder_ = std::filesystem::path(path).parent_path();
 }
 
 void WindowModel::setReliabilitySettings(const ReliabilitySettings& settings)
@@ -305,7 +309,7 @@ std::optional<std::string> WindowModel::reportForView(Prompter& prompter)
 
 std::vector<std::string> WindowModel::reportHeader(const std::string& date) const
 {
-    return ReportPageHeader(currentFile_.filename().string(), date, designStaleness());
+    return ReportPageHeader(currentFile_.filename().string(), modified(), date, designStaleness());
 }
 
 bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& prompter)
@@ -315,9 +319,15 @@ bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& pro
         = ReadDataFromFile(design_, path, cataloguePath_, recorder);
     if (!loaded) {
         status_ = StoppedStatus("Not read", recorder.last());
+        std::error_code error;
+        if (!std::filesystem::exists(path, error) && !error)
+            recentFiles_ = WithoutRecentFile(std::move(recentFiles_), path);
         return false;
     }
     currentFile_ = loaded->path;
+    savedText_ = fileTextOf(loaded->content);
+    lastFolder_ = currentFile_.parent_path();
+    recentFiles_ = WithRecentFile(std::move(recentFiles_), currentFile_);
     status_ = "Read " + loaded->path.string() + ".";
     inputsChanged();
     slabText_.clear();
@@ -337,19 +347,18 @@ std::optional<std::filesystem::path> WindowModel::saveInputData(
     const std::filesystem::path& path, Prompter& prompter)
 {
     RecordingPrompter recorder(prompter);
+    const std::optional<std::string> text = fileText();
     std::optional<std::filesystem::path> saved = SaveInputData(design_, path, recorder);
     if (!saved) {
         status_ = StoppedStatus("Not saved", recorder.last());
         return saved;
     }
     currentFile_ = *saved;
+    savedText_ = text;
+    lastFolder_ = currentFile_.parent_path();
+    recentFiles_ = WithRecentFile(std::move(recentFiles_), currentFile_);
     status_ = "Saved " + saved->string() + ".";
     return saved;
-}
-
-bool WindowModel::confirmClose(Prompter& prompter, const std::function<bool()>& saveInputData) const
-{
-    return ConfirmClose(prompter, saveInputData);
 }
 
 std::filesystem::path LoadStartCatalogue(

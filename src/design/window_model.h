@@ -124,25 +124,56 @@ public:
 
     // "Read Data From File..." after the open dialog returned `path`: reads the file whole with
     // the catalogue again, then returns to the title screen with the file's mix, or, when its
-    // project section restored the structure, to that structure's view; a file that cannot be
-    // read is reported and changes nothing. Returns whether it was read.
+    // project section restored the structure, to that structure's view; the file becomes the
+    // current file, first in the recent files. A file that cannot be read is reported and
+    // changes nothing (one that no longer exists leaves the recent files). Returns whether it
+    // was read.
     bool readInputData(const std::filesystem::path& path, Prompter& prompter);
 
-    // "Save Input Data..." after the save dialog returned `path`: saves the session silently, or
-    // reports the failure. Returns the path written, nothing on failure.
+    // Save and Save As after the path is known: saves the session silently, which makes the
+    // file written the current file, first in the recent files; or reports the failure. Returns
+    // the path written, nothing on failure.
     std::optional<std::filesystem::path> saveInputData(
         const std::filesystem::path& path, Prompter& prompter);
-
-    // The input data file the session was last read from or saved to (empty: none).
-    const std::filesystem::path& currentFile() const { return currentFile_; }
-
-    // The close prompt: whether the window may close. Yes runs `saveInputData` (the window's
-    // whole save with its dialog), which returns false when it was cancelled or failed.
-    bool confirmClose(Prompter& prompter, const std::function<bool()>& saveInputData) const;
 
     // A unit menu entry (ChooseUnitSystem); a typed slab thickness and its evaluation, which
     // were in the old units, are dropped. Returns whether the units were switched.
     bool chooseUnits(UnitSystem units, Prompter& prompter);
+
+    // --- The input data file as a document -----------------------------------------------------
+
+    // The input data file the session was last read from or saved to (empty: none).
+    const std::filesystem::path& currentFile() const { return currentFile_; }
+
+    // Whether saving now would write another text than the current file holds; for a session
+    // that was never read or saved, another text than its start state gives. The structure is
+    // compared as the design reads it (see window_document.cpp).
+    bool modified() const;
+
+    // "design.inp[*] — KORVANT", or "KORVANT[*]" before a file was read or saved. The
+    // window shows "[*]" as "*" while the session is modified, and drops it otherwise.
+    std::string windowTitle() const;
+
+    // Where a file dialog starts: the current file for the input data, else `name` in the last
+    // folder a file was read from or written to (`name` alone before any).
+    std::filesystem::path proposedPath(const std::string& name, bool inputData) const;
+    const std::filesystem::path& lastFolder() const { return lastFolder_; }
+    void setLastFolder(std::filesystem::path folder) { lastFolder_ = std::move(folder); }
+
+    // The input data files last read or saved, newest first (see recent_files.h).
+    const std::vector<std::filesystem::path>& recentFiles() const { return recentFiles_; }
+    void setRecentFiles(std::vector<std::filesystem::path> files);
+
+    // The start state in `units`, its texts converted as a switch converts them, without the
+    // switch's message; the session is then not modified.
+    void startIn(UnitSystem units);
+
+    // Before the session's work would be lost by closing the window or reading another file:
+    // asks its question (SaveBeforeClosingQuestion, SaveBeforeReadingQuestion) only when the
+    // session is modified. Yes runs `save` (the window's Save), which returns false when it was
+    // cancelled or failed, and then the work stays. Returns whether the work may be left.
+    enum class Leaving { Closing, ReadingAnother };
+    bool confirmLeave(Leaving leaving, Prompter& prompter, const std::function<bool()>& save) const;
 
     // --- Design and evaluation -----------------------------------------------------------------
 
@@ -225,6 +256,10 @@ private:
     Staleness stalenessSince(std::uint64_t revision) const;
     // Runs the design checks and the design, keeping what they rest on and the status line.
     DesignOutcome runDesign(Prompter& prompter);
+    // The text saving would write now, and the text of a file's content, each with the
+    // structure as the design reads it; none when a value cannot be written or read.
+    std::optional<std::string> fileText() const;
+    std::optional<std::string> fileTextOf(const std::string& content) const;
 
     DesignModel design_;
     std::filesystem::path cataloguePath_;
@@ -232,6 +267,9 @@ private:
     std::string slabText_;
     std::optional<SlabEvaluation> evaluation_;
     std::filesystem::path currentFile_;
+    std::optional<std::string> savedText_; // what the current file holds, or the start state's
+    std::filesystem::path lastFolder_;
+    std::vector<std::filesystem::path> recentFiles_;
     std::string status_;
 
     // Each change of the inputs counts one revision; a result keeps the revision it rests on.

@@ -62,11 +62,13 @@ std::string DateText(std::chrono::year_month_day date)
         + TwoDigits(static_cast<unsigned>(date.day()));
 }
 
-std::vector<std::string> ReportPageHeader(
-    const std::string& inputFileName, const std::string& date, Staleness staleness)
+std::vector<std::string> ReportPageHeader(const std::string& inputFileName, bool unsavedChanges,
+    const std::string& date, Staleness staleness)
 {
-    const std::string file
+    std::string file
         = inputFileName.empty() ? std::string("none (the inputs were never saved)") : inputFileName;
+    if (!inputFileName.empty() && unsavedChanges)
+        file += " (unsaved changes)";
     std::vector<std::string> lines
         = { "Input file: " + file + "   Date: " + date + "   " + kProgramName + " " + kVersion };
     const std::string note = OutOfDateNote(ShownResult::Report, staleness);

@@ -31,10 +31,11 @@ std::string OutOfDateNote(ShownResult result, Staleness staleness);
 std::string DateText(std::chrono::year_month_day date);
 
 // The lines printed above the report on each page of its PDF and its print: the input data file
-// (its name, or that the session was never saved), the date and the program version; then, for
-// an out-of-date design, the report's out-of-date note.
-std::vector<std::string> ReportPageHeader(
-    const std::string& inputFileName, const std::string& date, Staleness staleness);
+// (its name, with "(unsaved changes)" when the inputs differ from it, or that the session was
+// never saved), the date and the program version; then, for an out-of-date design, the report's
+// out-of-date note.
+std::vector<std::string> ReportPageHeader(const std::string& inputFileName, bool unsavedChanges,
+    const std::string& date, Staleness staleness);
 
 // --- Status lines --------------------------------------------------------------------------
 

@@ -10,6 +10,7 @@
 // Texts are written exactly as held and read back unchanged; nothing in the file is converted.
 #include "io/input_file.h"
 
+#include <cctype>
 #include <cmath>
 #include <utility>
 
@@ -361,6 +362,14 @@ std::filesystem::path WithInputFileExtension(const std::filesystem::path& path)
     else
         named += kInputFileExtension;
     return named;
+}
+
+bool HasInputFileExtension(const std::filesystem::path& path)
+{
+    std::string extension = path.extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".inp";
 }
 
 } // namespace korvant

@@ -38,6 +38,16 @@ std::filesystem::path LocalPath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+QString ShownPath(const std::filesystem::path& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+QString ProposedExportPath(const WindowModel& state, const char* name)
+{
+    return ShownPath(state.proposedPath(name, false));
+}
+
 bool SaveTextFile(
     const QString& path, const std::string& text, const std::string& what, Prompter& prompter)
 {
@@ -45,11 +55,11 @@ bool SaveTextFile(
 }
 
 bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
-    const QString& caption, const QString& suggestedName, const std::string& what,
+    const QString& caption, const char* name, const std::string& what,
     const std::function<std::string()>& csv)
 {
     const QString path = services.files->saveFileName(
-        parent, caption, QObject::tr("CSV files (*.csv)"), suggestedName);
+        parent, caption, QObject::tr("CSV files (*.csv)"), ProposedExportPath(state, name));
     if (path.isEmpty())
         return false;
     std::string text;

@@ -18,19 +18,24 @@ class QWidget;
 
 namespace korvant::ui {
 
-// A file name from a dialog as the file system spells it.
+// A file name from a dialog as the file system spells it, and back.
 std::filesystem::path LocalPath(const QString& path);
+QString ShownPath(const std::filesystem::path& path);
+
+// Where a save dialog starts for an export named `name`: in the last folder used.
+QString ProposedExportPath(const WindowModel& state, const char* name);
 
 // Writes the text to `path`; a failure is reported as "Cannot write the <what> to <path>:
 // <reason>". Returns whether the file was written.
 bool SaveTextFile(
     const QString& path, const std::string& text, const std::string& what, Prompter& prompter);
 
-// Asks for a CSV file's path and saves the text made by `csv`, which is made only once a path
-// was chosen; the state notes the export for the status line. Returns whether the file was
-// written; false also when the dialog was cancelled.
+// Asks for a CSV file's path, starting at `name` in the last folder used, and saves the text
+// made by `csv`, which is made only once a path was chosen; the state notes the export for the
+// status line and the next dialog. Returns whether the file was written; false also when the
+// dialog was cancelled.
 bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
-    const QString& caption, const QString& suggestedName, const std::string& what,
+    const QString& caption, const char* name, const std::string& what,
     const std::function<std::string()>& csv);
 
 // The report as PDF pages, in the printed report's font, with its header on each page.

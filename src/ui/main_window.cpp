@@ -23,11 +23,13 @@
 #include "basics/program_info.h"
 #include "design/design_trace.h"
 #include "design/window_texts.h"
+#include "traffic/aircraft_database.h"
 #include "ui/about_box.h"
 #include "ui/damage_charts.h"
 #include "ui/design_panel.h"
 #include "ui/file_export.h"
 #include "ui/logo.h"
+#include "ui/manual_window.h"
 #include "ui/picture_area.h"
 #include "ui/stale_banner.h"
 #include "ui/trace_view.h"
@@ -86,6 +88,7 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
 
     buildMenus();
     menuBar()->installEventFilter(this);
+    setAcceptDrops(true);
     // The status line is a label of its own, so that a menu's hints do not wipe it out.
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("lbStatus"));
@@ -93,6 +96,7 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
     statusBar()->addWidget(status_, 1);
     // Never larger than the screen's room for windows, whatever its size and scale.
     resize(kPreferredSize.boundedTo(screen()->availableGeometry().size()));
+    readSettings();
 
     applyLayout(state_.enterView(View::Title));
     refresh();
@@ -218,6 +222,8 @@ void MainWindow::refreshMarks()
     if (studies_)
         studies_->refreshMarks();
     status_->setText(QString::fromStdString(state_.statusText()));
+    setWindowTitle(QString::fromStdString(state_.windowTitle()));
+    setWindowModified(state_.modified());
 }
 
 void MainWindow::chooseUnits(UnitSystem units)
@@ -225,39 +231,6 @@ void MainWindow::chooseUnits(UnitSystem units)
     state_.chooseUnits(units, *services_.prompter);
     refresh();
     picture_->replotCharts();
-}
-
-void MainWindow::readInputData()
-{
-    const QString path = services_.files->openFileName(
-        this, tr("Read Data From File"), tr("Input data files (*.inp)"));
-    if (path.isEmpty())
-        return;
-    bool read = false;
-    {
-        BusyPointer busy;
-        read = state_.readInputData(LocalPath(path), *services_.prompter);
-    }
-    if (read) {
-        traffic_->closeChangeData();
-        showView(state_.view());
-    }
-    refreshMarks();
-}
-
-bool MainWindow::saveInputData()
-{
-    const QString path = services_.files->saveFileName(
-        this, tr("Save Input Data"), tr("Input data files (*.inp)"), QStringLiteral("design.inp"));
-    if (path.isEmpty())
-        return false;
-    bool saved = false;
-    {
-        BusyPointer busy;
-        saved = state_.saveInputData(LocalPath(path), *services_.prompter).has_value();
-    }
-    refreshMarks();
-    return saved;
 }
 
 void MainWindow::designThickness()
@@ -319,8 +292,8 @@ void MainWindow::saveReportPdfAs()
     // Before a design there is no report: the Report button's message, and no file dialog.
     if (!reportPages())
         return;
-    const QString path = services_.files->saveFileName(
-        this, tr("Save Report as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("report.pdf"));
+    const QString path = services_.files->saveFileName(this, tr("Save Report as PDF"),
+        tr("PDF files (*.pdf)"), ProposedExportPath(state_, "report.pdf"));
     if (!path.isEmpty())
         saveReportPdf(path);
 }
@@ -338,7 +311,7 @@ bool MainWindow::saveReportPdf(const QString& path)
 
 void MainWindow::saveTraceCsvAs()
 {
-    SaveCsvAs(services_, state_, this, tr("Save Calculation Trace"), QStringLiteral("trace.csv"),
+    SaveCsvAs(services_, state_, this, tr("Save Calculation Trace"), "trace.csv",
         "calculation trace", [this] { return TraceCsv(state_.design().result.trace); });
     refreshMarks();
 }
@@ -355,7 +328,7 @@ bool MainWindow::saveTraceCsv(const QString& path)
 void MainWindow::saveChartsPngAs()
 {
     const QString path = services_.files->saveFileName(this, tr("Save Charts as PNG"),
-        tr("PNG images (*.png)"), QStringLiteral("damage-charts.png"));
+        tr("PNG images (*.png)"), ProposedExportPath(state_, "damage-charts.png"));
     if (!path.isEmpty())
         saveChartsPng(path);
 }
@@ -381,6 +354,20 @@ void MainWindow::showAbout()
     about_->activateWindow();
 }
 
+void MainWindow::showManual()
+{
+    const std::filesystem::path index
+        = FindCatalogue(DataFileCandidates(ExecutableDir(), "manual/index.html"));
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(index, error)) {
+        services_.prompter->ask(ManualMissingMessage(index.string()));
+        return;
+    }
+    if (!manual_)
+        manual_ = new ManualWindow(this);
+    manual_->showManual(ShownPath(index));
+}
+
 void MainWindow::showStudies(StudyWindow::Tab tab)
 {
     if (!studies_) {
@@ -388,22 +375,6 @@ void MainWindow::showStudies(StudyWindow::Tab tab)
         connect(studies_, &StudyWindow::commandDone, this, &MainWindow::refreshMarks);
     }
     studies_->showTab(tab);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    // The close prompt; a cancelled or failed save keeps the window open so no work is lost.
-    if (!state_.confirmClose(*services_.prompter, [this] { return saveInputData(); })) {
-        event->ignore();
-        return;
-    }
-    // Closing the main window ends the program with all its windows.
-    traffic_->closeChangeData();
-    if (about_)
-        about_->close();
-    if (studies_)
-        studies_->close(); // cancels a running study
-    event->accept();
 }
 
 } // namespace korvant::ui

@@ -98,15 +98,16 @@ Answer QtPrompter::ask(const Message& message)
     return buttons.back().second;
 }
 
-QString QtFileChooser::openFileName(QWidget* parent, const QString& caption, const QString& filter)
+QString QtFileChooser::openFileName(
+    QWidget* parent, const QString& caption, const QString& filter, const QString& folder)
 {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
 QString QtFileChooser::saveFileName(
-    QWidget* parent, const QString& caption, const QString& filter, const QString& suggestedName)
+    QWidget* parent, const QString& caption, const QString& filter, const QString& proposedPath)
 {
-    return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
+    return QFileDialog::getSaveFileName(parent, caption, proposedPath, filter);
 }
 
 bool QtPrintDialog::choosePrinter(QPrinter& printer, QWidget* parent)

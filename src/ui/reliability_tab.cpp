@@ -306,9 +306,8 @@ void ReliabilityTab::saveCsvAs()
 {
     if (!state_.reliability())
         return;
-    SaveCsvAs(services_, state_, this, tr("Save Reliability Study"),
-        QStringLiteral("reliability.csv"), "reliability study",
-        [this] { return ReliabilityCsv(*state_.reliability()); });
+    SaveCsvAs(services_, state_, this, tr("Save Reliability Study"), "reliability.csv",
+        "reliability study", [this] { return ReliabilityCsv(*state_.reliability()); });
     emit commandDone();
 }
 
@@ -316,9 +315,8 @@ void ReliabilityTab::saveSamplesCsvAs()
 {
     if (!state_.reliability())
         return;
-    SaveCsvAs(services_, state_, this, tr("Save Reliability Samples"),
-        QStringLiteral("reliability-samples.csv"), "reliability samples",
-        [this] { return ReliabilitySamplesCsv(*state_.reliability()); });
+    SaveCsvAs(services_, state_, this, tr("Save Reliability Samples"), "reliability-samples.csv",
+        "reliability samples", [this] { return ReliabilitySamplesCsv(*state_.reliability()); });
     emit commandDone();
 }
 

@@ -128,9 +128,8 @@ void SensitivityTab::saveCsvAs()
 {
     if (!state_.sensitivity())
         return;
-    SaveCsvAs(services_, state_, this, tr("Save Sensitivity Study"),
-        QStringLiteral("sensitivity.csv"), "sensitivity study",
-        [this] { return SensitivityCsv(*state_.sensitivity()); });
+    SaveCsvAs(services_, state_, this, tr("Save Sensitivity Study"), "sensitivity.csv",
+        "sensitivity study", [this] { return SensitivityCsv(*state_.sensitivity()); });
     emit commandDone();
 }
 

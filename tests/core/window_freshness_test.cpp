@@ -157,9 +157,11 @@ TEST(WindowFreshness, NotesHeaderAndStatusTexts)
     EXPECT_EQ(DateText(year(2026) / March / 4), "2026-03-04");
     EXPECT_EQ(DateText(year(987) / December / 31), "0987-12-31");
     const std::string version = std::string("KORVANT ") + kVersion;
-    EXPECT_EQ(ReportPageHeader("apron.inp", "2026-03-04", Staleness::Current),
+    EXPECT_EQ(ReportPageHeader("apron.inp", false, "2026-03-04", Staleness::Current),
         std::vector<std::string> { "Input file: apron.inp   Date: 2026-03-04   " + version });
-    const auto stale = ReportPageHeader("", "2026-03-04", Staleness::InputsChanged);
+    EXPECT_EQ(ReportPageHeader("apron.inp", true, "2026-03-04", Staleness::Current).at(0),
+        "Input file: apron.inp (unsaved changes)   Date: 2026-03-04   " + version);
+    const auto stale = ReportPageHeader("", true, "2026-03-04", Staleness::InputsChanged);
     ASSERT_EQ(stale.size(), 2u);
     EXPECT_EQ(
         stale[0], "Input file: none (the inputs were never saved)   Date: 2026-03-04   " + version);
@@ -189,7 +191,7 @@ TEST(WindowFreshness, ReportHeaderNamesTheFileOfTheSession)
     window.setField(InputField::k, "150");
     const auto header = window.reportHeader("2026-03-04");
     ASSERT_EQ(header.size(), 2u);
-    EXPECT_EQ(header[0].rfind("Input file: apron.inp   Date: 2026-03-04", 0), 0u);
+    EXPECT_EQ(header[0].rfind("Input file: apron.inp (unsaved changes)   Date: 2026-03-04", 0), 0u);
     EXPECT_FALSE(window.saveInputData(folder / "apron.inp" / "x", prompter));
     EXPECT_EQ(window.currentFile(), folder / "apron.inp");
     EXPECT_EQ(window.statusText().rfind("Not saved: ", 0), 0u);
@@ -206,7 +208,7 @@ TEST(WindowFreshness, TooltipsGiveTheRangeInTheSessionsUnits)
         "189.7 kPa/mm; Design Thickness questions a value outside it.");
     EXPECT_EQ(InputFieldTip(InputField::h2, UnitSystem::Metric),
         "Thickness of the bottom layer h, in cm. Typical range 5.08 to 25.4 cm; Design Thickness "
-        "checks only that it is a number.");
+        "checks only that it is a number, not negative.");
     EXPECT_EQ(InputFieldTip(InputField::Temperature, UnitSystem::Metric),
         "Annual mean air temperature at the airfield, in 'C. Usually -7 to 27 'C; no range is "
         "checked.");

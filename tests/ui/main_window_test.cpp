@@ -94,7 +94,8 @@ private slots:
     void startsOnTheTitleScreen()
     {
         QCOMPARE(window->objectName(), QStringLiteral("frmAircraft"));
-        QCOMPARE(window->windowTitle(), QStringLiteral("KORVANT"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("KORVANT[*]"));
+        QVERIFY(!window->isWindowModified());
         QVERIFY(find<QAction>("EnglishOption")->isChecked());
         QVERIFY(!find<QAction>("EnglishOption")->isEnabled());
         QVERIFY(find<QAction>("MetricOption")->isEnabled());

@@ -229,15 +229,14 @@ private slots:
             find<QDialog>("frmStudies")->close();
             QVERIFY(!reliabilityRunning());
         } else {
-            prompter->answers = { Answer::No }; // do not save the input data
-            QVERIFY(window->close());
+            QVERIFY(window->close()); // no unsaved changes: no question
             QVERIFY(!reliabilityRunning());
         }
         QVERIFY(state().design() == design);
         QVERIFY(state().reliabilitySettings() == settings);
         QCOMPARE(SensitivityCsv(*state().sensitivity()), sensitivity);
         QCOMPARE(ReliabilitySamplesCsv(*state().reliability()), reliability);
-        QCOMPARE(prompter->shown.size(), std::size_t(how == "main window" ? 1 : 0));
+        QVERIFY(prompter->shown.empty());
     }
 
     void sessionWhoseDesignStopsShowsTheMessage_data()
