@@ -10,7 +10,7 @@
 // Texts are written exactly as held and read back unchanged; nothing in the file is converted.
 #include "io/input_file.h"
 
-#include <cmath>
+#include <algorithm>
 #include <utility>
 
 #include "basics/program_info.h"
@@ -84,6 +84,37 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// The value of a whole number text: digits with an optional sign, blanks around them allowed;
+// none for any other text. Values beyond a million are held at a million, far beyond any count,
+// record number or choice.
+std::optional<long long> WholeNumberOfText(std::string_view text)
+{
+    std::string_view digits = Trimmed(text);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+        digits.remove_prefix(1);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    long long value = 0;
+    for (const char digit : digits)
+        value = std::min(value * 10 + (digit - '0'), 1'000'000LL);
+    return negative ? -value : value;
+}
+
+// The line of the first NUL byte of the text, 0 when it holds none.
+int NulLine(std::string_view text)
+{
+    const std::size_t nul = text.find('\0');
+    if (nul == std::string_view::npos)
+        return 0;
+    int line = 1;
+    std::size_t at = 0;
+    std::string_view ignored;
+    while (NextLine(text, at, ignored) && at <= nul)
+        ++line;
+    return line;
+}
+
 constexpr const char* kLayerModeKey = "layerMode";
 constexpr const char* kBondKey = "bondno";
 
@@ -116,19 +147,35 @@ public:
         return lines_[static_cast<std::size_t>(number - 1)];
     }
 
-    // A line that must hold a whole number, blanks around it allowed. `text` receives the
-    // number as written, for messages.
+    // A line that must hold a whole number text: digits with an optional sign, blanks around
+    // them allowed. `text` receives the line as written, for messages.
     long long wholeNumber(int number, const std::string& what, std::string& text) const
     {
         const std::string_view line = this->line(number, what);
         text = QuotedText(line);
-        if (!IsNumberText(line))
-            fail(number, what + " " + text + " is not a number");
-        const double value = NumberOfText(line);
-        if (value != std::floor(value))
-            fail(number, what + " " + text + " is not a whole number");
-        // Clamped far beyond any count or record number, so that the conversion is defined.
-        return static_cast<long long>(std::fmax(-1e6, std::fmin(value, 1e6)));
+        const std::optional<long long> value = WholeNumberOfText(line);
+        if (!value)
+            fail(number,
+                what + " " + text + " is not "
+                    + (IsNumberText(line) ? "a whole number" : "a number"));
+        return *value;
+    }
+
+    // Whether line `number` is the last of the text and ends without a line end, which every
+    // line of a file that was written whole has.
+    bool endsUnterminated(int number) const
+    {
+        return number == static_cast<int>(lines_.size()) && rest_ == content_.size()
+            && !content_.empty() && content_.back() != '\n' && content_.back() != '\r';
+    }
+
+    // Refuses a last line that lost its line end: the file was cut, perhaps within the value.
+    void checkTerminated(int number, std::string_view line) const
+    {
+        if (!IsBlankLine(line) && endsUnterminated(number))
+            fail(number,
+                "the file ends within the line " + QuotedText(line)
+                    + ", without its line end, so the line may have been cut short");
     }
 
     [[noreturn]] void fail(int number, const std::string& what) const
@@ -150,24 +197,55 @@ private:
     const std::filesystem::path& source_;
 };
 
-// The project section after line `last`, the last aircraft line; none when the first line after
-// the empty ones is not the section marker (or there is none).
-std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int last)
+// The name of the key of a project slot: the project fields by InputField, then layerMode and
+// bondno.
+std::string ProjectKeyName(std::size_t slot)
+{
+    if (slot == kInputFieldCount)
+        return kLayerModeKey;
+    if (slot == kInputFieldCount + 1)
+        return kBondKey;
+    return InputFieldInfoOf(static_cast<InputField>(slot)).objectName;
+}
+
+// "a", "a and b", "a, b and c".
+std::string Listed(const std::vector<std::string>& names)
+{
+    std::string out;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return out;
+}
+
+// The project section after line `last`, the last aircraft line; none when only empty lines
+// follow. Any other line before the section marker is damage (more aircraft than the count
+// says, or text that no version writes), and so is a section without every key that a saved
+// file holds (it was cut short).
+std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int last, int count)
 {
     const std::string_view content = reader.content();
     std::size_t at = reader.endOf(last);
     std::optional<ProjectInputs> project;
+    int markerLine = 0;
     // The line on which each key was given: the project fields, layerMode, bondno.
     std::array<int, kInputFieldCount + 2> givenOn {};
     std::string_view line;
-    for (int number = last + 1; number <= last + kProjectLines && NextLine(content, at, line);
-         ++number) {
+    for (int number = last + 1; NextLine(content, at, line); ++number) {
+        if (!IsBlankLine(line) && at == content.size() && content.back() != '\n'
+            && content.back() != '\r' && (!project || line.rfind("***", 0) != 0))
+            reader.fail(number,
+                "the file ends within the line " + QuotedText(line)
+                    + ", without its line end, so the line may have been cut short");
         if (!project) {
             if (IsBlankLine(line))
                 continue;
             if (line != kProjectMarker)
-                return std::nullopt;
+                reader.fail(number,
+                    "the line " + QuotedText(line) + " follows the last of the "
+                        + std::to_string(count) + " aircraft that line "
+                        + std::to_string(kCountLine) + " counts");
             project.emplace();
+            markerLine = number;
             continue;
         }
         if (line.rfind("***", 0) == 0)
@@ -196,22 +274,35 @@ std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int l
                     + std::to_string(givenOn[slot]) + " gives it first");
         givenOn[slot] = number;
 
-        const double choice = IsNumberText(value) ? NumberOfText(value) : -1;
+        const std::optional<long long> choice = WholeNumberOfText(value);
         if (slot == kInputFieldCount) {
-            if (choice != 0 && choice != 1 && choice != 2)
+            if (!choice || *choice < 0 || *choice > 2)
                 reader.fail(number,
                     std::string("the structure ") + kLayerModeKey + " " + QuotedText(value)
                         + " is not 0, 1 or 2");
-            project->layerMode = static_cast<std::int16_t>(choice);
+            project->layerMode = static_cast<std::int16_t>(*choice);
         } else if (slot == kInputFieldCount + 1) {
-            if (choice != 0 && choice != 1)
+            if (!choice || *choice < 0 || *choice > 1)
                 reader.fail(number,
                     std::string("the bond option ") + kBondKey + " " + QuotedText(value)
                         + " is not 0 or 1");
-            project->bondNo = choice == 1;
+            project->bondNo = *choice == 1;
         } else {
             project->fields[slot] = std::string(value);
         }
+    }
+    if (project) {
+        std::vector<std::string> missing;
+        for (const InputField field : kProjectFields)
+            if (givenOn[static_cast<std::size_t>(field)] == 0)
+                missing.push_back(ProjectKeyName(static_cast<std::size_t>(field)));
+        for (std::size_t slot = kInputFieldCount; slot < givenOn.size(); ++slot)
+            if (givenOn[slot] == 0)
+                missing.push_back(ProjectKeyName(slot));
+        if (!missing.empty())
+            reader.fail(markerLine,
+                "the project section that begins here lacks " + Listed(missing)
+                    + ", which every saved file holds, so it was cut short");
     }
     return project;
 }
@@ -219,6 +310,11 @@ std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int l
 bool HoldsLineBreak(std::string_view text)
 {
     return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+bool HoldsNul(std::string_view text)
+{
+    return text.find('\0') != std::string_view::npos;
 }
 
 void AddLine(std::string& out, std::string_view line)
@@ -234,6 +330,8 @@ InputFileData ParseInputFile(
     const LineReader reader(content, source);
     InputFileData data;
 
+    if (const int nul = NulLine(content))
+        reader.fail(nul, "the line holds a NUL byte, which no input data file holds");
     reader.line(1, "the title line");
     const std::string_view marker = reader.line(2, "the unit marker");
     if (marker == kEnglishMarker)
@@ -286,9 +384,10 @@ InputFileData ParseInputFile(
                 "the " + ValueName(v) + " of " + which + " (record " + std::to_string(record)
                     + ")");
     }
+    const int last = kCountLine + static_cast<int>(count) * kAircraftLines;
+    reader.checkTerminated(last, reader.line(last, "the last aircraft value"));
     if (reach == FileReach::Whole)
-        data.project
-            = ParseProjectSection(reader, kCountLine + static_cast<int>(count) * kAircraftLines);
+        data.project = ParseProjectSection(reader, last, static_cast<int>(count));
     return data;
 }
 
@@ -312,6 +411,11 @@ std::string InputFileText(const InputFileData& data)
         if (HoldsLineBreak(value))
             throw InputFileError("The " + what + " holds a line break, which line "
                     + std::to_string(line) + " of an input data file cannot hold",
+                {}, line);
+        if (HoldsNul(value))
+            throw InputFileError("The " + what
+                    + " holds a NUL byte, which an input data file "
+                      "cannot hold",
                 {}, line);
         AddLine(out, value);
     };
