@@ -169,10 +169,11 @@ public:
             && !content_.empty() && content_.back() != '\n' && content_.back() != '\r';
     }
 
-    // Refuses a last line that lost its line end: the file was cut, perhaps within the value.
+    // Refuses a last line that lost its line end: the file was cut, perhaps within the value
+    // (blanks included: a value of blanks cut short is another value).
     void checkTerminated(int number, std::string_view line) const
     {
-        if (!IsBlankLine(line) && endsUnterminated(number))
+        if (endsUnterminated(number))
             fail(number,
                 "the file ends within the line " + QuotedText(line)
                     + ", without its line end, so the line may have been cut short");
