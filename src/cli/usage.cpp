@@ -79,8 +79,9 @@ to standard error as a warning and is kept. A design stopped outside a model's d
 its message and exits with status 3; so does a slab to evaluate outside a model's domain. Bad
 usage, a thickness to evaluate that is not a number greater than 0, and a field that holds no
 number when the units must be converted, exit with status 2. A catalogue or input data file that cannot be read or is
-damaged, and a --save file that cannot be written, print their message (naming the file and,
-where one applies, the line) and exit with status 3.
+damaged, a --save or --samples file that cannot be written or is read-only (it is not
+replaced), and output that cannot be written, print their message (naming the file and, where
+one applies, the line) and exit with status 3.
 )";
 
 } // namespace korvant
