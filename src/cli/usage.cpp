@@ -73,15 +73,20 @@ Options:
   --version              print the version and exit
   --help                 print this text and exit
 
-The checks of the Design Thickness button run first. An invalid number prints its message to
-standard error and exits with status 2; a value outside its typical range prints the question
-to standard error as a warning and is kept. A design stopped outside a model's domain prints
-its message and exits with status 3; so does a slab to evaluate outside a model's domain. Bad
-usage, a thickness to evaluate that is not a number greater than 0, and a field that holds no
-number when the units must be converted, exit with status 2. A catalogue or input data file that cannot be read or is
-damaged, a --save or --samples file that cannot be written or is read-only (it is not
-replaced), and output that cannot be written, print their message (naming the file and, where
-one applies, the line) and exit with status 3.
+The checks of the Design Thickness button run first, then every other field the design
+reads must hold a number (E2 and h2 only in a two-layer structure; slab length and width
+greater than 0; none negative but the temperature). A value outside its typical range prints
+the question to standard error as a warning and is kept. A thickness below 4 in, and a
+thicker slab that fails, are printed to standard error as warnings.
+
+Exit status:
+  0  designed
+  2  bad usage, or an input that is not a valid number
+  3  stopped: outside a model's domain, no fatigue design, an unreadable,
+     damaged, read-only or unwritable file (a read-only --save or --samples
+     file is not replaced), output that could not be written
+  4  the traffic needs more than the 30 in the procedure searches (the caption
+     30.0 is printed, the reason on standard error)
 )";
 
 } // namespace korvant

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "basics/domain_error.h"
+#include "basics/unit_factors.h"
 #include "layered/wheel_plan.h"
 #include "traffic/aircraft_database.h"
 
@@ -20,10 +21,6 @@ public:
     using DomainError::DomainError;
 };
 
-inline constexpr double kGravity = 9.80665; // m/s^2
-inline constexpr double kKilogramPerPound = 0.45359237;
-inline constexpr double kMillimetrePerInch = 25.4;
-inline constexpr double kMegapascalPerPsi = 0.0068947572931783;
 
 struct AcrGear
 {

@@ -8,6 +8,7 @@
 #include "basics/program_info.h"
 #include "design/report.h"
 #include "design/session_file.h"
+#include "design/thickness_design.h"
 #include "design/window_texts.h"
 
 namespace korvant {
@@ -164,6 +165,13 @@ bool WindowModel::finishReliability(ReliabilityRun& run, Prompter& prompter)
         return false;
     reliability_ = std::move(outcome.result);
     return true;
+}
+
+std::vector<std::string> WindowModel::designNotes() const
+{
+    if (design_.lbh.empty())
+        return {};
+    return DesignNotes(design_.result, design_.units);
 }
 
 bool WindowModel::chartsShown() const
