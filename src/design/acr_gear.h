@@ -21,7 +21,6 @@ public:
     using DomainError::DomainError;
 };
 
-
 struct AcrGear
 {
     std::string name;
