@@ -8,11 +8,11 @@
 
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <random>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -90,9 +90,7 @@ void RemoveStaleTemporaries(const fs::path& folder, const std::string& prefix)
             continue;
         if (::kill(static_cast<pid_t>(std::stoi(pid)), 0) == 0 || errno != ESRCH)
             continue; // the process runs (or may run): its save is not ours to touch
-        struct stat st
-        {
-        };
+        struct stat st = {};
         if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0
             && S_ISREG(st.st_mode))
             ::unlinkat(::dirfd(dir), entry->d_name, 0);
@@ -105,9 +103,7 @@ fs::path FollowLinks(const fs::path& path)
 {
     fs::path target = path;
     for (int depth = 0; depth < 40; ++depth) {
-        struct stat st
-        {
-        };
+        struct stat st = {};
         if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return target;
         std::error_code error;
@@ -275,9 +271,7 @@ void WriteFileAtomically(const fs::path& path, std::string_view content, const S
     if (target != path)
         CheckSaveName(target);
 
-    struct stat existing
-    {
-    };
+    struct stat existing = {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (!exists && errno != ENOENT)
         Fail(path, errno);

@@ -68,9 +68,7 @@ FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t limit)
     // The type is checked before the open, as opening a FIFO for reading waits for a writer and
     // opening a device may act on it; the open does not wait (O_NONBLOCK), and the opened file
     // is checked again in case the name was replaced in between.
-    struct stat named
-    {
-    };
+    struct stat named = {};
     if (::stat(path.c_str(), &named) != 0)
         return Failed(errno);
     if (!S_ISREG(named.st_mode))
@@ -78,19 +76,19 @@ FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t limit)
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0)
         return Failed(errno);
-    FileBytes read;
-    struct stat opened
-    {
+    // Reads the opened file once it is known to be regular and blocking again.
+    auto readOpened = [fd, limit] {
+        struct stat opened = {};
+        if (::fstat(fd, &opened) != 0)
+            return Failed(errno);
+        if (!S_ISREG(opened.st_mode))
+            return NotRegular(opened.st_mode);
+        const int flags = ::fcntl(fd, F_GETFL);
+        if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+            return Failed(errno);
+        return ReadDescriptorBytes(fd, limit);
     };
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (::fstat(fd, &opened) != 0 || flags < 0)
-        read = Failed(errno);
-    else if (!S_ISREG(opened.st_mode))
-        read = NotRegular(opened.st_mode);
-    else if (::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
-        read = Failed(errno);
-    else
-        read = ReadDescriptorBytes(fd, limit);
+    FileBytes read = readOpened();
     ::close(fd);
     return read;
 }

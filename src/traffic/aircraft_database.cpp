@@ -279,7 +279,7 @@ std::string ParseAircraftData(
                     + std::to_string(kFieldsPerRecord) + " fields");
     }
     if (records.empty())
-        notes.push_back("the catalogue holds no aircraft, only its column titles");
+        notes.emplace_back("the catalogue holds no aircraft, only its column titles");
     if (!ignored) {
         const std::size_t lastLine = content.find_last_of("\r\n");
         const std::string_view last

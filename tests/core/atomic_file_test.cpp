@@ -57,9 +57,7 @@ protected:
 
 struct stat StatOf(const fs::path& path)
 {
-    struct stat st
-    {
-    };
+    struct stat st = {};
     EXPECT_EQ(::lstat(path.c_str(), &st), 0) << path;
     return st;
 }
