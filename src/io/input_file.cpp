@@ -1,46 +1,20 @@
-// Input data files, line by line:
-//   1 "KORVANT-" and the descriptive title     6 Txtk
-//   2 "****ENG****" or "****SI****"           7 empty
-//   3 empty                                    8 "***Aircraft"
-//   4 TxtE                                     9 the aircraft count, in print form (" 3 ")
-//   5 TxtSc                                    then per aircraft its record number in print form
-//                                              and its fields 2..9, one a line
-//   then "***Project" and key=value lines: TxtE2, txth2, txtL, txtW, TxtPrec, TxtTemp, TxtWind,
-//   layerMode, bondno
-// Texts are written exactly as held and read back unchanged; nothing in the file is converted.
+// Reading input data files (their lines in io/input_file_format.h): the whole text is parsed
+// before anything is returned, and every line that the format fixes is checked, so that a
+// damaged file is refused with the line it concerns. Texts are read back unchanged.
 #include "io/input_file.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "basics/program_info.h"
 #include "io/atomic_file.h"
+#include "io/input_file_format.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
 namespace korvant {
 namespace {
 
-constexpr const char* kEnglishMarker = "****ENG****";
-constexpr const char* kMetricMarker = "****SI****";
-constexpr const char* kAircraftMarker = "***Aircraft";
-constexpr const char* kLineEnd = "\r\n";
-constexpr int kAircraftLines = 9; // the record number and fields 2..9
-constexpr int kCountLine = 9;
-// The last line that a file of a whole traffic mix holds.
-constexpr std::size_t kLastLine = kCountLine + kMaxAircraftRecords * kAircraftLines;
-
-// The name of value v (0..7) of an aircraft in messages.
-std::string ValueName(std::size_t v)
-{
-    return AircraftFieldInfoOf(InputFileValueField(v)).word;
-}
-
-// " 3 ": a blank in place of the sign of a non-negative number, the digits, one blank.
-std::string PrintForm(int value)
-{
-    return (value < 0 ? "" : " ") + std::to_string(value) + " ";
-}
+using namespace input_format;
 
 // The line that starts at `begin`, which moves past its line end (CR LF, LF or CR). False at
 // the end of the text.
@@ -114,9 +88,6 @@ int NulLine(std::string_view text)
         ++line;
     return line;
 }
-
-constexpr const char* kLayerModeKey = "layerMode";
-constexpr const char* kBondKey = "bondno";
 
 // The lines of one file being parsed, with the messages for a damaged file.
 class LineReader
@@ -308,21 +279,6 @@ std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int l
     return project;
 }
 
-bool HoldsLineBreak(std::string_view text)
-{
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
-bool HoldsNul(std::string_view text)
-{
-    return text.find('\0') != std::string_view::npos;
-}
-
-void AddLine(std::string& out, std::string_view line)
-{
-    out.append(line).append(kLineEnd);
-}
-
 } // namespace
 
 InputFileData ParseInputFile(
@@ -401,71 +357,6 @@ InputFileData ReadInputFile(const std::filesystem::path& path)
         throw InputFileError(error.what(), path, 0);
     }
     return ParseInputFile(content, path);
-}
-
-std::string InputFileText(const InputFileData& data)
-{
-    std::string out;
-    int line = 0;
-    auto text = [&](std::string_view value, const std::string& what) {
-        ++line;
-        if (HoldsLineBreak(value))
-            throw InputFileError("The " + what + " holds a line break, which line "
-                    + std::to_string(line) + " of an input data file cannot hold",
-                {}, line);
-        if (HoldsNul(value))
-            throw InputFileError("The " + what
-                    + " holds a NUL byte, which an input data file "
-                      "cannot hold",
-                {}, line);
-        AddLine(out, value);
-    };
-    auto integer = [&](int value) {
-        ++line;
-        AddLine(out, PrintForm(value));
-    };
-
-    text(std::string("KORVANT-") + kDescriptiveTitle, "title");
-    text(data.units == UnitSystem::Metric ? kMetricMarker : kEnglishMarker, "unit marker");
-    text("", "empty line");
-    text(data.E, "elastic modulus of concrete");
-    text(data.Sc, "concrete flexural strength");
-    text(data.k, "modulus of subgrade reaction");
-    text("", "empty line");
-    text(kAircraftMarker, "section marker");
-    integer(static_cast<int>(data.aircraft.size()));
-    for (const InputFileAircraft& aircraft : data.aircraft) {
-        integer(aircraft.record);
-        for (std::size_t v = 0; v < aircraft.values.size(); ++v)
-            text(aircraft.values[v],
-                ValueName(v) + " of aircraft record " + std::to_string(aircraft.record));
-    }
-    if (data.project) {
-        text(kProjectMarker, "project section marker");
-        for (const InputField field : kProjectFields)
-            if (const auto& value = data.project->fields[static_cast<std::size_t>(field)])
-                text(std::string(InputFieldInfoOf(field).objectName) + "=" + *value,
-                    InputFieldInfoOf(field).meaning);
-        if (data.project->layerMode)
-            text(std::string(kLayerModeKey) + "=" + std::to_string(*data.project->layerMode),
-                "structure");
-        if (data.project->bondNo)
-            text(std::string(kBondKey) + "=" + (*data.project->bondNo ? "1" : "0"), "bond option");
-    }
-    return out;
-}
-
-std::filesystem::path WithInputFileExtension(const std::filesystem::path& path)
-{
-    const std::filesystem::path extension = path.extension();
-    if (!extension.empty() && extension != ".")
-        return path;
-    std::filesystem::path named = path;
-    if (extension == ".")
-        named.replace_extension(kInputFileExtension);
-    else
-        named += kInputFileExtension;
-    return named;
 }
 
 } // namespace korvant
