@@ -50,9 +50,9 @@ struct InputFileAircraft
 inline constexpr const char* kProjectMarker = "***Project";
 
 // The inputs of the project section. A member is empty when the section does not name it; the
-// session then keeps its own value. Keys are the object names: TxtE2, txth2, txtL, txtW,
-// TxtPrec, TxtTemp, TxtWind (texts as displayed), layerMode (0, 1 or 2) and bondno (1 when the
-// option "No" under "Bonded" is selected, else 0).
+// session then keeps its own value (a section read from a file names every key). Keys are the
+// object names: TxtE2, txth2, txtL, txtW, TxtPrec, TxtTemp, TxtWind (texts as displayed), layerMode
+// (0, 1 or 2) and bondno (1 when the option "No" under "Bonded" is selected, else 0).
 struct ProjectInputs
 {
     // Indexed by InputField; E, Sc and k stay empty, as lines 4..6 hold them.
