@@ -105,7 +105,10 @@ double ComputeWanderFactor(double Sc, double l, double relA, double edgeStress,
         double relativeSum = 0;
         for (std::size_t i = 0; i < count; ++i)
             relativeSum += std::pow(10, logWeightedInverse[i] - largest);
-        const double logEquivalent = std::log10(weightSum) - (largest + std::log10(relativeSum));
+        // The largest term alone adds 1 to the relative sum unless every term is 0.
+        const double logSum = relativeSum > 0 ? largest + std::log10(relativeSum)
+                                              : -std::numeric_limits<double>::infinity();
+        const double logEquivalent = std::log10(weightSum) - logSum;
         equivalentDesignFactor = 0.29644 * logEquivalent + 0.40289;
     } else {
         throw DomainError("the equivalent coverages of the wander are not a positive number");
