@@ -169,17 +169,6 @@ private:
     const std::filesystem::path& source_;
 };
 
-// The name of the key of a project slot: the project fields by InputField, then layerMode and
-// bondno.
-std::string ProjectKeyName(std::size_t slot)
-{
-    if (slot == kInputFieldCount)
-        return kLayerModeKey;
-    if (slot == kInputFieldCount + 1)
-        return kBondKey;
-    return InputFieldInfoOf(static_cast<InputField>(slot)).objectName;
-}
-
 // "a", "a and b", "a, b and c".
 std::string Listed(const std::vector<std::string>& names)
 {
@@ -200,7 +189,9 @@ std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int l
     std::optional<ProjectInputs> project;
     int markerLine = 0;
     // The line on which each key was given: the project fields, layerMode, bondno.
-    std::array<int, kInputFieldCount + 2> givenOn {};
+    std::array<int, kInputFieldCount> fieldLine {};
+    int layerModeLine = 0;
+    int bondLine = 0;
     std::string_view line;
     for (int number = last + 1; NextLine(content, at, line); ++number) {
         if (!IsBlankLine(line) && at == content.size() && content.back() != '\n'
@@ -230,47 +221,49 @@ std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int l
                 "the line " + QuotedText(line) + " of the project section is not key=value");
         const std::string_view key = Trimmed(line.substr(0, equals));
         const std::string_view value = line.substr(equals + 1);
-        std::size_t slot = givenOn.size();
-        for (const InputField field : kProjectFields)
-            if (key == InputFieldInfoOf(field).objectName)
-                slot = static_cast<std::size_t>(field);
-        if (key == kLayerModeKey)
-            slot = kInputFieldCount;
-        else if (key == kBondKey)
-            slot = kInputFieldCount + 1;
-        if (slot == givenOn.size())
+        std::optional<InputField> field;
+        for (const InputField projectField : kProjectFields)
+            if (key == InputFieldInfoOf(projectField).objectName)
+                field = projectField;
+        const bool layerMode = key == kLayerModeKey;
+        const bool bond = key == kBondKey;
+        if (!field && !layerMode && !bond)
             continue; // a key of a later version
-        if (givenOn[slot] != 0)
+        int& given = layerMode ? layerModeLine
+            : bond             ? bondLine
+                               : fieldLine[static_cast<std::size_t>(*field)];
+        if (given != 0)
             reader.fail(number,
-                "the key " + std::string(key) + " is given again; line "
-                    + std::to_string(givenOn[slot]) + " gives it first");
-        givenOn[slot] = number;
+                "the key " + std::string(key) + " is given again; line " + std::to_string(given)
+                    + " gives it first");
+        given = number;
 
         const std::optional<long long> choice = WholeNumberOfText(value);
-        if (slot == kInputFieldCount) {
+        if (layerMode) {
             if (!choice || *choice < 0 || *choice > 2)
                 reader.fail(number,
                     std::string("the structure ") + kLayerModeKey + " " + QuotedText(value)
                         + " is not 0, 1 or 2");
             project->layerMode = static_cast<std::int16_t>(*choice);
-        } else if (slot == kInputFieldCount + 1) {
+        } else if (bond) {
             if (!choice || *choice < 0 || *choice > 1)
                 reader.fail(number,
                     std::string("the bond option ") + kBondKey + " " + QuotedText(value)
                         + " is not 0 or 1");
             project->bondNo = *choice == 1;
         } else {
-            project->fields[slot] = std::string(value);
+            project->fields[static_cast<std::size_t>(*field)] = std::string(value);
         }
     }
     if (project) {
         std::vector<std::string> missing;
         for (const InputField field : kProjectFields)
-            if (givenOn[static_cast<std::size_t>(field)] == 0)
-                missing.push_back(ProjectKeyName(static_cast<std::size_t>(field)));
-        for (std::size_t slot = kInputFieldCount; slot < givenOn.size(); ++slot)
-            if (givenOn[slot] == 0)
-                missing.push_back(ProjectKeyName(slot));
+            if (fieldLine[static_cast<std::size_t>(field)] == 0)
+                missing.emplace_back(InputFieldInfoOf(field).objectName);
+        if (layerModeLine == 0)
+            missing.emplace_back(kLayerModeKey);
+        if (bondLine == 0)
+            missing.emplace_back(kBondKey);
         if (!missing.empty())
             reader.fail(markerLine,
                 "the project section that begins here lacks " + Listed(missing)
