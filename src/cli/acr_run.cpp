@@ -1,4 +1,4 @@
-// The ACR table of korvant-cli: the records checked, rated on every core, written as CSV to
+// The ACR table of korvant-cli: the records checked, rated on the threads asked, written as CSV to
 // standard output with its notes on standard error. The note on where the ratings come from goes
 // to standard error rather than into the table, so that the CSV stays one plain table that any
 // CSV reader takes whole (a comment line would be read as a row of data).

@@ -1,7 +1,6 @@
 // korvant-cli --acr: the ACR table of catalogue aircraft, without a design.
 #pragma once
 
-#include <optional>
 #include <ostream>
 #include <vector>
 

@@ -59,7 +59,6 @@ TEST(CommandLineAcr, TheTableIsTheCoresForTheWholeCatalogue)
         "Record,Aircraft,Gross weight (lb),ACR A,ACR B,ACR C,ACR D,Thickness A (in),"
         "Thickness B (in),Thickness C (in),Thickness D (in),DSWL A (kg),DSWL B (kg),DSWL C (kg),"
         "DSWL D (kg)");
-    EXPECT_EQ(Rows(run.out).size(), 5u);
     EXPECT_NE(run.err.find("not the manufacturers' published ACRs"), std::string::npos);
     EXPECT_EQ(Cli("--acr --threads 2").out, run.out);
 
