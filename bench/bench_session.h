@@ -1,6 +1,5 @@
 // The sessions the benchmarks design: traffic mixes spread over the bundled catalogue from heavy
-// to light. The lightest aircraft is left out (its allowable coverages on thick trial slabs
-// exceed the range of numbers and stop the design); the 65th record repeats the heaviest.
+// to light, the lightest aircraft left out; the 65th record repeats the heaviest.
 #pragma once
 
 #include "design/design_model.h"

@@ -1,6 +1,6 @@
 // The factors between the English units the design works in and the Metric units the window can
-// show. Each place that converts keeps its own order of operations with these factors, so that
-// every converted value keeps its bits.
+// show, and the exact factors of the ACR. Each place that converts keeps its own order of
+// operations with these factors, so that every converted value keeps its bits.
 #pragma once
 
 namespace korvant {
@@ -14,5 +14,10 @@ inline constexpr double kMillimetrePerCentimetre = 10;
 inline constexpr double kKilopascalPerMmPerPci = 0.271; // modulus of subgrade reaction
 inline constexpr double kMetrePerSecondPerMph = 0.447; // wind speed
 inline constexpr double kKilonewtonPerPound = 0.00445; // gross weight
+
+// The exact factors of the ACR, which works in SI units (N, MPa, mm, kg).
+inline constexpr double kGravity = 9.80665; // m/s^2
+inline constexpr double kKilogramPerPound = 0.45359237;
+inline constexpr double kMegapascalPerPsi = 0.0068947572931783;
 
 } // namespace korvant

@@ -24,6 +24,7 @@
 #include "design/report.h"
 #include "design/session_file.h"
 #include "design/slab_evaluation.h"
+#include "design/thickness_design.h"
 #include "design/unit_switch.h"
 #include "io/atomic_file.h"
 #include "traffic/aircraft_database.h"
@@ -165,6 +166,12 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     case DesignOutcome::Designed:
         break;
     }
+    // A thickness the engineer must not take as it stands is said on the error stream; one that
+    // is only the search's limit is not a design.
+    const bool beyondSearch = model.result.trace.end == DesignEnd::BeyondSearch;
+    for (const std::string& note : DesignNotes(model.result, model.units))
+        err << "korvant-cli: " << (beyondSearch ? "" : "warning: ") << note << '\n';
+    const int designed = beyondSearch ? kExitBeyondSearch : kExitDesigned;
     std::optional<SlabEvaluation> evaluation;
     if (options.evaluate) {
         try {
@@ -179,11 +186,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     const SlabEvaluation* evaluated = evaluation ? &*evaluation : nullptr;
     if (options.trace == "csv") {
         out << TraceCsv(model.result.trace, evaluated);
-        return kExitDesigned;
+        return designed;
     }
     if (options.trace == "json") {
         out << TraceJson(model, evaluated);
-        return kExitDesigned;
+        return designed;
     }
     if (options.report)
         out << ReportText(model);
@@ -191,7 +198,7 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
         out << model.lbh << '\n';
     if (evaluated)
         out << (options.report ? "\n" : "") << EvaluationText(model.result.trace.basis, *evaluated);
-    return kExitDesigned;
+    return designed;
 }
 
 } // namespace korvant

@@ -89,14 +89,20 @@ Options:
   --version              print the version and exit
   --help                 print this text and exit
 
-The checks of the Design Thickness button run first. An invalid number prints its message to
-standard error and exits with status 2; a value outside its typical range prints the question
-to standard error as a warning and is kept. A design stopped outside a model's domain prints
-its message and exits with status 3; so does a slab to evaluate outside a model's domain. Bad
-usage, a thickness to evaluate that is not a number greater than 0, and a field that holds no
-number when the units must be converted, exit with status 2. A catalogue or input data file
-that cannot be read or is damaged, and a --save file that cannot be written, print their
-message (naming the file and, where one applies, the line) and exit with status 3.
+The checks of the Design Thickness button run first, then every other field the design
+reads must hold a number (E2 and h2 only in a two-layer structure; slab length and width
+greater than 0; none negative but the temperature). A value outside its typical range prints
+the question to standard error as a warning and is kept. A thickness below 4 in, and a
+thicker slab that fails, are printed to standard error as warnings.
+
+Exit status:
+  0  designed, or the ACR table printed
+  2  bad usage, or an input that is not a valid number
+  3  stopped: outside a model's domain, no fatigue design, an unreadable or
+     unwritable file, output that could not be written, an aircraft the ACR
+     cannot rate
+  4  the traffic needs more than the 30 in the procedure searches (the caption
+     30.0 is printed, the reason on standard error)
 
 With --acr, a record outside the catalogue is bad usage (status 2). A gear of any other
 layout, or a gross weight, gear load or tire pressure that is not greater than 0, prints a

@@ -23,10 +23,6 @@ public:
     using DomainError::DomainError;
 };
 
-inline constexpr double kGravity = 9.80665; // m/s^2
-inline constexpr double kKilogramPerPound = 0.45359237;
-inline constexpr double kMegapascalPerPsi = 0.0068947572931783;
-
 struct AcrGear
 {
     std::string name;

@@ -6,6 +6,7 @@
 #include "design/aircraft_step.h"
 
 #include <cmath>
+#include <limits>
 
 #include "basics/aircraft_fields.h"
 #include "basics/unit_factors.h"
@@ -19,6 +20,7 @@
 #include "engine/pass_to_coverage.h"
 #include "engine/slab_size_factor.h"
 #include "engine/wander_factor.h"
+#include "io/data_text.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
@@ -133,16 +135,19 @@ AircraftStep EvaluateAircraft(
     out.layerFactor = ComputeLayerFactor(basis.layerMode, a, thickness, in.E, in.k, in.E2, in.h2);
     out.sizeLayerFactor = CheckedF32(out.layerFactor * static_cast<double>(out.slabSizeFactor),
         "the slab size and layer factor");
-    double wanderFactor = 0;
+    // A wander beyond its fatigue relation, or a factor beyond the 32-bit range, means a stress
+    // beyond the law: the slab fails at once. The rest of the step is still computed, so that a
+    // model outside its domain stops the design as it would without it.
+    bool beyondLaw = false;
     try {
-        wanderFactor = ComputeWanderFactor(
+        const double wanderFactor = ComputeWanderFactor(
             in.Sc, l, out.relA, out.edgeStress, aircraft.wanderOffsets, out.gearFactor);
-    } catch (const OffsetCoveragesOutOfRange& range) {
-        throw DomainError("the stress at a wheel offset of the wander is "
-            + FormatNumber(range.stress(), "0.00")
-            + " psi, so its allowable coverages exceed the range of numbers");
+        beyondLaw = wanderFactor > static_cast<double>(std::numeric_limits<float>::max());
+        out.F3 = beyondLaw ? std::numeric_limits<float>::infinity() : f32(wanderFactor);
+    } catch (const WanderBeyondFatigueLaw&) {
+        beyondLaw = true;
+        out.F3 = std::numeric_limits<float>::infinity();
     }
-    out.F3 = CheckedF32(wanderFactor, "the wander factor");
     out.passToCoverage = aircraft.passToCoverage;
 
     out.tempDifferential = 0.962 - 52.181 / h + 0.341 * in.windSpeed + 0.184 * in.temperature
@@ -157,18 +162,45 @@ AircraftStep EvaluateAircraft(
             out.tempDifferential, in.slabLength, thickness, in.k, in.mu);
     out.curlingStress = *slab.curlingStress;
 
+    out.actualCoverages
+        = aircraft.annualDepartures * kDesignYears / static_cast<double>(out.passToCoverage);
+    if (beyondLaw) {
+        out.designStress = std::numeric_limits<double>::infinity();
+        out.allowableCoverages = 0;
+        out.damageRatio = std::numeric_limits<float>::infinity();
+        out.limit = StepLimit::DamageBeyondRange;
+        return out;
+    }
     out.designStress = static_cast<double>(out.F3) * 0.75
         * (out.edgeStress * out.gearFactor * static_cast<double>(out.sizeLayerFactor)
             + static_cast<double>(out.curlingStress) * static_cast<double>(out.curlFactor));
     const double exponent = (in.Sc / out.designStress - 0.5569) / 0.2508;
     out.allowableCoverages = std::pow(10.0, exponent);
-    if (!std::isfinite(out.allowableCoverages) || !(out.allowableCoverages > 0))
+    const bool lawGivesNumber = std::isfinite(out.allowableCoverages) && out.allowableCoverages > 0;
+    const double damageRatio = out.actualCoverages / out.allowableCoverages * 100;
+    const bool ratioInRange
+        = std::fabs(damageRatio) <= static_cast<double>(std::numeric_limits<float>::max());
+    if (!(out.designStress > 0) && !(lawGivesNumber && ratioInRange)) {
+        // Outside the fatigue law, which gives a negative stress ever more damage: too thin.
+        out.damageRatio = std::numeric_limits<float>::infinity();
+        out.limit = StepLimit::StressNotPositive;
+        return out;
+    }
+    if (out.allowableCoverages == std::numeric_limits<double>::infinity()) {
+        // Coverages beyond the range of numbers at a positive stress: unlimited, no damage.
+        out.damageRatio = f32(damageRatio);
+        out.limit = StepLimit::UnlimitedCoverages;
+        return out;
+    }
+    if (!lawGivesNumber)
         throw DomainError("the design stress is " + StressText(out.designStress, units)
             + ", so the allowable coverages exceed the range of numbers");
-    out.actualCoverages
-        = aircraft.annualDepartures * kDesignYears / static_cast<double>(out.passToCoverage);
-    out.damageRatio
-        = CheckedF32(out.actualCoverages / out.allowableCoverages * 100, "the damage ratio");
+    if (!ratioInRange) {
+        out.damageRatio = std::numeric_limits<float>::infinity();
+        out.limit = StepLimit::DamageBeyondRange;
+        return out;
+    }
+    out.damageRatio = f32(damageRatio);
     return out;
 }
 
@@ -182,15 +214,34 @@ float MixDamage(const DesignBasis& basis, float thickness, UnitSystem units,
         const MixAircraft& aircraft = basis.mix[i];
         try {
             steps[i] = EvaluateAircraft(basis, aircraft, slab, units);
-            totalDamage = CheckedF32(static_cast<double>(totalDamage)
-                    + static_cast<double>(f32(static_cast<double>(steps[i].damageRatio) / 100)),
-                "the total damage");
+            // A sum beyond the 32-bit range is more than any number, as a ratio beyond it is.
+            const double sum = static_cast<double>(totalDamage)
+                + static_cast<double>(f32(static_cast<double>(steps[i].damageRatio) / 100));
+            totalDamage = sum <= static_cast<double>(std::numeric_limits<float>::max())
+                ? f32(sum)
+                : std::numeric_limits<float>::infinity();
         } catch (const DomainError& error) {
             throw DesignStopped(aircraft.label + " at a " + where + " of "
                 + ThicknessText(thickness, units) + ": " + error.what());
         }
     }
     return totalDamage;
+}
+
+std::string TotalDamageText(float totalDamage, int digits)
+{
+    if (std::isinf(totalDamage))
+        return kBeyondAnyNumberText;
+    return SignificantText(static_cast<double>(totalDamage), digits);
+}
+
+std::string DamageRatioText(const AircraftStep& step, std::string_view pattern)
+{
+    if (step.limit == StepLimit::StressNotPositive)
+        return kStressNotPositiveText;
+    if (std::isinf(step.damageRatio))
+        return kBeyondAnyNumberText;
+    return FormatSingle(step.damageRatio, pattern);
 }
 
 std::string ThicknessCaption(float thickness, UnitSystem units)
@@ -203,6 +254,11 @@ std::string ThicknessCaption(float thickness, UnitSystem units)
 std::string ThicknessText(float thickness, UnitSystem units)
 {
     return ThicknessCaption(thickness, units) + (units == UnitSystem::Metric ? " cm" : " in");
+}
+
+std::string BeyondSearchText(UnitSystem units)
+{
+    return units == UnitSystem::Metric ? "> 76.2 cm" : "> 30 in";
 }
 
 } // namespace korvant

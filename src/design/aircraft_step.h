@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "design/design_data.h"
@@ -43,21 +44,39 @@ struct TrialSlab
     std::optional<float> curlingStress;
 };
 
-// The aircraft step on a trial slab. Throws DomainError when a model leaves its domain; `units`
-// words the design stress of that message.
+// The aircraft step on a trial slab. Where the fatigue law gives no number the step says so in
+// its limit (unlimited coverages, a damage beyond the range of numbers, a design stress that is
+// not positive). Throws DomainError when a model leaves its domain; `units` words the design
+// stress of that message.
 AircraftStep EvaluateAircraft(
     const DesignBasis& basis, const MixAircraft& aircraft, TrialSlab& slab, UnitSystem units);
 
 // The damage of the whole mix at `thickness` (in): the sum over the mix, in mix order, of each
-// damage ratio / 100, both the quotient and the sum rounded to 32 bits. `steps` receives one
-// step per aircraft. A model outside its domain throws DesignStopped naming the aircraft and
-// "at a <where> of <thickness>" in the session's units.
+// damage ratio / 100, both the quotient and the sum rounded to 32 bits; +infinity (more than any
+// number) when a ratio or the sum exceeds the 32-bit range or a design stress is not positive.
+// `steps` receives one step per aircraft. A model outside its domain throws DesignStopped naming
+// the aircraft and "at a <where> of <thickness>" in the session's units.
 float MixDamage(const DesignBasis& basis, float thickness, UnitSystem units,
     std::vector<AircraftStep>& steps, const char* where = "trial thickness");
+
+// The words that tables and messages use where the fatigue law gives no number: allowable
+// coverages beyond the range of numbers, a damage beyond it, a design stress of zero or less.
+inline constexpr const char* kUnlimitedText = "Unlimited";
+inline constexpr const char* kBeyondAnyNumberText = "more than any number";
+inline constexpr const char* kStressNotPositiveText = "design stress not positive";
+
+// A total damage of a trial or a slab to `digits` significant digits, or the words for one that
+// is more than any number.
+std::string TotalDamageText(float totalDamage, int digits = 4);
+
+// A step's damage ratio (%) under a display pattern ("0.00"), or the words of its limit.
+std::string DamageRatioText(const AircraftStep& step, std::string_view pattern);
 
 // A thickness in inches as the design's caption shows it in a unit system: "15.0" or "38.1";
 // and as messages show it, with its unit: "15.0 in" or "38.1 cm".
 std::string ThicknessCaption(float thickness, UnitSystem units);
 std::string ThicknessText(float thickness, UnitSystem units);
+// "> 30 in" or "> 76.2 cm": a thickness beyond the 30 in a design searches.
+std::string BeyondSearchText(UnitSystem units);
 
 } // namespace korvant

@@ -8,6 +8,7 @@
 
 #include "basics/domain_error.h"
 #include "design/slab_evaluation.h"
+#include "design/thickness_design.h"
 #include "io/number_text.h"
 
 namespace korvant {
@@ -51,6 +52,7 @@ DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int sample
 
     int failed = 0;
     int zero = 0;
+    int beyond = 0;
     std::string firstFailure;
     std::vector<AircraftStep> steps;
     for (const float thickness : thicknesses) {
@@ -62,24 +64,31 @@ DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int sample
                 firstFailure = stopped.what();
             continue;
         }
-        if (damage > 0)
+        if (std::isinf(damage))
+            ++beyond;
+        else if (damage > 0)
             chart.curve.push_back(
                 { ShownThickness(thickness, units), static_cast<double>(damage) });
         else
             ++zero;
     }
     for (const DesignTrial& trial : trace.trials)
-        if (OnAxis(trial.thickness) && trial.totalDamage > 0)
+        if (OnAxis(trial.thickness) && trial.totalDamage > 0 && !std::isinf(trial.totalDamage))
             chart.trials.push_back(
                 { ShownThickness(trial.thickness, units), static_cast<double>(trial.totalDamage) });
     const DesignTrial& last = trace.trials.back();
-    if (OnAxis(last.thickness) && last.totalDamage > 0)
+    if (OnAxis(last.thickness) && last.totalDamage > 0 && !std::isinf(last.totalDamage))
         chart.design = ChartPoint { ShownThickness(last.thickness, units),
             static_cast<double>(last.totalDamage) };
 
     if (failed > 0)
         chart.note = "The mix cannot be evaluated at " + std::to_string(failed)
             + (failed == 1 ? " thickness" : " thicknesses") + " of the curve: " + firstFailure;
+    if (beyond > 0)
+        chart.note += std::string(chart.note.empty() ? "" : " ") + "The total damage is "
+            + kBeyondAnyNumberText + " at " + std::to_string(beyond)
+            + (beyond == 1 ? " thickness" : " thicknesses")
+            + ", where the slab fails at once; the chart cannot show it.";
     if (zero > 0)
         chart.note += std::string(chart.note.empty() ? "" : " ") + "A total damage of 0 at "
             + std::to_string(zero) + (zero == 1 ? " thickness" : " thicknesses")
@@ -104,6 +113,14 @@ DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int sample
             chart.damageMax *= 10;
         }
     }
+    return chart;
+}
+
+DamageCurve DamageCurveOf(const DesignResult& result, UnitSystem units)
+{
+    DamageCurve chart = DamageCurveOf(result.trace, units);
+    for (const std::string& note : DesignNotes(result, units))
+        chart.note = note + (chart.note.empty() ? "" : " ") + chart.note;
     return chart;
 }
 

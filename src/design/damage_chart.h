@@ -30,8 +30,8 @@ struct DamageCurve
     std::vector<ChartPoint> curve; // by rising thickness, the trials' thicknesses among them
     std::vector<ChartPoint> trials; // in the order they ran, those on the axis with damage > 0
     std::optional<ChartPoint> design; // the last trial, when it lies on the axis
-    // Why points are missing, "" when none is: a thickness where a model left its domain, and
-    // totals of 0, which a logarithmic axis cannot show.
+    // Why points are missing, "" when none is: a thickness where a model left its domain, totals
+    // of 0 or more than any number, which a logarithmic axis cannot show.
     std::string note;
 };
 
@@ -39,6 +39,9 @@ struct DamageCurve
 // every trial thickness within them, each by the design's own mix damage. A thickness where the
 // mix cannot be evaluated is left out and named in the note. An empty trace gives an empty curve.
 DamageCurve DamageCurveOf(const DesignTrace& trace, UnitSystem units, int samples = 105);
+// The curve of a design's result, whose note begins with what the engineer must know beside
+// its thickness (DesignNotes).
+DamageCurve DamageCurveOf(const DesignResult& result, UnitSystem units);
 
 struct DamageShare
 {

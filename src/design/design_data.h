@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -60,6 +61,21 @@ struct DesignBasis
     bool operator==(const DesignBasis&) const = default;
 };
 
+// Where the aircraft step does not end in the number the fatigue law gives.
+enum class StepLimit : std::uint8_t {
+    None,
+    // The allowable coverages exceed the range of numbers at a positive stress: they are
+    // unlimited (+infinity) and the damage ratio is 0.
+    UnlimitedCoverages,
+    // The damage ratio exceeds the 32-bit range, or the wander's equivalent coverages are too
+    // few for its fatigue relation (F3 and the design stress +infinity): the slab fails at once,
+    // and the damage ratio is more than any number (+infinity).
+    DamageBeyondRange,
+    // The design stress is zero or negative where the fatigue law gives no number: the slab
+    // counts as too thin (the damage ratio +infinity).
+    StressNotPositive,
+};
+
 // Every value of the aircraft step at one slab thickness, in English units.
 struct AircraftStep
 {
@@ -82,6 +98,7 @@ struct AircraftStep
     double actualCoverages = 0; // 20 years of departures over the pass-to-coverage ratio
     double allowableCoverages = 0; // from the fatigue law
     float damageRatio = 0; // percent of the fatigue life that the 20 years use
+    StepLimit limit = StepLimit::None;
     bool operator==(const AircraftStep&) const = default;
 };
 
@@ -109,7 +126,20 @@ struct DesignTrial
     float totalDamage = 0; // sum of the damage ratios / 100
     double lower = 0; // in
     double upper = 0; // in
+    // The first aircraft of the mix (its index) whose design stress was not positive at this
+    // trial, -1 for none; and whether its load stress itself was not positive (a bonded bottom
+    // layer putting the slab's bottom in compression) rather than curling outweighing it.
+    int stressNotPositive = -1;
+    bool loadStressNotPositive = false;
     bool operator==(const DesignTrial&) const = default;
+};
+
+// How a design's bisection ended.
+enum class DesignEnd : std::uint8_t {
+    Converged, // the damage reached 1 within 0.001 at 4 in or more
+    BelowMinimum, // every trial was too thick: the procedure does not converge below 4 in
+    BeyondSearch, // every trial was too thin: the traffic needs more than the 30 in searched
+    NotConverged, // the trials ran out elsewhere (the damage is not monotonic there)
 };
 
 // How the last design reached its thickness: what it worked on, every trial, and every value of
@@ -120,6 +150,7 @@ struct DesignTrace
     std::vector<DesignTrial> trials;
     std::vector<AircraftStep> steps;
     bool converged = false; // the damage reached 1 within 0.001 at 4 in or more
+    DesignEnd end = DesignEnd::Converged;
     bool empty() const { return trials.empty(); }
     float thickness() const { return trials.empty() ? 0 : trials.back().thickness; } // in
     bool operator==(const DesignTrace&) const = default;
@@ -131,6 +162,10 @@ struct DesignResult
     float curlingStress = 0; // curling stress of the last trial, psi; the same for every aircraft
     std::array<AircraftResult, AircraftDatabase::kMaxRecords + 1> aircraft {}; // by record number
     DesignTrace trace;
+    // The thickest slab above the design thickness (in) whose total damage exceeds 1.001, looked
+    // for every 0.05 in up to 30 in: the damage does not always fall as the slab thickens, and
+    // there the bisection's answer is not the safe one. None when the damage stays within it.
+    std::optional<float> thickerFailing;
     bool operator==(const DesignResult&) const = default;
 };
 

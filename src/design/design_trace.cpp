@@ -3,9 +3,12 @@
 // six significant digits.
 #include "design/design_trace.h"
 
+#include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "basics/program_info.h"
+#include "design/thickness_design.h"
 #include "io/data_text.h"
 
 namespace korvant {
@@ -17,6 +20,33 @@ constexpr const char* kCsvLineEnd = "\r\n";
 double Of(float value)
 {
     return static_cast<double>(value);
+}
+
+// A total damage exactly, or the words for one that is more than any number.
+std::string ExactDamageText(float totalDamage)
+{
+    return std::isinf(totalDamage) ? std::string(kBeyondAnyNumberText)
+                                   : ExactNumberText(totalDamage);
+}
+
+const char* EndKey(DesignEnd end)
+{
+    switch (end) {
+    case DesignEnd::Converged:
+        return "converged";
+    case DesignEnd::BelowMinimum:
+        return "below 4 in";
+    case DesignEnd::BeyondSearch:
+        return "beyond 30 in";
+    case DesignEnd::NotConverged:
+        break;
+    }
+    return "not converged";
+}
+
+const TraceQuantity& DamageRatioQuantity()
+{
+    return TraceQuantities().back();
 }
 
 // A JSON document written member by member, one a line, indented by two blanks a level.
@@ -50,6 +80,24 @@ public:
     void number(std::string_view key, float value) { raw(key, ExactNumberText(value)); }
     void integer(std::string_view key, long long value) { raw(key, std::to_string(value)); }
     void boolean(std::string_view key, bool value) { raw(key, value ? "true" : "false"); }
+    // A value that may not be a number: null, with its words in "<key>Status" beside it.
+    template <class Text>
+    void value(std::string_view key, const std::optional<std::string>& words, Text numberText)
+    {
+        if (!words) {
+            raw(key, numberText());
+            return;
+        }
+        raw(key, "null");
+        text(std::string(key) + "Status", *words);
+    }
+    void damage(std::string_view key, float totalDamage)
+    {
+        value(key,
+            std::isinf(totalDamage) ? std::optional<std::string>(kBeyondAnyNumberText)
+                                    : std::nullopt,
+            [&] { return ExactNumberText(totalDamage); });
+    }
     std::string str() const { return out_ + '\n'; }
 
 private:
@@ -80,7 +128,8 @@ void AircraftSteps(JsonWriter& json, std::string_view key, const DesignBasis& ba
         json.integer("record", basis.mix[i].record);
         json.text("name", basis.mix[i].label);
         for (const TraceQuantity& quantity : TraceQuantities())
-            json.raw(quantity.key, ExactText(quantity, steps[i]));
+            json.value(quantity.key, LimitWords(quantity, steps[i]),
+                [&] { return ExactText(quantity, steps[i]); });
         json.end('}');
     }
     json.end(']');
@@ -136,8 +185,22 @@ void Mix(JsonWriter& json, const DesignBasis& basis)
 
 } // namespace
 
+std::optional<std::string> LimitWords(const TraceQuantity& quantity, const AircraftStep& step)
+{
+    const std::string_view key = quantity.key;
+    const bool fatigue = key == "allowableCoverages" || key == "damageRatio";
+    if (fatigue && step.limit == StepLimit::StressNotPositive)
+        return kStressNotPositiveText;
+    const double value = quantity.value(step);
+    if (std::isinf(value))
+        return key == "allowableCoverages" ? kUnlimitedText : kBeyondAnyNumberText;
+    return std::nullopt;
+}
+
 std::string ExactText(const TraceQuantity& quantity, const AircraftStep& step)
 {
+    if (const std::optional<std::string> words = LimitWords(quantity, step))
+        return *words;
     const double value = quantity.value(step);
     return quantity.single ? ExactNumberText(static_cast<float>(value)) : ExactNumberText(value);
 }
@@ -200,7 +263,8 @@ TraceTable AircraftTraceSheet(const DesignTrace& trace)
         std::vector<std::string>& row = sheet.rows.emplace_back();
         row.push_back(TraceHeading(quantity));
         for (const AircraftStep& step : trace.steps)
-            row.push_back(SignificantText(quantity.value(step), kSheetDigits));
+            row.push_back(LimitWords(quantity, step)
+                              .value_or(SignificantText(quantity.value(step), kSheetDigits)));
     }
     return sheet;
 }
@@ -213,7 +277,7 @@ TraceTable TrialTraceTable(const DesignTrace& trace)
     for (const DesignTrial& trial : trace.trials)
         table.rows.push_back(
             { std::to_string(trial.pass), SignificantText(Of(trial.thickness), kSheetDigits),
-                SignificantText(Of(trial.totalDamage), kSheetDigits),
+                TotalDamageText(trial.totalDamage, kSheetDigits),
                 SignificantText(trial.lower, kSheetDigits),
                 SignificantText(trial.upper, kSheetDigits) });
     return table;
@@ -225,11 +289,27 @@ std::string TraceSummary(const DesignTrace& trace, UnitSystem units)
         return "No design has run yet.";
     const DesignTrial& last = trace.trials.back();
     const std::size_t count = trace.trials.size();
+    std::string ending;
+    switch (trace.end) {
+    case DesignEnd::Converged:
+        ending = ", converged.";
+        break;
+    case DesignEnd::BelowMinimum:
+        ending = ", not converged: every trial was too thick, and the procedure does not converge "
+                 "below 4 in.";
+        break;
+    case DesignEnd::BeyondSearch:
+        ending = ", not converged: every trial was too thin, up to the 30 in the procedure "
+                 "searches.";
+        break;
+    case DesignEnd::NotConverged:
+        ending = ", not converged within 0.001 at 4 in or more.";
+        break;
+    }
     return "Design thickness " + ThicknessText(last.thickness, units) + " ("
         + ExactNumberText(last.thickness) + " in): total damage "
-        + SignificantText(Of(last.totalDamage), 4) + " after " + std::to_string(count)
-        + (count == 1 ? " trial" : " trials")
-        + (trace.converged ? ", converged." : ", not converged within 0.001 at 4 in or more.");
+        + TotalDamageText(last.totalDamage) + " after " + std::to_string(count)
+        + (count == 1 ? " trial" : " trials") + ending;
 }
 
 std::string TraceCsv(const DesignTrace& trace, const SlabEvaluation* evaluation)
@@ -251,20 +331,20 @@ std::string TraceCsv(const DesignTrace& trace, const SlabEvaluation* evaluation)
     out += CsvLine(TrialTraceTable(trace).headings);
     for (const DesignTrial& trial : trace.trials)
         out += CsvLine({ std::to_string(trial.pass), ExactNumberText(trial.thickness),
-            ExactNumberText(trial.totalDamage), ExactNumberText(trial.lower),
+            ExactDamageText(trial.totalDamage), ExactNumberText(trial.lower),
             ExactNumberText(trial.upper) });
 
     if (evaluation) {
         out += kCsvLineEnd;
         out += CsvLine({ "Evaluated slab (in)", "Total damage", "Years to a damage of 1" });
         out += CsvLine(
-            { ExactNumberText(evaluation->thickness), ExactNumberText(evaluation->totalDamage),
+            { ExactNumberText(evaluation->thickness), ExactDamageText(evaluation->totalDamage),
                 evaluation->years ? ExactNumberText(*evaluation->years) : std::string() });
         out += kCsvLineEnd;
         out += CsvLine({ "Aircraft", "Record", "Damage ratio at the evaluated slab (%)" });
         for (std::size_t i = 0; i < evaluation->steps.size() && i < trace.basis.mix.size(); ++i)
             out += CsvLine({ trace.basis.mix[i].label, std::to_string(trace.basis.mix[i].record),
-                ExactNumberText(evaluation->steps[i].damageRatio) });
+                ExactText(DamageRatioQuantity(), evaluation->steps[i]) });
     }
     return out;
 }
@@ -294,12 +374,17 @@ std::string TraceJson(const DesignModel& model, const SlabEvaluation* evaluation
         json.number("thickness", trace.trials.back().thickness);
     json.text("thicknessCaption", model.lbh);
     json.boolean("converged", trace.converged);
+    json.text("end", EndKey(trace.end));
+    json.begin('[', "notes");
+    for (const std::string& note : DesignNotes(model.result, model.units))
+        json.text({}, note);
+    json.end(']');
     json.begin('[', "trials");
     for (const DesignTrial& trial : trace.trials) {
         json.begin('{');
         json.integer("pass", trial.pass);
         json.number("thickness", trial.thickness);
-        json.number("totalDamage", trial.totalDamage);
+        json.damage("totalDamage", trial.totalDamage);
         json.number("lower", trial.lower);
         json.number("upper", trial.upper);
         json.end('}');
@@ -312,7 +397,7 @@ std::string TraceJson(const DesignModel& model, const SlabEvaluation* evaluation
         json.begin('{', "evaluation");
         json.number("thickness", evaluation->thickness);
         json.text("thicknessText", evaluation->thicknessText);
-        json.number("totalDamage", evaluation->totalDamage);
+        json.damage("totalDamage", evaluation->totalDamage);
         if (evaluation->years)
             json.number("years", *evaluation->years);
         else

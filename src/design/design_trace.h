@@ -6,6 +6,7 @@
 // pci, 'F, mph), whatever the session's unit system.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,12 @@ struct TraceQuantity
 };
 const std::vector<TraceQuantity>& TraceQuantities();
 
+// The words for a value that is not a number the fatigue law gives ("Unlimited", "more than any
+// number", "design stress not positive"); none for a number.
+std::optional<std::string> LimitWords(const TraceQuantity& quantity, const AircraftStep& step);
+
 // The value as the exports write it: the shortest text that reads back to it in its own
-// precision.
+// precision, or its words.
 std::string ExactText(const TraceQuantity& quantity, const AircraftStep& step);
 
 // "Edge stress (psi)", or the heading alone for a value without a unit.

@@ -49,6 +49,28 @@ std::string OfferBound(std::string_view text, std::string_view name, float minim
     return std::string(text);
 }
 
+enum class Need { AnyNumber, NonNegative, Positive };
+
+// The other fields a design reads, in the window's order, with what each must hold. The bottom
+// layer's fields are tested as numbers only: the starting modulus lies below its own typical
+// range and would be questioned at every design.
+struct FieldCheck
+{
+    InputField field;
+    const char* name;
+    Need need;
+    bool twoLayerOnly;
+};
+constexpr FieldCheck kFieldChecks[] = {
+    { InputField::E2, "E2", Need::NonNegative, true },
+    { InputField::h2, "h2", Need::NonNegative, true },
+    { InputField::SlabLength, "Slab Length", Need::Positive, false },
+    { InputField::SlabWidth, "Slab Width", Need::Positive, false },
+    { InputField::Precipitation, "Precipitation", Need::NonNegative, false },
+    { InputField::Temperature, "Temperature", Need::AnyNumber, false },
+    { InputField::WindSpeed, "Wind Speed", Need::NonNegative, false },
+};
+
 } // namespace
 
 const InputRange& InputRangeOf(InputField field)
@@ -102,6 +124,35 @@ ChangeOutcome ChangeAircraftValue(
     return outcome;
 }
 
+std::vector<Message> FieldCheckMessages(const DesignModel& model)
+{
+    std::vector<Message> messages;
+    for (const FieldCheck& check : kFieldChecks) {
+        if (check.twoLayerOnly && model.layerMode == kOneLayer)
+            continue;
+        const std::string& text = model.field(check.field);
+        const double value = NumberOfText(text);
+        const bool number = IsNumberText(text) && std::isfinite(value);
+        switch (check.need) {
+        case Need::AnyNumber:
+            if (!number)
+                messages.push_back(InvalidNumberMessage(check.name));
+            break;
+        case Need::NonNegative:
+            if (!number || value < 0)
+                messages.push_back(InvalidNumberMessage(check.name));
+            break;
+        case Need::Positive:
+            if (!number || !(value > 0))
+                messages.push_back({ std::string(check.name)
+                        + " must be a number greater than 0; please try again!",
+                    kCheckTitle, Buttons::CancelTryAgainContinue, Icon::Warning });
+            break;
+        }
+    }
+    return messages;
+}
+
 DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter)
 {
     const bool english = model.units == UnitSystem::English;
@@ -115,15 +166,9 @@ DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter)
     bool valid = true;
     for (InputField field : checked)
         valid = valid && IsNonNegativeNumber(model.field(field));
-    // The bottom layer's fields are tested as numbers only: the starting modulus lies below its
-    // own typical range and would be questioned at every design.
-    if (model.layerMode != kOneLayer) {
-        for (InputField field : { InputField::E2, InputField::h2 }) {
-            if (!IsNonNegativeNumber(model.field(field))) {
-                prompter.ask(InvalidNumberMessage(InputRangeOf(field).name));
-                valid = false;
-            }
-        }
+    for (const Message& message : FieldCheckMessages(model)) {
+        prompter.ask(message);
+        valid = false;
     }
     if (!valid)
         return DesignOutcome::InvalidInput;

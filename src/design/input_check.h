@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "design/design_model.h"
 #include "design/prompter.h"
@@ -43,11 +44,17 @@ struct ChangeOutcome
 ChangeOutcome ChangeAircraftValue(
     AircraftRecord& record, AircraftField field, std::string_view text, Prompter& prompter);
 
+// The messages for the other fields a design reads that do not hold what they must, in the
+// window's order: in a two-layer structure E2 and h2 non-negative numbers; the slab length and
+// width numbers greater than 0; precipitation and wind speed non-negative numbers; the
+// temperature a number. Empty when every one does.
+std::vector<Message> FieldCheckMessages(const DesignModel& model);
+
 enum class DesignOutcome { Designed, InvalidInput, Stopped };
 
-// The Design Thickness button: checks E, Sc and k (and in a two-layer structure the numbers of
-// E2 and h2), then runs the design. A design stopped outside a model's domain is shown in a box
-// titled "KORVANT" and changes nothing.
+// The Design Thickness button: checks E, Sc and k, then every other field the design reads
+// (FieldCheckMessages), then runs the design. A design stopped outside a model's domain is shown
+// in a box titled "KORVANT" and changes nothing.
 DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter);
 
 } // namespace korvant

@@ -16,25 +16,34 @@ namespace {
 
 constexpr double kTruncation = 3; // standard deviations
 constexpr double kTwoPi = 6.283185307179586;
+constexpr std::uint64_t kGolden = 0x9e3779b97f4a7c15u; // 2^64 / the golden ratio
+
+// SplitMix64's finaliser: a bijection of 64-bit words in which every input bit changes about
+// half of the output bits.
+std::uint64_t Finalise(std::uint64_t z)
+{
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
+    return z ^ (z >> 31);
+}
 
 // SplitMix64: a small generator whose stream for a seed and a sample index is fixed, so that
-// every sample draws the same numbers on every run and thread.
+// every sample draws the same numbers on every run and thread. Each sample's stream starts from
+// the seed and the index, both fully mixed, so that no two samples' streams are the same stream
+// shifted by a few draws and every sample's draws are independent of its neighbours'.
 class SampleRandom
 {
 public:
     SampleRandom(std::uint64_t seed, int index)
-        : state_(seed ^ (0x9e3779b97f4a7c15u * (static_cast<std::uint64_t>(index) + 1)))
+        : state_(
+            Finalise(Finalise(seed) ^ Finalise(kGolden * (static_cast<std::uint64_t>(index) + 1))))
     {
     }
     // Uniform in (0, 1).
     double uniform()
     {
-        state_ += 0x9e3779b97f4a7c15u;
-        std::uint64_t z = state_;
-        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9u;
-        z = (z ^ (z >> 27)) * 0x94d049bb133111ebu;
-        z ^= z >> 31;
-        return (static_cast<double>(z >> 11) + 0.5) * 0x1p-53;
+        state_ += kGolden;
+        return (static_cast<double>(Finalise(state_) >> 11) + 0.5) * 0x1p-53;
     }
     // Standard normal, by the Box-Muller method.
     double normal() { return std::sqrt(-2 * std::log(uniform())) * std::cos(kTwoPi * uniform()); }
@@ -134,9 +143,11 @@ std::optional<ReliabilityResult> RunReliabilityStudy(
     thicknesses.reserve(result.samples.size());
     for (const ReliabilitySample& sample : result.samples) {
         if (sample.outcome.ok())
-            thicknesses.push_back(sample.outcome.thickness);
+            thicknesses.push_back(sample.outcome.rankedThickness());
         else
             ++result.stopped;
+        if (sample.outcome.beyondSearch)
+            ++result.beyondSearch;
     }
     for (std::size_t i = 0; i < kReliabilityLevels.size(); ++i)
         result.quantiles[i] = ThicknessQuantile(thicknesses, kReliabilityLevels[i]);
@@ -147,7 +158,7 @@ std::vector<HistogramBar> ThicknessHistogram(const ReliabilityResult& result, in
 {
     std::vector<double> values;
     for (const ReliabilitySample& sample : result.samples)
-        if (sample.outcome.ok())
+        if (sample.outcome.ok() && !sample.outcome.beyondSearch)
             values.push_back(ShownThickness(sample.outcome.thickness, result.units));
     if (values.empty() || bins < 1)
         return {};
@@ -171,7 +182,9 @@ TraceTable QuantileTable(const ReliabilityResult& result)
     for (std::size_t i = 0; i < kReliabilityLevels.size(); ++i) {
         const std::optional<float>& thickness = result.quantiles[i];
         table.rows.push_back({ std::to_string(kReliabilityLevels[i]),
-            thickness ? ThicknessCaption(*thickness, result.units) : "-" });
+            !thickness                   ? std::string("-")
+                : std::isinf(*thickness) ? BeyondSearchText(result.units)
+                                         : ThicknessCaption(*thickness, result.units) });
     }
     return table;
 }
@@ -180,9 +193,10 @@ std::string ReliabilityCsv(const ReliabilityResult& result)
 {
     const TraceTable table = QuantileTable(result);
     std::string out = CsvTable(table.headings, table.rows);
-    out += CsvLine({ "Base design", ThicknessCaption(result.base.thickness, result.units) });
+    out += CsvLine({ "Base design", StudyThicknessText(result.base, result.units) });
     out += CsvLine({ "Samples", std::to_string(result.samples.size()) });
     out += CsvLine({ "Stopped outside a model's domain", std::to_string(result.stopped) });
+    out += CsvLine({ "Needing more than the 30 in searched", std::to_string(result.beyondSearch) });
     out += CsvLine({ "Seed", std::to_string(result.settings.seed) });
     return out;
 }
@@ -197,7 +211,7 @@ std::string ReliabilitySamplesCsv(const ReliabilityResult& result)
         const bool ok = s.outcome.ok();
         out += CsvLine({ std::to_string(i + 1), GeneralNumberText(s.Sc), GeneralNumberText(s.k),
             GeneralNumberText(s.E), GeneralNumberText(s.departuresFactor),
-            ok ? ThicknessCaption(s.outcome.thickness, result.units) : "-",
+            ok ? StudyThicknessText(s.outcome, result.units) : "-",
             ok ? ExactNumberText(s.outcome.thickness) : "-",
             ok ? (s.outcome.converged ? "yes" : "no") : "-", s.outcome.stopped });
     }

@@ -57,8 +57,9 @@ struct ReliabilityResult
     StudyOutcome base;
     std::vector<ReliabilitySample> samples; // in the order of their draws
     int stopped = 0; // samples whose design stopped outside a model's domain
-    // Thickness (in) at each reliability level over the samples that designed; none when no
-    // sample did.
+    int beyondSearch = 0; // samples whose traffic needs more than the 30 in searched
+    // Thickness (in) at each reliability level over the samples that designed, those beyond the
+    // search ranked above every other as +infinity; none when no sample designed.
     std::array<std::optional<float>, kReliabilityLevels.size()> quantiles {};
 };
 
@@ -73,8 +74,8 @@ std::optional<ReliabilityResult> RunReliabilityStudy(const DesignModel& model,
 // The smallest thickness that at least `percent` % of the designed samples do not exceed.
 std::optional<float> ThicknessQuantile(std::vector<float> thicknesses, int percent);
 
-// Bars of a histogram of the designed samples' thicknesses in the session's units: `bins` equal
-// widths from the thinnest to the thickest.
+// Bars of a histogram of the designed samples' thicknesses in the session's units (those beyond
+// the search left out): `bins` equal widths from the thinnest to the thickest.
 struct HistogramBar
 {
     double from = 0;
@@ -84,7 +85,7 @@ struct HistogramBar
 std::vector<HistogramBar> ThicknessHistogram(const ReliabilityResult& result, int bins = 20);
 
 // One row a reliability level: the level in % and its thickness in the session's units ("-"
-// when no sample designed).
+// when no sample designed, "> 30 in" when the level falls among those beyond the search).
 TraceTable QuantileTable(const ReliabilityResult& result);
 
 // CSV of that table followed by the base design, the count of samples and of stopped ones and

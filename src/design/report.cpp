@@ -2,10 +2,12 @@
 // part of the last design shows its name and departures with "-" in the result columns.
 #include "design/report.h"
 
+#include <cmath>
 #include <string>
 
 #include "basics/program_info.h"
 #include "basics/unit_factors.h"
+#include "design/aircraft_step.h"
 #include "io/atomic_file.h"
 #include "io/number_text.h"
 #include "io/print_layout.h"
@@ -113,7 +115,10 @@ void FatigueRow(PrintLayout& out, const DesignModel& model, int record, bool met
     out.tab(75).text(r.allowableCoverages >= kUnlimitedCoverages
             ? std::string("Unlimited")
             : FormatNumber(r.allowableCoverages, "0.00E+00"));
-    out.tab(86).text(FormatText(FormatSingle(r.damageRatio, "0.00"), "@@@@@"));
+    // The last column: a damage beyond the range of numbers is written out in words.
+    out.tab(86).text(std::isinf(r.damageRatio)
+            ? std::string(kBeyondAnyNumberText)
+            : FormatText(FormatSingle(r.damageRatio, "0.00"), "@@@@@"));
     out.endLine();
 }
 

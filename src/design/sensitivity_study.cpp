@@ -32,7 +32,7 @@ double VariedValue(const StudyBase& base, const StudyInputInfo& info, double fac
 
 std::string OutcomeCell(const StudyOutcome& outcome, UnitSystem units)
 {
-    return outcome.ok() ? ThicknessCaption(outcome.thickness, units) : outcome.stopped;
+    return outcome.ok() ? StudyThicknessText(outcome, units) : outcome.stopped;
 }
 
 } // namespace
@@ -97,7 +97,7 @@ std::string SensitivityCsv(const SensitivityResult& result)
 {
     const TraceTable table = SensitivityTable(result);
     std::string out = CsvTable(table.headings, table.rows);
-    const std::string base = ThicknessCaption(result.base.thickness, result.units);
+    const std::string base = StudyThicknessText(result.base, result.units);
     out += CsvLine({ "Base design", "", "", base, base, "" });
     return out;
 }

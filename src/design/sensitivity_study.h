@@ -22,8 +22,12 @@ struct SensitivityRow
     StudyOutcome lowOutcome;
     StudyOutcome highOutcome;
     // How far the thickness moves between the two, in inches or in a unit system's unit; rows
-    // with a stopped design have none and come last.
-    bool hasEffect() const { return lowOutcome.ok() && highOutcome.ok(); }
+    // with a stopped design, or one beyond the 30 in searched, have none and come last.
+    bool hasEffect() const
+    {
+        return lowOutcome.ok() && highOutcome.ok() && !lowOutcome.beyondSearch
+            && !highOutcome.beyondSearch;
+    }
     double effect(UnitSystem units = UnitSystem::English) const;
 };
 

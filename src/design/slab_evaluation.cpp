@@ -92,7 +92,7 @@ std::vector<EvaluationRow> EvaluationRows(const DesignBasis& basis, const SlabEv
 {
     std::vector<EvaluationRow> rows;
     for (std::size_t i = 0; i < result.steps.size() && i < basis.mix.size(); ++i)
-        rows.push_back({ basis.mix[i].label, FormatSingle(result.steps[i].damageRatio, "0.00") });
+        rows.push_back({ basis.mix[i].label, DamageRatioText(result.steps[i], "0.00") });
     return rows;
 }
 
@@ -100,6 +100,8 @@ std::string EvaluationSummary(const SlabEvaluation& result)
 {
     if (!result.years)
         return "No damage: the slab carries the traffic for unlimited years";
+    if (std::isinf(result.totalDamage))
+        return std::string("Total damage ") + kBeyondAnyNumberText + ": the slab fails at once";
     return "Total damage " + SignificantText(static_cast<double>(result.totalDamage), 4) + ", "
         + YearsText(result) + " years of traffic";
 }
@@ -113,8 +115,7 @@ std::string EvaluationText(const DesignBasis& basis, const SlabEvaluation& resul
     for (const EvaluationRow& row : EvaluationRows(basis, result))
         out += Padded(row.aircraft, kNameWidth) + RightAligned(row.damageRatio, kValueWidth) + "\n";
     out += Padded("Total damage", kNameWidth)
-        + RightAligned(SignificantText(static_cast<double>(result.totalDamage), 6), kValueWidth)
-        + "\n";
+        + RightAligned(TotalDamageText(result.totalDamage, 6), kValueWidth) + "\n";
     out += Padded("Years to a damage of 1", kNameWidth)
         + RightAligned(YearsText(result), kValueWidth) + "\n";
     return out;

@@ -25,8 +25,9 @@ struct SlabEvaluation
     float thickness = 0; // in, as the design holds a trial thickness
     std::string thicknessText; // as the user gave it, with its unit: "14 in", "35.5 cm"
     std::vector<AircraftStep> steps; // one per aircraft of the basis, in mix order
-    float totalDamage = 0; // sum of the damage ratios / 100, as a trial sums it
-    // 20 / total damage: the years until the damage reaches 1; none when the slab takes none.
+    float totalDamage = 0; // sum of the damage ratios / 100, as a trial sums it; may be +inf
+    // 20 / total damage: the years until the damage reaches 1 (0 when the damage is more than
+    // any number: the slab fails at once); none when the slab takes none.
     std::optional<double> years;
 };
 
@@ -58,8 +59,8 @@ struct EvaluationRow
 };
 std::vector<EvaluationRow> EvaluationRows(const DesignBasis& basis, const SlabEvaluation& result);
 
-// "Total damage 0.8123, 24.62 years of traffic" or "No damage: the slab carries the traffic for
-// unlimited years".
+// "Total damage 0.8123, 24.62 years of traffic", "No damage: the slab carries the traffic for
+// unlimited years" or "Total damage more than any number: the slab fails at once".
 std::string EvaluationSummary(const SlabEvaluation& result);
 
 // The evaluation as korvant-cli prints it: a heading with the thickness, one line per aircraft,

@@ -2,7 +2,10 @@
 // applied as if typed, and the design run on the result.
 #include "design/study_design.h"
 
+#include <limits>
+
 #include "design/aircraft_step.h"
+#include "design/input_check.h"
 #include "io/number_text.h"
 
 namespace korvant {
@@ -11,6 +14,15 @@ namespace {
 std::string ScaledDepartures(const std::string& text, double factor)
 {
     return factor == 1 ? text : GeneralNumberText(NumberOfText(text) * factor);
+}
+
+// The basis of a session whose fields hold what a design needs, as Design Thickness checks them.
+DesignBasis ReadCheckedBasis(const DesignModel& model)
+{
+    const std::vector<Message> invalid = FieldCheckMessages(model);
+    if (!invalid.empty())
+        throw DesignStopped(invalid.front().text);
+    return ReadDesignBasis(model);
 }
 
 } // namespace
@@ -31,10 +43,22 @@ const std::array<StudyInputInfo, kStudyInputCount>& StudyInputs()
     return inputs;
 }
 
+float StudyOutcome::rankedThickness() const
+{
+    return beyondSearch ? std::numeric_limits<float>::infinity() : thickness;
+}
+
+std::string StudyThicknessText(const StudyOutcome& outcome, UnitSystem units)
+{
+    if (outcome.beyondSearch)
+        return BeyondSearchText(units);
+    return ThicknessCaption(outcome.thickness, units);
+}
+
 StudyBase::StudyBase(const DesignModel& model)
     : session_(model)
     , units_(model.units)
-    , basis_(ReadDesignBasis(model))
+    , basis_(ReadCheckedBasis(model))
 {
     session_.result = {};
     for (const InputFieldInfo& info : InputFields())
@@ -86,6 +110,7 @@ StudyOutcome StudyBase::design(const Variation& variation) const
         const DesignTrace trace = BisectThickness(std::move(basis), units_);
         outcome.thickness = trace.thickness();
         outcome.converged = trace.converged;
+        outcome.beyondSearch = trace.end == DesignEnd::BeyondSearch;
     } catch (const DesignStopped& stopped) {
         outcome.stopped = stopped.what();
     }

@@ -53,9 +53,18 @@ struct StudyOutcome
 {
     float thickness = 0;
     bool converged = false;
+    // Every trial was too thin: the traffic needs more than the 30 in the procedure searches, and
+    // the thickness is only the search's limit.
+    bool beyondSearch = false;
     std::string stopped; // empty for a design that ended with a thickness
     bool ok() const { return stopped.empty(); }
+    // The thickness as the studies rank it: +infinity beyond the search, above every design.
+    float rankedThickness() const;
 };
+
+// A study's thickness in the session's units as its tables show it: the design's caption, or
+// "> 30 in" ("> 76.2 cm") for a design beyond the search.
+std::string StudyThicknessText(const StudyOutcome& outcome, UnitSystem units);
 
 class StudyBase
 {

@@ -13,6 +13,8 @@
 #include "basics/aircraft_fields.h"
 #include "basics/domain_error.h"
 #include "design/aircraft_step.h"
+#include "design/slab_evaluation.h"
+#include "io/data_text.h"
 #include "io/number_text.h"
 
 namespace korvant {
@@ -22,6 +24,86 @@ constexpr float kStartThickness = 30.0f;
 constexpr float kMinimumThickness = 4.0f;
 constexpr double kDamageTolerance = 0.001;
 constexpr int kPassLimit = 20;
+constexpr double kScanStep = 0.05; // in, along the damage curve above a design
+
+// Records the first aircraft whose design stress was not positive at a trial, and why.
+void NoteStressNotPositive(DesignTrial& trial, const std::vector<AircraftStep>& steps)
+{
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const AircraftStep& step = steps[i];
+        if (step.limit != StepLimit::StressNotPositive)
+            continue;
+        trial.stressNotPositive = static_cast<int>(i);
+        trial.loadStressNotPositive
+            = !(step.edgeStress * step.gearFactor * static_cast<double>(step.sizeLayerFactor) > 0);
+        return;
+    }
+}
+
+DesignEnd EndOf(const DesignTrace& trace)
+{
+    if (trace.converged)
+        return DesignEnd::Converged;
+    bool allTooThin = !trace.trials.empty();
+    for (const DesignTrial& trial : trace.trials)
+        allTooThin = allTooThin && trial.totalDamage > 1;
+    if (allTooThin && trace.trials.back().stressNotPositive < 0)
+        return DesignEnd::BeyondSearch;
+    if (trace.thickness() < kMinimumThickness) {
+        bool anyNotPositive = false;
+        for (const DesignTrial& trial : trace.trials)
+            anyNotPositive = anyNotPositive || trial.stressNotPositive >= 0;
+        if (!anyNotPositive)
+            return DesignEnd::BelowMinimum;
+    }
+    return DesignEnd::NotConverged;
+}
+
+// Two thicknesses (in) with their unit, written as the caption writes them or, where that does
+// not tell them apart, to as many significant digits as it takes (up to 9).
+std::pair<std::string, std::string> DistinctThicknessTexts(float a, float b, UnitSystem units)
+{
+    const std::string unit = std::string(" ") + SlabThicknessUnit(units);
+    std::pair<std::string, std::string> texts { ThicknessText(a, units), ThicknessText(b, units) };
+    for (int digits = 3; texts.first == texts.second && digits <= 9; ++digits)
+        texts = { SignificantText(ShownThickness(a, units), digits) + unit,
+            SignificantText(ShownThickness(b, units), digits) + unit };
+    return texts;
+}
+
+// Why a design that met a design stress of zero or less found no thickness, and where the method
+// still applies: the thickest such trial, and the thinnest trial above it with every design
+// stress positive.
+std::string StressNotPositiveMessage(const DesignTrace& trace, UnitSystem units)
+{
+    const DesignTrial* worst = nullptr;
+    for (const DesignTrial& trial : trace.trials)
+        if (trial.stressNotPositive >= 0 && (!worst || trial.thickness > worst->thickness))
+            worst = &trial;
+    const DesignTrial* applies = nullptr;
+    for (const DesignTrial& trial : trace.trials)
+        if (trial.stressNotPositive < 0 && trial.thickness > worst->thickness
+            && (!applies || trial.thickness < applies->thickness))
+            applies = &trial;
+    const std::string& aircraft
+        = trace.basis.mix[static_cast<std::size_t>(worst->stressNotPositive)].label;
+    const auto [worstText, appliesText] = applies
+        ? DistinctThicknessTexts(worst->thickness, applies->thickness, units)
+        : std::pair(ThicknessText(worst->thickness, units), std::string());
+    std::string message = "The design found no thickness: at a trial thickness of " + worstText
+        + " the design stress of " + aircraft + " is not positive, because "
+        + (worst->loadStressNotPositive
+                ? "the bonded bottom layer puts the bottom of the slab in compression"
+                : "the curling stress outweighs the load stress")
+        + ", and the fatigue law holds for positive stresses only. ";
+    if (applies)
+        message += "The thinnest trial above it at which every design stress was positive, "
+            + appliesText + ", has a total damage of " + TotalDamageText(applies->totalDamage)
+            + ": the method applies from there up, where slabs can be evaluated.";
+    else
+        message += "No thicker trial had every design stress positive.";
+    return message;
+}
 
 AircraftResult ResultOf(const AircraftStep& step)
 {
@@ -63,17 +145,70 @@ DesignTrace BisectThickness(DesignBasis basis, UnitSystem units)
             thickness = f32((lower + static_cast<double>(thickness)) / 2);
         }
         totalDamage = MixDamage(trace.basis, thickness, units, trace.steps);
-        trace.trials.push_back({ pass, thickness, totalDamage, lower, upper });
+        DesignTrial& trial = trace.trials.emplace_back(
+            DesignTrial { pass, thickness, totalDamage, lower, upper, -1, false });
+        NoteStressNotPositive(trial, trace.steps);
     }
     trace.converged = !(thickness < kMinimumThickness
         || std::fabs(static_cast<double>(totalDamage) - 1) >= kDamageTolerance);
+    trace.end = EndOf(trace);
+    if (trace.end == DesignEnd::NotConverged)
+        for (const DesignTrial& trial : trace.trials)
+            if (trial.stressNotPositive >= 0)
+                throw DesignStopped(StressNotPositiveMessage(trace, units));
     return trace;
+}
+
+std::optional<float> ThickerFailingSlab(const DesignTrace& trace, UnitSystem units)
+{
+    std::optional<float> failing;
+    if (trace.empty())
+        return failing;
+    const double design = static_cast<double>(trace.thickness());
+    std::vector<AircraftStep> steps;
+    for (int i = 1;; ++i) {
+        const double next = design + kScanStep * i;
+        const float thickness
+            = next < static_cast<double>(kStartThickness) ? f32(next) : kStartThickness;
+        try {
+            if (static_cast<double>(
+                    MixDamage(trace.basis, thickness, units, steps, "slab thickness"))
+                > 1 + kDamageTolerance)
+                failing = thickness;
+        } catch (const DesignStopped&) {
+            // A thickness outside a model's domain says nothing about the damage there.
+        }
+        if (thickness >= kStartThickness)
+            return failing;
+    }
+}
+
+std::vector<std::string> DesignNotes(const DesignResult& result, UnitSystem units)
+{
+    std::vector<std::string> notes;
+    const DesignTrace& trace = result.trace;
+    if (trace.empty())
+        return notes;
+    if (trace.end == DesignEnd::BelowMinimum)
+        notes.push_back("The thickness is below " + ThicknessText(kMinimumThickness, units)
+            + ", where the procedure does not converge and its slab models were not fitted.");
+    if (trace.end == DesignEnd::BeyondSearch)
+        notes.push_back("The traffic needs more than the " + ThicknessText(kStartThickness, units)
+            + " the procedure searches: even " + ThicknessText(kStartThickness, units)
+            + " is too thin.");
+    if (result.thickerFailing)
+        notes.push_back("A thicker slab fails: at " + ThicknessText(*result.thickerFailing, units)
+            + " the total damage is above 1, so this thickness is not the safe one.");
+    return notes;
 }
 
 void RunDesign(DesignModel& model)
 {
     DesignTrace trace = BisectThickness(ReadDesignBasis(model), model.units);
     const float thickness = trace.thickness();
+    const std::optional<float> thickerFailing = trace.end == DesignEnd::BeyondSearch
+        ? std::nullopt
+        : ThickerFailingSlab(trace, model.units);
 
     // Commit: nothing below can fail. Rows of aircraft outside the mix keep what an earlier
     // design left there, marked as not from this design.
@@ -86,6 +221,7 @@ void RunDesign(DesignModel& model)
     if (!trace.steps.empty())
         result.curlingStress = trace.steps.back().curlingStress;
     result.thickness = thickness;
+    result.thickerFailing = thickerFailing;
     model.layerMode = trace.basis.layerMode;
     result.trace = std::move(trace);
     model.lbh = ThicknessCaption(thickness, model.units);

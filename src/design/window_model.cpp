@@ -7,6 +7,7 @@
 #include "basics/program_info.h"
 #include "design/report.h"
 #include "design/session_file.h"
+#include "design/thickness_design.h"
 
 namespace korvant {
 namespace {
@@ -144,6 +145,13 @@ bool WindowModel::finishReliability(ReliabilityRun& run, Prompter& prompter)
         return false;
     reliability_ = std::move(outcome.result);
     return true;
+}
+
+std::vector<std::string> WindowModel::designNotes() const
+{
+    if (design_.lbh.empty())
+        return {};
+    return DesignNotes(design_.result, design_.units);
 }
 
 bool WindowModel::chartsShown() const

@@ -155,6 +155,10 @@ public:
     // The evaluation beside the design result, while the design result is shown.
     const std::optional<SlabEvaluation>& evaluation() const { return evaluation_; }
 
+    // What the engineer must know beside the shown thickness (below 4 in, beyond the 30 in
+    // searched, a thicker slab that fails); empty while no thickness is shown.
+    std::vector<std::string> designNotes() const;
+
     // The design views show the damage charts after a design, while its thickness is shown.
     bool chartsShown() const;
     // The calculation trace of the last design can be shown once a design has run (until a

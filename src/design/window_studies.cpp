@@ -20,19 +20,24 @@ double Change(const StudyOutcome& outcome, const StudyOutcome& base, UnitSystem 
     return ShownThickness(outcome.thickness, units) - ShownThickness(base.thickness, units);
 }
 
+// The base design with its unit, or "> 30 in" beyond the search.
+std::string BaseText(const StudyOutcome& base, UnitSystem units)
+{
+    return base.beyondSearch ? BeyondSearchText(units) : ThicknessText(base.thickness, units);
+}
+
 } // namespace
 
 std::string SensitivitySummary(const SensitivityResult& result)
 {
-    return "Base design " + ThicknessText(result.base.thickness, result.units)
+    return "Base design " + BaseText(result.base, result.units)
         + "; each input lowered and raised by " + GeneralNumberText(result.percent) + " %.";
 }
 
 TornadoChart TornadoOf(const SensitivityResult& result)
 {
     TornadoChart chart;
-    chart.title = "Thickness change from the base design of "
-        + ThicknessText(result.base.thickness, result.units);
+    chart.title = "Thickness change from the base design of " + BaseText(result.base, result.units);
     chart.axisTitle = WithThicknessUnit("Thickness change", result.units);
     chart.reach = kSmallestReach;
     for (const SensitivityRow& row : result.rows) {
@@ -51,15 +56,20 @@ std::string ReliabilitySummary(const ReliabilityResult& result)
 {
     const std::size_t samples = result.samples.size();
     const double share = samples == 0 ? 0 : 100.0 * result.stopped / static_cast<double>(samples);
-    return "Base design " + ThicknessText(result.base.thickness, result.units) + "; "
+    std::string summary = "Base design " + BaseText(result.base, result.units) + "; "
         + std::to_string(samples) + " samples, seed " + std::to_string(result.settings.seed) + "; "
         + std::to_string(result.stopped) + " (" + FormatNumber(share, "0.00")
-        + " %) stopped outside a model's domain.";
+        + " %) stopped outside a model's domain";
+    if (result.beyondSearch > 0)
+        summary += "; " + std::to_string(result.beyondSearch) + " need more than the "
+            + ThicknessText(30.0f, result.units) + " searched";
+    return summary + ".";
 }
 
 ThicknessHistogramChart HistogramOf(const ReliabilityResult& result)
 {
-    const std::size_t designed = result.samples.size() - static_cast<std::size_t>(result.stopped);
+    const std::size_t designed
+        = result.samples.size() - static_cast<std::size_t>(result.stopped + result.beyondSearch);
     return { "Thickness of the " + std::to_string(designed) + " designed samples",
         WithThicknessUnit("Slab thickness", result.units),
         ShownThickness(result.base.thickness, result.units), ThicknessHistogram(result) };

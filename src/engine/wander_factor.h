@@ -31,26 +31,23 @@ struct WanderOffsets
 // large that an offset or its weight leaves the 32-bit range.
 WanderOffsets WanderOffsetsOf(double tireContactWidth);
 
-// The allowable coverages at one wheel offset exceed the range of numbers; stress() is that
-// offset's stress in psi, for the message of whoever words it in the session's terms.
-class OffsetCoveragesOutOfRange : public DomainError
+// The equivalent coverages of the wander are too few for its fatigue relation (the equivalent
+// design factor is not positive): the wheel's stress is beyond what the relation covers, and a
+// design counts the slab as failing at once.
+class WanderBeyondFatigueLaw : public DomainError
 {
 public:
-    explicit OffsetCoveragesOutOfRange(double stress)
-        : DomainError("the allowable coverages at a wheel offset of the wander exceed the range "
-                      "of numbers")
-        , stress_(stress)
+    WanderBeyondFatigueLaw()
+        : DomainError("the equivalent design factor of the wander is not positive")
     {
     }
-    double stress() const { return stress_; }
-
-private:
-    double stress_;
 };
 
 // Sc = flexural strength (psi), l = radius of relative stiffness (in), relA = a / l, edgeStress
 // (psi), the offsets of the tire contact width, gearFactor. The stresses at the offsets are
-// reduced to the stress of equal fatigue damage.
+// reduced to the stress of equal fatigue damage. Throws WanderBeyondFatigueLaw when the
+// equivalent coverages are too few for the fatigue relation, DomainError for any other value
+// outside the domain.
 double ComputeWanderFactor(double Sc, double l, double relA, double edgeStress,
     const WanderOffsets& offsets, double gearFactor);
 

@@ -131,6 +131,11 @@ void DesignPanel::buildSlabRows()
     lbh_->setStyleSheet(QStringLiteral(
         "#lbh { background-color: #ffffff; border: 1px solid #8f99a3; color: #123a66; }"));
     QLabel* unitH = addUnitCaption("Lbunith", this);
+    notes_ = new QLabel(this);
+    notes_->setObjectName(QStringLiteral("lbDesignNotes"));
+    notes_->setWordWrap(true);
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    notes_->setStyleSheet(QStringLiteral("color: #9a3412;"));
     placement_.place(band, { kBandX, 240, kBandWidth, 1500 });
     placement_.place(pcc, { kLabelX, 300, 2400, 360 });
     placement_.place(labelE, { kLabelX, 780, 600, kRowTwips });
@@ -142,7 +147,8 @@ void DesignPanel::buildSlabRows()
     placement_.place(thickness, { kRightX, 300, 2400, 360 });
     placement_.place(lbh_, { kRightX, 780, 1300, 520 });
     placement_.place(unitH, { kRightX + 1400, 780, 700, 520 });
-    slabGroup_ = { this, band, pcc, thickness, labelE, labelSc, txtE, txtSc, lbh_ };
+    placement_.place(notes_, { kRightX, 1320, 3460, 420 });
+    slabGroup_ = { this, band, pcc, thickness, labelE, labelSc, txtE, txtSc, lbh_, notes_ };
     slabUnitGroup_ = { unitE, unitSc, unitH };
 }
 
@@ -283,6 +289,11 @@ void DesignPanel::refresh()
     }
     lbh_->setText(QString::fromStdString(design.lbh));
     lbh_->setAccessibleDescription(lbh_->text()); // the name says what it is, this its value
+    QStringList notes;
+    for (const std::string& note : state_.designNotes())
+        notes << QString::fromStdString(note);
+    notes_->setText(notes.join(QLatin1Char(' ')));
+    notes_->setToolTip(notes_->text());
     (design.bondNo ? bondNo_ : bondYes_)->setChecked(true);
     for (std::size_t i = 0; i < unitCaptions_.size(); ++i)
         if (unitCaptions_[i])

@@ -63,6 +63,7 @@ private:
     std::array<QLineEdit*, kInputFieldCount> fields_ {};
     std::vector<QLabel*> unitCaptions_; // in the order of UnitCaptions()
     QLabel* lbh_ = nullptr;
+    QLabel* notes_ = nullptr; // what the engineer must know beside the thickness
     QRadioButton* bondYes_ = nullptr;
     QRadioButton* bondNo_ = nullptr;
     EvaluationBox* evaluation_ = nullptr;

@@ -109,8 +109,9 @@ void PictureArea::replotCharts()
         return;
     const DesignModel& design = state_.design();
     const DesignTrace& trace = design.result.trace;
-    charts_->showCharts(DamageCurveOf(trace, design.units), DamageCurveTitle(trace, design.units),
-        DamageSharesOf(trace), DamageSharesTitle(trace, design.units));
+    charts_->showCharts(DamageCurveOf(design.result, design.units),
+        DamageCurveTitle(trace, design.units), DamageSharesOf(trace),
+        DamageSharesTitle(trace, design.units));
 }
 
 } // namespace korvant::ui

@@ -68,11 +68,21 @@ TEST(CommandLineInsight, RefusedOptionsAndSlabs)
         { "--mix 2 --reliability 10 --spread Sc=normal:150", 2 },
         { "--mix 2 --samples x.csv", 2 },
         { "--mix 2 --k 0 --sensitivity 10", 3 },
-        // Thick slabs take this light aircraft beyond the fatigue law's range.
+        // In thick slabs this light aircraft's coverages are unlimited: it takes no damage.
         { "--mix 4,1 --set 1:grossWeight=3000 --set 1:tirePressure=50 --set "
           "1:tireContactWidth=4.09 "
           "--set 4:annualDepartures=3000 --evaluate 30",
-            3 },
+            0 },
+        // Inputs that are not numbers stop before the design; so does a slab of width 0.
+        { "--mix 2 --temperature ''", 2 },
+        { "--mix 2 --precipitation abc", 2 },
+        { "--mix 2 --slab-width 0", 2 },
+        { "--mix 2 --structure bonded --h2 x", 2 },
+        { "--mix 2 --h2 x", 0 },
+        // Even 30 in is too thin for this traffic on this subgrade.
+        { "--mix 4 --Sc 400 --k 20 --set 4:annualDepartures=40000", 4 },
+        // A bonded layer puts the slab's bottom in compression: no thickness.
+        { "--mix 2,4 --structure bonded --E2 3000000 --h2 8", 3 },
     };
     for (const auto& [arguments, status] : runs)
         EXPECT_EQ(Cli(arguments).status, status) << arguments;

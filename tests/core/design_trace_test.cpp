@@ -235,15 +235,24 @@ TEST(DamageChart, PointsThatCannotBeShown)
     EXPECT_NE(none.note.find("A total damage of 0 at 105 thicknesses"), std::string::npos);
     EXPECT_TRUE(DamageSharesOf(empty.result.trace).empty());
 
-    const DamageCurve cut = DamageCurveOf(WithFeatherweight().result.trace, UnitSystem::English);
-    EXPECT_EQ(cut.note.rfind("The mix cannot be evaluated at ", 0), 0u) << cut.note;
-    // The first thickness that fails is named; the curve stops short of it.
-    EXPECT_NE(cut.note.find("thicknesses of the curve: Cessna 208B at a slab thickness of 24.3 in"),
-        std::string::npos)
-        << cut.note;
-    ASSERT_FALSE(cut.curve.empty());
-    EXPECT_LT(cut.curve.back().thickness, 24.3);
-    EXPECT_TRUE(cut.design);
+    // The light aircraft's coverages are unlimited in thick slabs: the curve runs to 30 in.
+    const DamageCurve whole = DamageCurveOf(WithFeatherweight().result.trace, UnitSystem::English);
+    EXPECT_EQ(whole.note, "");
+    ASSERT_FALSE(whole.curve.empty());
+    EXPECT_EQ(whole.curve.back().thickness, 30);
+    EXPECT_TRUE(whole.design);
+
+    // Thin slabs whose damage is more than any number are named, not drawn; the notes of the
+    // design come first.
+    DesignModel heavy = TestSession({ 4 });
+    heavy.database.record(4).annualDepartures = "1e42";
+    RunDesign(heavy);
+    const DamageCurve beyond = DamageCurveOf(heavy.result, UnitSystem::English);
+    EXPECT_EQ(beyond.note.rfind("The traffic needs more than the 30.0 in", 0), 0u) << beyond.note;
+    EXPECT_NE(beyond.note.find("The total damage is more than any number at "), std::string::npos)
+        << beyond.note;
+    for (const ChartPoint& point : beyond.curve)
+        EXPECT_TRUE(std::isfinite(point.damage));
 }
 
 TEST(SlabEvaluation, AtTheDesignThicknessItIsTheDesign)
@@ -306,7 +315,9 @@ TEST(SlabEvaluation, NoDamageAndModelsOutsideTheirDomain)
     EXPECT_NE(EvaluationText(empty.result.trace.basis, none).find("unlimited"), std::string::npos);
 
     const DesignModel light = WithFeatherweight();
-    EXPECT_THROW(EvaluateSlab(light.result.trace.basis, 30, light.units), DesignStopped);
+    // Its wander offsets' coverages leave the range of numbers in thick slabs; they add nothing.
+    const SlabEvaluation thick = EvaluateSlab(light.result.trace.basis, 30, light.units);
+    EXPECT_EQ(EvaluationRows(light.result.trace.basis, thick)[1].damageRatio, "0.00");
     const SlabEvaluation thin = EvaluateSlab(light.result.trace.basis, 12, light.units);
     EXPECT_EQ(EvaluationSummary(thin),
         "Total damage " + SignificantText(static_cast<double>(thin.totalDamage), 4) + ", "

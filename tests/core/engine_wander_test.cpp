@@ -114,8 +114,47 @@ TEST(WanderFactor, OutsideTheDomainThrows)
         ComputeWanderFactor(1e-30, slab.l, slab.relA, slab.edgeStress, offsets, 0.8), DomainError);
     // A stress beyond the 32-bit range at the offsets.
     EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, 1e40, offsets, 0.8), DomainError);
-    // A stress far below it: the allowable coverages exceed the range of numbers.
-    EXPECT_THROW(ComputeWanderFactor(700, slab.l, slab.relA, 1e-3, offsets, 0.8), DomainError);
+    // So small a strength that the equivalent coverages are too few for the fatigue relation:
+    // its own exception, which a design reads as a slab that fails at once.
+    EXPECT_THROW(ComputeWanderFactor(1e-30, slab.l, slab.relA, slab.edgeStress, offsets, 0.8),
+        WanderBeyondFatigueLaw);
+}
+
+// The wander factor with the method's own offsets, weights and 32-bit design factors, summed in
+// extended precision, whose range holds coverages of up to 10^4932.
+double WanderFactorWide(const WanderOffsets& offsets, double Sc, double gearStress)
+{
+    const Slab slab;
+    long double s1 = 0, s2 = 0;
+    for (int i = 0; i < offsets.count; ++i) {
+        const WanderOffsets::Offset& offset = offsets.offsets[static_cast<std::size_t>(i)];
+        const float x = offset.offset;
+        const float w = offset.weight;
+        float d = static_cast<float>(static_cast<double>(x) / slab.l);
+        float r = static_cast<float>(slab.relA);
+        const float sigma
+            = static_cast<float>(gearStress * static_cast<double>(EdgeOffsetNet(d, r)));
+        const float df = static_cast<float>(Sc / (static_cast<double>(sigma) * 0.75));
+        s1 += static_cast<long double>(w)
+            / std::pow(10.0L, (static_cast<long double>(df) - 0.40289L) / 0.29644L);
+        s2 += static_cast<long double>(w);
+    }
+    const long double df = 0.29644L * std::log10(s2 / s1) + 0.40289L;
+    return static_cast<double>(static_cast<long double>(Sc) / (0.75L * df) / gearStress);
+}
+
+TEST(WanderFactor, CoveragesBeyondTheRangeOfNumbers)
+{
+    // Stresses so low that some offsets' allowable coverages (10^261 to 10^383), then all of
+    // them (from 10^786, from 10^3147), leave the range of 64-bit numbers: they add nothing to
+    // the harmonic sum, and the equivalent coverages come from the logarithmic domain; F3 is the
+    // finite number of the formulas, as extended precision computes it.
+    const Slab slab;
+    const WanderOffsets offsets = WanderOffsetsOf(13);
+    for (const double gearStress : { 12.0, 4.0, 1.0 })
+        EXPECT_NEAR(ComputeWanderFactor(700, slab.l, slab.relA, gearStress, offsets, 1.0),
+            WanderFactorWide(offsets, 700, gearStress), 1e-12)
+            << gearStress;
 }
 
 } // namespace

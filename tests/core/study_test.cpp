@@ -1,11 +1,15 @@
 // The sensitivity and reliability studies: every varied design equals a single design of the
 // varied session to the bit, a study without variation gives the base design everywhere, a seed
-// gives the same samples on every run and thread count, stopped designs are counted, and a
-// cancelled study gives nothing.
+// gives the same samples on every run and thread count, stopped designs are counted, designs
+// beyond the search rank above the others, the draws are independent, and a cancelled study
+// gives nothing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <stdexcept>
+#include <vector>
 
 #include "design/reliability_study.h"
 #include "design/sensitivity_study.h"
@@ -183,6 +187,85 @@ TEST(ReliabilityStudy, QuantilesSettingsAndCancel)
     progress.cancelled = true;
     EXPECT_EQ(RunReliabilityStudy(model, SmallStudy(1000), &progress), std::nullopt);
     EXPECT_EQ(progress.done, 0);
+}
+
+TEST(ReliabilityStudy, SamplesBeyondTheSearchRankAboveEveryDesign)
+{
+    // A B747-400 on a soft subgrade with 29.0 in as its own design: the softer draws of k need
+    // more than the 30 in the procedure searches.
+    DesignModel model = TestSession({ 4 });
+    model.field(InputField::Sc) = "450";
+    model.field(InputField::k) = "25";
+    model.database.record(4).annualDepartures = "40000";
+    ReliabilitySettings settings = SmallStudy(200);
+    settings.seed = 1;
+    const std::optional<ReliabilityResult> result = RunReliabilityStudy(model, settings);
+    ASSERT_TRUE(result);
+    EXPECT_GT(result->beyondSearch, 0);
+    EXPECT_LT(result->beyondSearch, 100);
+    EXPECT_EQ(result->stopped, 0);
+    const TraceTable table = QuantileTable(*result);
+    EXPECT_EQ(table.rows.front()[1], ThicknessCaption(*result->quantiles.front(), result->units));
+    EXPECT_EQ(table.rows.back()[1], "> 30 in");
+    EXPECT_TRUE(std::isinf(*result->quantiles.back()));
+    int counted = 0;
+    for (const HistogramBar& bar : ThicknessHistogram(*result))
+        counted += bar.count;
+    EXPECT_EQ(counted, 200 - result->beyondSearch);
+    EXPECT_NE(ReliabilityCsv(*result).find(
+                  "Needing more than the 30 in searched," + std::to_string(result->beyondSearch)),
+        std::string::npos);
+    EXPECT_NE(ReliabilitySamplesCsv(*result).find(",> 30 in,"), std::string::npos);
+}
+
+double Correlation(const std::vector<double>& x, const std::vector<double>& y)
+{
+    const auto n = static_cast<double>(x.size());
+    double mx = 0, my = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        mx += x[i] / n;
+        my += y[i] / n;
+    }
+    double sxy = 0, sxx = 0, syy = 0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        sxy += (x[i] - mx) * (y[i] - my);
+        sxx += (x[i] - mx) * (x[i] - mx);
+        syy += (y[i] - my) * (y[i] - my);
+    }
+    return sxy / std::sqrt(sxx * syy);
+}
+
+TEST(ReliabilityStudy, DrawsOfNeighbouringSamplesAndInputsAreIndependent)
+{
+    // Uniform spreads carry each uniform draw straight into its value. Over 10,000 samples a
+    // correlation of independent draws stays within +-0.05 (five standard errors).
+    constexpr int kSamples = 10000;
+    const StudyBase base(TestSession({ 2 }));
+    for (const std::uint64_t seed : { 0u, 1u, 42u, 20261207u }) {
+        ReliabilitySettings settings;
+        settings.seed = seed;
+        for (InputSpread* spread : { &settings.Sc, &settings.k, &settings.E, &settings.departures })
+            *spread = { Spread::Uniform, 0.3 };
+        std::array<std::vector<double>, 4> draws; // Sc, k, E, departures factor by sample
+        for (int i = 0; i < kSamples; ++i) {
+            const ReliabilitySample sample = DrawSample(base, settings, i);
+            draws[0].push_back(sample.Sc);
+            draws[1].push_back(sample.k);
+            draws[2].push_back(sample.E);
+            draws[3].push_back(sample.departuresFactor);
+        }
+        for (std::size_t a = 0; a < 4; ++a)
+            for (std::size_t b = 0; b < 4; ++b)
+                for (const std::size_t lag : { 0u, 1u, 2u, 3u }) {
+                    if (lag == 0 && a >= b)
+                        continue;
+                    const std::vector<double> x(draws[a].begin(), draws[a].end() - 3);
+                    const std::vector<double> y(draws[b].begin() + static_cast<long>(lag),
+                        draws[b].end() - 3 + static_cast<long>(lag));
+                    EXPECT_LT(std::fabs(Correlation(x, y)), 0.05)
+                        << "seed " << seed << ", inputs " << a << " and " << b << ", lag " << lag;
+                }
+    }
 }
 
 } // namespace

@@ -111,7 +111,7 @@ TEST(ThicknessDesign, DomainErrorsStopAndChangeNothing)
                 m.field(InputField::E2) = "1e12";
                 m.field(InputField::h2) = "40";
             },
-            "B737-800 at a trial thickness of " },
+            "The design found no thickness: at a trial thickness of " },
     };
     for (const Row& row : rows) {
         DesignModel model = TestSession({ 2, 4 });
