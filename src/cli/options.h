@@ -1,5 +1,6 @@
 // The options of korvant-cli as parsed: the inputs in two stages (before and after --inp), the
-// files, the structure, and what to print.
+// files, the structure, and what to print: the design's thickness, report, trace or study, or
+// the ACR table.
 #pragma once
 
 #include <cstdint>
@@ -51,6 +52,8 @@ struct Options
     std::optional<std::string> trace; // "csv" or "json"
     std::optional<std::string> evaluate; // the slab thickness as given
     StudyRequest study;
+    // --acr: the records to rate in the order given, each once; empty for the whole catalogue.
+    std::optional<std::vector<int>> acr;
     bool help = false;
     bool version = false;
 };
