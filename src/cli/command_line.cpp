@@ -17,6 +17,7 @@
 #include "cli/batch_prompter.h"
 #include "cli/exit_status.h"
 #include "cli/options.h"
+#include "cli/pcr_run.h"
 #include "cli/study_options.h"
 #include "cli/usage.h"
 #include "design/design_trace.h"
@@ -157,6 +158,8 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
     if (options.acr)
         return RunAcrTable(acrRecords, options.study.settings.threads, model, out, err);
+    if (options.pcr)
+        return RunPcr(model, *options.pcr, options.category, prompter, out, err);
 
     switch (DesignThickness(model, prompter)) {
     case DesignOutcome::InvalidInput:

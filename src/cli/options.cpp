@@ -142,6 +142,14 @@ Options ParseOptions(const std::vector<std::string>& args)
         } else if (name == "--acr") {
             // Its records follow an equals sign only: a word after a bare --acr is an option.
             options.acr = inlineValue ? ParseAcrRecords(*inlineValue) : std::vector<int> {};
+        } else if (name == "--pcr") {
+            // Its thickness follows an equals sign only: a word after a bare --pcr is an option.
+            options.pcr = inlineValue;
+        } else if (name == "--category") {
+            const std::string letter = value();
+            if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'D')
+                throw UsageError("--category: expected A, B, C or D, got \"" + letter + "\"");
+            options.category = static_cast<SubgradeCategory>(letter[0] - 'A');
         } else if (name == "--set") {
             stage.changes.push_back(ParseChange(value()));
         } else if (ParseStudyOption(name, value, options.study)) {
@@ -149,6 +157,8 @@ Options ParseOptions(const std::vector<std::string>& args)
             stage.fields[field->second] = value();
         } else if (i > 0 && args[i - 1] == "--acr" && name.rfind('-', 0) != 0) {
             throw UsageError("--acr takes its records after an equals sign: --acr=" + args[i]);
+        } else if (i > 0 && args[i - 1] == "--pcr" && name.rfind('-', 0) != 0) {
+            throw UsageError("--pcr takes its thickness after an equals sign: --pcr=" + args[i]);
         } else {
             throw UsageError("unknown option \"" + args[i] + "\"");
         }
@@ -159,6 +169,13 @@ Options ParseOptions(const std::vector<std::string>& args)
     if (options.acr && (options.report || options.trace || options.evaluate || options.study.any()))
         throw UsageError("--acr prints the ACR table and runs no design; it does not go with "
                          "--report, --trace, --evaluate, --sensitivity or --reliability");
+    if (options.pcr
+        && (options.report || options.trace || options.evaluate || options.study.any()
+            || options.acr))
+        throw UsageError("--pcr prints the PCR of a slab; it does not go with --report, --trace, "
+                         "--evaluate, --acr, --sensitivity or --reliability");
+    if (options.category && !options.pcr)
+        throw UsageError("--category chooses the subgrade category of --pcr");
     CheckStudyRequest(options.study);
     return options;
 }

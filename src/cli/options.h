@@ -14,6 +14,7 @@
 #include "basics/input_fields.h"
 #include "basics/unit_system.h"
 #include "cli/study_options.h"
+#include "design/acr.h"
 
 namespace korvant {
 
@@ -54,6 +55,9 @@ struct Options
     StudyRequest study;
     // --acr: the records to rate in the order given, each once; empty for the whole catalogue.
     std::optional<std::vector<int>> acr;
+    // --pcr: the slab's thickness as given with --pcr=THICKNESS, none for the design thickness.
+    std::optional<std::optional<std::string>> pcr;
+    std::optional<SubgradeCategory> category; // --category A|B|C|D
     bool help = false;
     bool version = false;
 };
