@@ -70,7 +70,9 @@ bool ApplyStage(const Stage& stage, DesignModel& model, Prompter& prompter, std:
 
 } // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+namespace {
+
+int RunCommands(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     Options options;
     try {
@@ -202,6 +204,16 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (evaluated)
         out << (options.report ? "\n" : "") << EvaluationText(model.result.trace.basis, *evaluated);
     return designed;
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const int status = RunCommands(args, out, err);
+    // Output that could not be written is no success; whoever owns the stream says why.
+    out.flush();
+    return out ? status : kExitStopped;
 }
 
 } // namespace korvant
