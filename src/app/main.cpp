@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -40,6 +41,8 @@ bool AnswerWithoutWindow(const korvant::DesktopArguments& arguments)
 
 int main(int argc, char** argv)
 {
+    // A file-size limit then fails a save with its message instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (korvant::AnswersWithoutWindow(Arguments(argc, argv))) {
         AnswerWithoutWindow(korvant::ParseDesktopArguments(Arguments(argc, argv)));
         return 0;

@@ -1,6 +1,6 @@
 // The factors between the English units the design works in and the Metric units the window can
-// show, and the exact factors of the ACR. Each place that converts keeps its own order of operations with these factors, so that
-// every converted value keeps its bits.
+// show, and the exact factors of the ACR. Each place that converts keeps its own order of
+// operations with these factors, so that every converted value keeps its bits.
 #pragma once
 
 namespace korvant {

@@ -5,16 +5,19 @@
 // --structure is given; else the file's or the one-layer system), the input data file written by
 // --save, and the design with the same checks as the Design Thickness button, answered without
 // asking. Last the output: the thickness, the report or the trace, and the evaluation of a slab;
-// or a study of the design.
+// or a study of the design. With --acr the ACR table of the catalogue's aircraft is printed
+// instead, after the inputs and --save, and no design runs.
 #include "cli/command_line.h"
 
 #include <optional>
 #include <stdexcept>
 
 #include "basics/program_info.h"
+#include "cli/acr_run.h"
 #include "cli/batch_prompter.h"
 #include "cli/exit_status.h"
 #include "cli/options.h"
+#include "cli/pcr_run.h"
 #include "cli/study_options.h"
 #include "cli/usage.h"
 #include "design/design_trace.h"
@@ -37,9 +40,10 @@ std::filesystem::path CataloguePath(const Options& options)
     return FindCatalogue(CatalogueCandidates(ExecutableDir()));
 }
 
-// Applies one stage of inputs; false when an aircraft change was refused (already reported).
-// A unit switch over a field without a number throws UnitSwitchRefused.
-bool ApplyStage(const Stage& stage, DesignModel& model, Prompter& prompter)
+// Applies one stage of inputs; false when an aircraft change was refused (reported by the
+// prompter, then named here). A unit switch over a field without a number throws
+// UnitSwitchRefused.
+bool ApplyStage(const Stage& stage, DesignModel& model, Prompter& prompter, std::ostream& err)
 {
     if (stage.units)
         SwitchUnits(model, *stage.units);
@@ -51,17 +55,24 @@ bool ApplyStage(const Stage& stage, DesignModel& model, Prompter& prompter)
             model.mix.add(record);
     }
     for (const Change& change : stage.changes) {
-        if (!ChangeAircraftValue(
-                model.database.record(change.record), change.field, change.text, prompter)
-                 .stored)
+        AircraftRecord& record = model.database.record(change.record);
+        if (!ChangeAircraftValue(record, change.field, change.text, prompter).stored) {
+            err << "korvant-cli: --set " << change.record << ':'
+                << AircraftFieldInfoOf(change.field).key << '=' << change.text
+                << ": not stored; the " << AircraftFieldInfoOf(change.field).word
+                << " of aircraft record " << change.record << " (" << record.name
+                << ") must be a number of at least 0.\n";
             return false;
+        }
     }
     return true;
 }
 
 } // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+namespace {
+
+int RunCommands(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
     Options options;
     try {
@@ -95,11 +106,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
 
     BatchPrompter prompter(err);
     try {
-        if (!ApplyStage(options.before, model, prompter))
+        if (!ApplyStage(options.before, model, prompter, err))
             return kExitUsage;
         if (options.inp) {
             LoadInputFile(model, *options.inp, catalogue);
-            if (!ApplyStage(options.after, model, prompter))
+            if (!ApplyStage(options.after, model, prompter, err))
                 return kExitUsage;
         }
     } catch (const UnitSwitchRefused& refused) {
@@ -111,6 +122,15 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     } catch (const CatalogueError& error) {
         err << "korvant-cli: " << error.what() << '\n';
         return kExitStopped;
+    }
+    std::vector<int> acrRecords;
+    if (options.acr) {
+        try {
+            acrRecords = AcrRecords(*options.acr, model.database);
+        } catch (const UsageError& error) {
+            err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
+            return kExitUsage;
+        }
     }
     if (options.layerMode) {
         model.layerMode = *options.layerMode;
@@ -137,6 +157,11 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
             return kExitStopped;
         }
     }
+
+    if (options.acr)
+        return RunAcrTable(acrRecords, options.study.settings.threads, model, out, err);
+    if (options.pcr)
+        return RunPcr(model, *options.pcr, options.category, prompter, out, err);
 
     switch (DesignThickness(model, prompter)) {
     case DesignOutcome::InvalidInput:
@@ -179,6 +204,16 @@ int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std:
     if (evaluated)
         out << (options.report ? "\n" : "") << EvaluationText(model.result.trace.basis, *evaluated);
     return designed;
+}
+
+} // namespace
+
+int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    const int status = RunCommands(args, out, err);
+    // Output that could not be written is no success; whoever owns the stream says why.
+    out.flush();
+    return out ? status : kExitStopped;
 }
 
 } // namespace korvant

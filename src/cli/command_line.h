@@ -7,10 +7,9 @@
 
 namespace korvant {
 
-// Runs the tool with the arguments after the program name. Exit codes: 0 designed; 2 bad usage,
-// an invalid number, or a field without a number where units must be converted; 3 a design
-// stopped outside a model's domain, a catalogue or input data file that cannot be read or is
-// damaged, or a --save file that cannot be written.
+// Runs the tool with the arguments after the program name, writing to `out` and `err`. Returns
+// the exit status of cli/exit_status.h; 3 also when `out` failed, which its owner reports with
+// the reason.
 int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 } // namespace korvant

@@ -2,6 +2,8 @@
 // options that print different documents are refused together.
 #include "cli/options.h"
 
+#include <algorithm>
+
 namespace korvant {
 namespace {
 
@@ -32,17 +34,27 @@ int RecordNumber(const std::string& text, const std::string& option)
     return number;
 }
 
-std::vector<int> ParseMix(const std::string& list)
+std::vector<int> ParseRecords(const std::string& list, const std::string& option)
 {
     std::vector<int> records;
     std::size_t start = 0;
     while (true) {
         const std::size_t comma = list.find(',', start);
-        records.push_back(RecordNumber(list.substr(start, comma - start), "--mix"));
+        records.push_back(RecordNumber(list.substr(start, comma - start), option));
         if (comma == std::string::npos)
             return records;
         start = comma + 1;
     }
+}
+
+// The records of --acr=R[,R...], each once in the order first given.
+std::vector<int> ParseAcrRecords(const std::string& list)
+{
+    std::vector<int> records;
+    for (int record : ParseRecords(list, "--acr"))
+        if (std::find(records.begin(), records.end(), record) == records.end())
+            records.push_back(record);
+    return records;
 }
 
 Change ParseChange(const std::string& text)
@@ -126,12 +138,27 @@ Options ParseOptions(const std::vector<std::string>& args)
                     "--structure: expected one, bonded or unbonded, got \"" + structure + "\"");
             }
         } else if (name == "--mix") {
-            stage.mix = ParseMix(value());
+            stage.mix = ParseRecords(value(), "--mix");
+        } else if (name == "--acr") {
+            // Its records follow an equals sign only: a word after a bare --acr is an option.
+            options.acr = inlineValue ? ParseAcrRecords(*inlineValue) : std::vector<int> {};
+        } else if (name == "--pcr") {
+            // Its thickness follows an equals sign only: a word after a bare --pcr is an option.
+            options.pcr = inlineValue;
+        } else if (name == "--category") {
+            const std::string letter = value();
+            if (letter.size() != 1 || letter[0] < 'A' || letter[0] > 'D')
+                throw UsageError("--category: expected A, B, C or D, got \"" + letter + "\"");
+            options.category = static_cast<SubgradeCategory>(letter[0] - 'A');
         } else if (name == "--set") {
             stage.changes.push_back(ParseChange(value()));
         } else if (ParseStudyOption(name, value, options.study)) {
         } else if (const auto field = FieldOptions().find(name); field != FieldOptions().end()) {
             stage.fields[field->second] = value();
+        } else if (i > 0 && args[i - 1] == "--acr" && name.rfind('-', 0) != 0) {
+            throw UsageError("--acr takes its records after an equals sign: --acr=" + args[i]);
+        } else if (i > 0 && args[i - 1] == "--pcr" && name.rfind('-', 0) != 0) {
+            throw UsageError("--pcr takes its thickness after an equals sign: --pcr=" + args[i]);
         } else {
             throw UsageError("unknown option \"" + args[i] + "\"");
         }
@@ -139,6 +166,16 @@ Options ParseOptions(const std::vector<std::string>& args)
     if (options.report + options.trace.has_value() + options.study.any() > 1)
         throw UsageError(
             "--report, --trace and the studies print different documents; give one of them");
+    if (options.acr && (options.report || options.trace || options.evaluate || options.study.any()))
+        throw UsageError("--acr prints the ACR table and runs no design; it does not go with "
+                         "--report, --trace, --evaluate, --sensitivity or --reliability");
+    if (options.pcr
+        && (options.report || options.trace || options.evaluate || options.study.any()
+            || options.acr))
+        throw UsageError("--pcr prints the PCR of a slab; it does not go with --report, --trace, "
+                         "--evaluate, --acr, --sensitivity or --reliability");
+    if (options.category && !options.pcr)
+        throw UsageError("--category chooses the subgrade category of --pcr");
     CheckStudyRequest(options.study);
     return options;
 }

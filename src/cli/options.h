@@ -1,5 +1,6 @@
 // The options of korvant-cli as parsed: the inputs in two stages (before and after --inp), the
-// files, the structure, and what to print.
+// files, the structure, and what to print: the design's thickness, report, trace or study, or
+// the ACR table.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,7 @@
 #include "basics/input_fields.h"
 #include "basics/unit_system.h"
 #include "cli/study_options.h"
+#include "design/acr.h"
 
 namespace korvant {
 
@@ -51,6 +53,11 @@ struct Options
     std::optional<std::string> trace; // "csv" or "json"
     std::optional<std::string> evaluate; // the slab thickness as given
     StudyRequest study;
+    // --acr: the records to rate in the order given, each once; empty for the whole catalogue.
+    std::optional<std::vector<int>> acr;
+    // --pcr: the slab's thickness as given with --pcr=THICKNESS, none for the design thickness.
+    std::optional<std::optional<std::string>> pcr;
+    std::optional<SubgradeCategory> category; // --category A|B|C|D
     bool help = false;
     bool version = false;
 };

@@ -7,7 +7,8 @@ extern const char* const kUsage;
 const char* const kUsage = R"(Usage: korvant-cli [OPTIONS]
 
 Designs the slab thickness of a rigid airfield pavement and prints the design thickness
-(for example 15.2) or, with --report, the whole design report.
+(for example 15.2) or, with --report, the whole design report. With --acr it prints the
+ICAO rigid-pavement ACRs of catalogue aircraft instead, and runs no design.
 
 Options:
   --db FILE              aircraft catalogue (default: the bundled fly.dll), wherever given
@@ -67,9 +68,35 @@ Options:
   --spread NAME=KIND:PCT distribution of Sc, k, E or departures: normal, lognormal or
                          uniform with a coefficient of variation of PCT % (defaults
                          Sc=normal:10, k=lognormal:25, E=normal:10, departures=normal:15)
-  --threads N            designs of a study run on N threads (default: one per core)
+  --threads N            designs of a study, or the ACRs of --acr, run on N threads
+                         (default: one per core)
   --samples FILE         with --reliability, write every sample with its drawn values and
                          thickness to FILE as CSV
+  --acr, --acr=R[,R...]  print the ACR table instead of designing, for every catalogue
+                         aircraft or records R (the design's inputs play no part): CSV with
+                         the record, name and gross weight (lb | kN, as the catalogue holds
+                         it), then for subgrades A, B, C and D the rigid ACR (one decimal),
+                         the slab thickness at which the gear gives 2.75 MPa (in | cm) and
+                         the derived single wheel load (kg). The ACRs are computed from the
+                         catalogue's gear data, with the --set and --inp values, on ICAO's
+                         reference structure: they are not the manufacturers' published
+                         ACRs (a note on standard error repeats this). Gears: 1 wheel;
+                         2 (dual, or single tandem when the dual spacing is 0); 4 (dual
+                         tandem); 6 (three axles of duals). A light aircraft whose slab
+                         stress peaks below 2.75 MPa on a subgrade has no ACR there: its
+                         fields are empty and standard error gives the peak (it lies below
+                         the smallest ratings)
+  --pcr, --pcr=THICKNESS print the PCR instead of the thickness: of the designed slab, or
+                         of a slab of THICKNESS (in | cm) with the design's inputs. Its
+                         code alone on the first line ("PCR 690/R/B/W/T"), an empty line,
+                         CSV of the rounds (critical aircraft, equivalent departures,
+                         allowable gross weight, its ACR), an empty line, CSV of the mix's
+                         aircraft (ACR, ACR / PCR, "exceeds" where its ACR rounded to a
+                         whole number is above the PCR). By cumulative damage: KORVANT's
+                         20-year fatigue damage of the mix at the slab; the ACRs as --acr
+                         computes them
+  --category A|B|C|D     subgrade category of --pcr (default: from k, E = 20.15 k^1.284 psi:
+                         A from 150 MPa, B from 100, C from 60, D below)
   --version              print the version and exit
   --help                 print this text and exit
 
@@ -80,12 +107,24 @@ the question to standard error as a warning and is kept. A thickness below 4 in,
 thicker slab that fails, are printed to standard error as warnings.
 
 Exit status:
-  0  designed
+  0  designed, or the ACR table or the PCR printed
   2  bad usage, or an input that is not a valid number
-  3  stopped: outside a model's domain, no fatigue design, an unreadable or
-     unwritable file, output that could not be written
+  3  stopped: outside a model's domain, no fatigue design, an unreadable,
+     damaged, read-only or unwritable file (a read-only --save or --samples
+     file is not replaced), output that could not be written, an aircraft the
+     ACR cannot rate, no PCR
   4  the traffic needs more than the 30 in the procedure searches (the caption
      30.0 is printed, the reason on standard error)
+
+With --acr, a record outside the catalogue is bad usage (status 2). A gear of any other
+layout, or a gross weight, gear load or tire pressure that is not greater than 0, prints a
+message naming the aircraft and exits with status 3; the table is still printed whole, with
+that aircraft's row empty. An aircraft below the reference stress is not an error (status 0).
+
+With --pcr, no PCR (an empty mix, a mix without departures, a damage that cannot be computed
+at the slab, an aircraft whose ACR is refused, an allowable weight beyond a tenth to ten times
+the catalogue weight) prints the reason to standard error, nothing to standard output, and
+exits with status 3.
 )";
 
 } // namespace korvant

@@ -5,6 +5,8 @@
 #include "design/study_runner.h"
 #include "layered/kernel_table.h"
 
+#include <numeric>
+
 namespace korvant {
 namespace {
 
@@ -56,12 +58,13 @@ AcrResult ComputeAcr(const AcrGear& gear)
     result.aircraft = gear.name;
     try {
         RigidAcrSearch search(gear);
-        // Each category starts from the thickness of the one before, which lies close.
+        // Each category starts from the thickness of the last one rated, which lies close.
         double start = kFirstThickness;
         for (SubgradeCategory category : kSubgradeCategories) {
             const AcrCategoryResult rated = search.rate(category, start);
             result.categories[static_cast<std::size_t>(category)] = rated;
-            start = rated.thickness;
+            if (rated.rating == AcrRating::rated)
+                start = rated.thickness;
         }
     } catch (const AcrError&) {
         throw;
@@ -71,9 +74,9 @@ AcrResult ComputeAcr(const AcrGear& gear)
     return result;
 }
 
-AcrResult ComputeAcr(const AircraftRecord& record)
+AcrResult ComputeAcr(const AircraftRecord& record, UnitSystem units)
 {
-    return ComputeAcr(AcrGearOf(record));
+    return ComputeAcr(AcrGearOf(record, units));
 }
 
 AcrResult ComputeAcrAtWeight(const AircraftRecord& record, double grossWeight)
@@ -81,21 +84,31 @@ AcrResult ComputeAcrAtWeight(const AircraftRecord& record, double grossWeight)
     return ComputeAcr(AcrGearOf(record, grossWeight));
 }
 
-std::vector<AcrResult> ComputeCatalogueAcr(const AircraftDatabase& database, int threads)
+std::vector<AcrResult> ComputeRecordsAcr(const AircraftDatabase& database,
+    const std::vector<int>& records, UnitSystem units, int threads)
 {
-    std::vector<AcrResult> results(static_cast<std::size_t>(database.recordCount));
-    RunParallel(database.recordCount, threads, [&](int i) {
-        const AircraftRecord& record = database.record(i + 1);
+    std::vector<AcrResult> results(records.size());
+    RunParallel(static_cast<int>(records.size()), threads, [&](int i) {
+        const int number = records[static_cast<std::size_t>(i)];
+        const AircraftRecord& record = database.record(number);
         AcrResult& result = results[static_cast<std::size_t>(i)];
         try {
-            result = ComputeAcr(record);
+            result = ComputeAcr(record, units);
         } catch (const DomainError& error) {
             result = AcrResult {};
             result.aircraft = record.name;
             result.error = error.what();
         }
+        result.record = number;
     });
     return results;
+}
+
+std::vector<AcrResult> ComputeCatalogueAcr(const AircraftDatabase& database, int threads)
+{
+    std::vector<int> records(static_cast<std::size_t>(database.recordCount));
+    std::iota(records.begin(), records.end(), 1);
+    return ComputeRecordsAcr(database, records, UnitSystem::English, threads);
 }
 
 } // namespace korvant

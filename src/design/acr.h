@@ -21,6 +21,7 @@
 // 0.05 %), so no finer search is made.
 #pragma once
 
+#include "basics/unit_system.h"
 #include "design/acr_gear.h"
 #include "layered/structure.h"
 #include "traffic/aircraft_database.h"
@@ -44,15 +45,31 @@ double SubgradeModulus(SubgradeCategory category);
 layered::Structure RigidReferenceStructure(double thickness, SubgradeCategory category,
     layered::Interface slabBase = layered::Interface::frictionless);
 
+// How a category of an aircraft came out.
+enum class AcrRating {
+    rated,
+    // The slab-bottom stress stays below the reference stress at every slab thickness, so the
+    // method finds no slab at which to rate the gear: no ACR, but the peak stress is known.
+    belowReference,
+    // The gear or a value of the aircraft could not be rated; AcrResult::error says why.
+    refused,
+};
+
 struct AcrCategoryResult
 {
+    AcrRating rating = AcrRating::refused;
     double acr = 0; // the rating, 2 DSWL / 100 with the DSWL in kg
     double thickness = 0; // mm: the slab at which the gear gives 2.75 MPa
     double dswl = 0; // kg: the derived single wheel load
+    // Below the reference stress: the largest slab-bottom stress over every thickness (MPa) and
+    // the slab where it occurs (mm).
+    double peakStress = 0;
+    double peakThickness = 0;
 };
 
 struct AcrResult
 {
+    int record = 0; // the catalogue record, 0 for a gear rated on its own
     std::string aircraft;
     std::array<AcrCategoryResult, 4> categories {}; // A, B, C, D
     std::string error; // for a catalogue row the ACR could not rate: why; empty otherwise
@@ -67,18 +84,24 @@ struct AcrResult
 // `thickness` (mm) of the reference structure under the gear, over the gear's points.
 double SlabBottomStress(const AcrGear& gear, double thickness, SubgradeCategory category);
 
-// The ACR of a gear in every category. Throws AcrError naming the aircraft when a search fails;
-// in particular a light gear whose slab-bottom stress peaks below 2.75 MPa whatever the thickness
-// (the stress vanishes with the slab, peaks at some 20 to 30 mm and falls beyond) has no ACR.
+// The ACR of a gear in every category. A category in which the slab-bottom stress peaks below
+// 2.75 MPa whatever the thickness (the stress vanishes with the slab, peaks at some 15 to 30 mm
+// and falls beyond; a light aircraft's peak may reach 2.75 MPa on the softest subgrades only)
+// is belowReference, with its peak. Throws AcrError naming the aircraft when a search fails.
 AcrResult ComputeAcr(const AcrGear& gear);
 
-// The ACR of a catalogue aircraft (texts in English units) at its gross weight, or at
-// `grossWeight` (lb). Throws AcrError for a gear or value the ACR cannot rate.
-AcrResult ComputeAcr(const AircraftRecord& record);
+// The ACR of a catalogue aircraft whose texts are in `units`, at its gross weight; or at
+// `grossWeight` (lb) with the other texts in English units. Throws AcrError for a gear or value
+// the ACR cannot rate.
+AcrResult ComputeAcr(const AircraftRecord& record, UnitSystem units = UnitSystem::English);
 AcrResult ComputeAcrAtWeight(const AircraftRecord& record, double grossWeight);
 
-// The ACRs of records 1..recordCount on `threads` threads (0: one per core), in record order. A
-// record that cannot be rated keeps zeros and the reason in its `error`.
+// The ACRs of `records` of a catalogue whose texts are in `units`, on `threads` threads (0: one
+// per core), in the order given. A record that cannot be rated keeps the reason in its `error`
+// and every category refused.
+std::vector<AcrResult> ComputeRecordsAcr(const AircraftDatabase& database,
+    const std::vector<int>& records, UnitSystem units, int threads = 0);
+// The ACRs of records 1..recordCount of a catalogue in English units.
 std::vector<AcrResult> ComputeCatalogueAcr(const AircraftDatabase& database, int threads = 0);
 
 } // namespace korvant

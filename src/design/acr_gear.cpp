@@ -1,6 +1,7 @@
 // Gear layouts of the ACR from the catalogue's wheel count and spacings, centred on the gear.
 #include "design/acr_gear.h"
 
+#include "design/aircraft_step.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
@@ -15,51 +16,52 @@ std::string AircraftName(const AircraftRecord& record)
     return record.name.empty() ? std::string("an unnamed aircraft") : record.name;
 }
 
-// The number of a field that must be a positive number; `unit` for the message.
-double PositiveField(
-    const AircraftRecord& record, const std::string& text, const char* what, const char* unit)
+// The field's unit in `units` for a message, " (lb)"; "" for a field without a unit.
+std::string UnitNote(AircraftField field, UnitSystem units)
 {
-    const double value = NumberOfText(text);
+    const AircraftFieldInfo& info = AircraftFieldInfoOf(field);
+    const std::string unit = units == UnitSystem::Metric ? info.metricUnit : info.englishUnit;
+    return unit.empty() ? unit : " (" + unit + ")";
+}
+
+// The English value of a field as the design reads it; 0 for a text that is not a number.
+double FieldValue(const AircraftRecord& record, AircraftField field, UnitSystem units)
+{
+    const std::string& text = record.field(field);
+    return IsNumberText(text) ? EnglishAircraftValue(text, field, units) : 0;
+}
+
+// A field that must be a positive number.
+double PositiveField(const AircraftRecord& record, AircraftField field, UnitSystem units)
+{
+    const double value = FieldValue(record, field, units);
     if (!(value > 0) || !std::isfinite(value))
-        throw AcrError(AircraftName(record) + ": the " + what + " " + QuotedText(text)
-            + " must be a positive number (" + unit + ")");
+        throw AcrError(AircraftName(record) + ": the " + AircraftFieldInfoOf(field).word + " "
+            + QuotedText(record.field(field)) + " must be a positive number"
+            + UnitNote(field, units));
     return value;
 }
 
 // A spacing: 0 when absent, otherwise a positive number of inches, returned in mm.
-double Spacing(const AircraftRecord& record, const std::string& text, const char* what)
+double Spacing(const AircraftRecord& record, AircraftField field, UnitSystem units)
 {
-    const double value = NumberOfText(text);
-    if (!(value >= 0) || !std::isfinite(value))
-        throw AcrError(AircraftName(record) + ": the " + what + " " + QuotedText(text)
-            + " must be a number of at least 0 (in.)");
+    const double value = FieldValue(record, field, units);
+    if (!IsNumberText(record.field(field)) || !(value >= 0) || !std::isfinite(value))
+        throw AcrError(AircraftName(record) + ": the " + AircraftFieldInfoOf(field).word + " "
+            + QuotedText(record.field(field)) + " must be a number of at least 0"
+            + UnitNote(field, units));
     return value * kMillimetrePerInch;
 }
 
-} // namespace
-
-double AcrGear::contactRadius() const
-{
-    return std::sqrt(wheelLoad / (std::numbers::pi * tirePressure));
-}
-
-AcrGear AcrGearOf(const AircraftRecord& record)
-{
-    return AcrGearOf(record, PositiveField(record, record.grossWeight, "gross weight", "lb"));
-}
-
-AcrGear AcrGearOf(const AircraftRecord& record, double grossWeight)
+// The gear at `grossWeight` (lb, checked), the record's other texts in `units`.
+AcrGear GearOf(const AircraftRecord& record, double grossWeight, UnitSystem units)
 {
     const std::string name = AircraftName(record);
-    if (!(grossWeight > 0) || !std::isfinite(grossWeight))
-        throw AcrError(name + ": the gross weight " + GeneralNumberText(grossWeight)
-            + " must be a positive number (lb)");
-    const double percent = PositiveField(record, record.gearLoadPercent, "gear load", "%");
-    const double pressure = PositiveField(record, record.tirePressure, "tire pressure", "psi");
-    const double count = NumberOfText(record.wheelCount);
-    const double dual = Spacing(record, record.dualSpacing, "dual spacing");
-    const double tandem = Spacing(record, record.tandemSpacing, "tandem spacing");
-
+    const double percent = PositiveField(record, AircraftField::gearLoadPercent, units);
+    const double pressure = PositiveField(record, AircraftField::tirePressure, units);
+    const double count = FieldValue(record, AircraftField::wheelCount, units);
+    const double dual = Spacing(record, AircraftField::dualSpacing, units);
+    const double tandem = Spacing(record, AircraftField::tandemSpacing, units);
     AcrGear gear;
     gear.name = name;
     gear.tirePressure = pressure * kMegapascalPerPsi;
@@ -95,6 +97,26 @@ AcrGear AcrGearOf(const AircraftRecord& record, double grossWeight)
         || !std::isfinite(gear.tirePressure) || !(gear.contactRadius() > 0))
         throw AcrError(name + ": the wheel load or tire pressure exceeds the range of numbers");
     return gear;
+}
+
+} // namespace
+
+double AcrGear::contactRadius() const
+{
+    return std::sqrt(wheelLoad / (std::numbers::pi * tirePressure));
+}
+
+AcrGear AcrGearOf(const AircraftRecord& record, UnitSystem units)
+{
+    return GearOf(record, PositiveField(record, AircraftField::grossWeight, units), units);
+}
+
+AcrGear AcrGearOf(const AircraftRecord& record, double grossWeight)
+{
+    if (!(grossWeight > 0) || !std::isfinite(grossWeight))
+        throw AcrError(AircraftName(record) + ": the gross weight " + GeneralNumberText(grossWeight)
+            + " must be a positive number (lb)");
+    return GearOf(record, grossWeight, UnitSystem::English);
 }
 
 } // namespace korvant

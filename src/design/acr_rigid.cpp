@@ -102,10 +102,11 @@ double RigidAcrSearch::slabBottomStress(double thickness, SubgradeCategory categ
     return largest;
 }
 
-double RigidAcrSearch::referenceThickness(SubgradeCategory category, double start)
+std::optional<double> RigidAcrSearch::referenceThickness(
+    SubgradeCategory category, double start, AcrCategoryResult& peak)
 {
     // In log stress against log thickness. The stress rises from 0 for a vanishing slab to a peak
-    // (some 20 to 30 mm for light aircraft) and falls beyond; the thickness sought is on the
+    // (some 15 to 30 mm for light aircraft) and falls beyond; the thickness sought is on the
     // falling side. The search steps from `start` by secants of at most a factor 2; when a thinner
     // slab gives a lower stress it has passed the peak, which is then located to tell whether the
     // reference stress is reached at all.
@@ -129,14 +130,14 @@ double RigidAcrSearch::referenceThickness(SubgradeCategory category, double star
         if ((fx < 0) != (fNext < 0))
             return std::exp(BrentRoot(f, x, fx, next, fNext, kStressTolerance, what));
         if (next < x && fNext < fx) {
-            const double peak = GoldenMaximum(f, next, before);
-            const double fPeak = f(peak);
-            if (fPeak < 0)
-                throw AcrError(gear_.name + ": the stress at the bottom of the slab stays below "
-                    + GeneralNumberText(kAcrReferenceStress) + " MPa at every thickness (at most "
-                    + FormatNumber(std::exp(fPeak) * kAcrReferenceStress, "0.00") + " MPa, at "
-                    + FormatNumber(std::exp(peak), "0.0") + " mm)");
-            return std::exp(BrentRoot(f, peak, fPeak, x, fx, kStressTolerance, what));
+            const double top = GoldenMaximum(f, next, before);
+            const double fTop = f(top);
+            if (fTop < 0) {
+                peak.peakStress = std::exp(fTop) * kAcrReferenceStress;
+                peak.peakThickness = std::exp(top);
+                return std::nullopt;
+            }
+            return std::exp(BrentRoot(f, top, fTop, x, fx, kStressTolerance, what));
         }
         const double secant = (fNext - fx) / (next - x);
         if (secant < 0)
@@ -171,7 +172,13 @@ double RigidAcrSearch::derivedSingleWheelLoad(double thickness, SubgradeCategory
 AcrCategoryResult RigidAcrSearch::rate(SubgradeCategory category, double start)
 {
     AcrCategoryResult result;
-    result.thickness = referenceThickness(category, start);
+    const std::optional<double> thickness = referenceThickness(category, start, result);
+    if (!thickness) {
+        result.rating = AcrRating::belowReference;
+        return result;
+    }
+    result.rating = AcrRating::rated;
+    result.thickness = *thickness;
     result.dswl = derivedSingleWheelLoad(result.thickness, category) / kGravity;
     result.acr = 2 * result.dswl / 100;
     return result;

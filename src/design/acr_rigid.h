@@ -9,6 +9,8 @@
 #include "layered/hankel_grid.h"
 #include "layered/wheel_plan.h"
 
+#include <optional>
+
 namespace korvant {
 
 inline constexpr double kAcrReferenceStress = 2.75; // MPa
@@ -22,11 +24,14 @@ public:
     // The largest horizontal principal stress at the bottom of a slab of `thickness` mm, MPa.
     double slabBottomStress(double thickness, SubgradeCategory category);
     // Step 1: the thickness (mm) at which that stress is the reference stress, searched from
-    // `start` mm.
-    double referenceThickness(SubgradeCategory category, double start);
+    // `start` mm; none when the stress peaks below it, and then `peak` holds the peak's stress
+    // (MPa) and thickness (mm).
+    std::optional<double> referenceThickness(
+        SubgradeCategory category, double start, AcrCategoryResult& peak);
     // Step 2: the derived single wheel load (N) at `thickness` mm.
     double derivedSingleWheelLoad(double thickness, SubgradeCategory category);
-    // Both steps and the rating; `start` as above.
+    // Both steps and the rating, or the peak of a gear below the reference stress; `start` as
+    // above.
     AcrCategoryResult rate(SubgradeCategory category, double start);
 
 private:

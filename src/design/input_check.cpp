@@ -153,7 +153,7 @@ std::vector<Message> FieldCheckMessages(const DesignModel& model)
     return messages;
 }
 
-DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter)
+bool CheckDesignFields(DesignModel& model, Prompter& prompter)
 {
     const bool english = model.units == UnitSystem::English;
     const InputField checked[] = { InputField::E, InputField::Sc, InputField::k };
@@ -170,7 +170,12 @@ DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter)
         prompter.ask(message);
         valid = false;
     }
-    if (!valid)
+    return valid;
+}
+
+DesignOutcome DesignThickness(DesignModel& model, Prompter& prompter)
+{
+    if (!CheckDesignFields(model, prompter))
         return DesignOutcome::InvalidInput;
     try {
         RunDesign(model);

@@ -50,6 +50,11 @@ ChangeOutcome ChangeAircraftValue(
 // temperature a number. Empty when every one does.
 std::vector<Message> FieldCheckMessages(const DesignModel& model);
 
+// The checks of Design Thickness without the design: E, Sc and k against their ranges (the
+// answers stored in the fields), then FieldCheckMessages. Returns whether every field holds a
+// number the design can take.
+bool CheckDesignFields(DesignModel& model, Prompter& prompter);
+
 enum class DesignOutcome { Designed, InvalidInput, Stopped };
 
 // The Design Thickness button: checks E, Sc and k, then every other field the design reads

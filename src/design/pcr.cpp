@@ -145,7 +145,10 @@ std::string PcrCode(const PcrResult& result)
 std::optional<double> RigidAcrAtWeight(
     const MixAircraft& aircraft, double grossWeight, SubgradeCategory category)
 {
-    return ComputeAcrAtWeight(RecordOf(aircraft), grossWeight)[category].acr;
+    const AcrCategoryResult rated = ComputeAcrAtWeight(RecordOf(aircraft), grossWeight)[category];
+    if (rated.rating != AcrRating::rated)
+        return std::nullopt; // below the reference stress at every thickness
+    return rated.acr;
 }
 
 PcrResult ComputePcr(const DesignBasis& basis, float thickness, UnitSystem units,

@@ -2,6 +2,7 @@
 // each shown result rests on.
 #include "design/window_model.h"
 
+#include <new>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "design/report.h"
 #include "design/session_file.h"
 #include "design/thickness_design.h"
+#include "design/window_texts.h"
 
 namespace korvant {
 namespace {
@@ -196,24 +198,42 @@ DesignOutcome WindowModel::runDesign(Prompter& prompter)
 
 DesignOutcome WindowModel::designThickness(Prompter& prompter)
 {
-    const DesignOutcome outcome = runDesign(prompter);
-    if (outcome != DesignOutcome::Designed)
-        return outcome;
-    evaluation_.reset();
-    if (!slabText_.empty()) {
-        try {
-            evaluation_ = EvaluateSlabText(design_.result.trace.basis, slabText_, design_.units);
-            evaluationRevision_ = revision_;
-            evaluatedSlabText_ = slabText_;
-        } catch (const EvaluationRefused&) {
-        } catch (const DesignStopped&) {
-            // Evaluate reports these; the design itself has succeeded.
+    try {
+        const DesignOutcome outcome = runDesign(prompter);
+        if (outcome != DesignOutcome::Designed)
+            return outcome;
+        evaluation_.reset();
+        if (!slabText_.empty()) {
+            try {
+                evaluation_
+                    = EvaluateSlabText(design_.result.trace.basis, slabText_, design_.units);
+                evaluationRevision_ = revision_;
+                evaluatedSlabText_ = slabText_;
+            } catch (const EvaluationRefused&) {
+            } catch (const DesignStopped&) {
+                // Evaluate reports these; the design itself has succeeded.
+            }
         }
+        return outcome;
+    } catch (const std::bad_alloc&) {
+        const Message message = OutOfMemoryMessage("Design Thickness");
+        prompter.ask(message);
+        status_ = StoppedStatus("Design stopped", &message);
     }
-    return outcome;
+    return DesignOutcome::Stopped;
 }
 
 bool WindowModel::evaluateSlab(Prompter& prompter)
+{
+    try {
+        return evaluate(prompter);
+    } catch (const std::bad_alloc&) {
+        prompter.ask(OutOfMemoryMessage("Evaluate"));
+    }
+    return false;
+}
+
+bool WindowModel::evaluate(Prompter& prompter)
 {
     try {
         SlabThicknessOfText(slabText_, design_.units);
@@ -253,6 +273,11 @@ bool WindowModel::runSensitivity(Prompter& prompter)
         failure = stopped.what();
     } catch (const std::invalid_argument& invalid) {
         failure = invalid.what();
+    } catch (const std::bad_alloc&) {
+        const Message message = OutOfMemoryMessage("Sensitivity study");
+        prompter.ask(message);
+        status_ = StoppedStatus("Sensitivity study stopped", &message);
+        return false;
     }
     ReportStudyFailure(failure, prompter);
     status_ = "Sensitivity study stopped: " + FirstLine(failure);

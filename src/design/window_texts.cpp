@@ -101,4 +101,9 @@ Message ManualMissingMessage(const std::string& path)
         kProgramName, Buttons::Ok, Icon::Warning };
 }
 
+Message OutOfMemoryMessage(const std::string& command)
+{
+    return { command + ": out of memory.", kProgramName, Buttons::Ok, Icon::Critical };
+}
+
 } // namespace korvant

@@ -33,4 +33,8 @@ Message ExportFailureMessage(
 // The message for Help > Manual when the manual is not where it was looked for.
 Message ManualMissingMessage(const std::string& path);
 
+// The message for a window command that ran out of memory: "<command>: out of memory.", title
+// "KORVANT", critical; the command did not complete.
+Message OutOfMemoryMessage(const std::string& command);
+
 } // namespace korvant

@@ -1,5 +1,6 @@
 // Exports: the content is made in memory (PDF pages, a PNG image, CSV text), then handed to the
-// core's writer, so that every export is written the same way as the input data files.
+// core's writer, so that every export is written the same way as the input data files. Running
+// out of memory while the content is made is reported as a failed export.
 #include "ui/file_export.h"
 
 #include <QBuffer>
@@ -7,6 +8,8 @@
 #include <QPdfWriter>
 #include <QPixmap>
 #include <QWidget>
+
+#include <new>
 
 #include "basics/program_info.h"
 #include "design/export_file.h"
@@ -29,6 +32,56 @@ bool SaveContent(
 std::string Bytes(const QByteArray& data)
 {
     return std::string(data.constData(), static_cast<std::size_t>(data.size()));
+}
+
+bool GuardMemory(const QString& path, const std::string& what, Prompter& prompter,
+    const std::function<bool()>& save)
+{
+    try {
+        return save();
+    } catch (const std::bad_alloc&) {
+        prompter.ask(ExportFailureMessage(what, path.toStdString(), "out of memory"));
+    }
+    return false;
+}
+
+bool SavePdf(const QString& path, const ReportPages& report, Prompter& prompter)
+{
+    QByteArray pdf;
+    {
+        BusyPointer busy;
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QObject::tr("KORVANT design report"));
+        writer.setCreator(QString::fromStdString(ProgramVersionLine()));
+        if (!PaintReportPages(writer, report, 1))
+            pdf.clear();
+    }
+    if (pdf.isEmpty()) {
+        prompter.ask(
+            ExportFailureMessage("report", path.toStdString(), "the pages could not be drawn"));
+        return false;
+    }
+    return SaveContent(path, Bytes(pdf), "report", prompter);
+}
+
+bool SavePng(QWidget& widget, const QString& path, const std::string& what, Prompter& prompter)
+{
+    QByteArray png;
+    {
+        BusyPointer busy;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!widget.grab().save(&buffer, "PNG"))
+            png.clear();
+    }
+    if (png.isEmpty()) {
+        prompter.ask(
+            ExportFailureMessage(what, path.toStdString(), "the image could not be drawn"));
+        return false;
+    }
+    return SaveContent(path, Bytes(png), what, prompter);
 }
 
 } // namespace
@@ -62,54 +115,27 @@ bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
         parent, caption, QObject::tr("CSV files (*.csv)"), ProposedExportPath(state, name));
     if (path.isEmpty())
         return false;
-    std::string text;
-    {
-        BusyPointer busy;
-        text = csv();
-    }
-    const bool saved = SaveTextFile(path, text, what, *services.prompter);
+    const bool saved = GuardMemory(path, what, *services.prompter, [&] {
+        std::string text;
+        {
+            BusyPointer busy;
+            text = csv();
+        }
+        return SaveTextFile(path, text, what, *services.prompter);
+    });
     state.noteExport(what, path.toStdString(), saved);
     return saved;
 }
 
 bool SaveReportPdf(const QString& path, const ReportPages& report, Prompter& prompter)
 {
-    QByteArray pdf;
-    {
-        BusyPointer busy;
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setTitle(QObject::tr("KORVANT design report"));
-        writer.setCreator(QString::fromStdString(ProgramVersionLine()));
-        if (!PaintReportPages(writer, report, 1))
-            pdf.clear();
-    }
-    if (pdf.isEmpty()) {
-        prompter.ask(
-            ExportFailureMessage("report", path.toStdString(), "the pages could not be drawn"));
-        return false;
-    }
-    return SaveContent(path, Bytes(pdf), "report", prompter);
+    return GuardMemory(path, "report", prompter, [&] { return SavePdf(path, report, prompter); });
 }
 
 bool SaveWidgetPng(
     QWidget& widget, const QString& path, const std::string& what, Prompter& prompter)
 {
-    QByteArray png;
-    {
-        BusyPointer busy;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (!widget.grab().save(&buffer, "PNG"))
-            png.clear();
-    }
-    if (png.isEmpty()) {
-        prompter.ask(
-            ExportFailureMessage(what, path.toStdString(), "the image could not be drawn"));
-        return false;
-    }
-    return SaveContent(path, Bytes(png), what, prompter);
+    return GuardMemory(path, what, prompter, [&] { return SavePng(widget, path, what, prompter); });
 }
 
 } // namespace korvant::ui

@@ -25,8 +25,9 @@ QString ShownPath(const std::filesystem::path& path);
 // Where a save dialog starts for an export named `name`: in the last folder used.
 QString ProposedExportPath(const WindowModel& state, const char* name);
 
-// Writes the text to `path`; a failure is reported as "Cannot write the <what> to <path>:
-// <reason>". Returns whether the file was written.
+// Writes the text to `path`; a write-protected file is replaced only when the user answers Yes,
+// and a failure (running out of memory included) is reported as "Cannot write the <what> to
+// <path>: <reason>". Returns whether the file was written. The exports below do the same.
 bool SaveTextFile(
     const QString& path, const std::string& text, const std::string& what, Prompter& prompter);
 

@@ -104,6 +104,20 @@ TEST(Pcr, MoreTrafficLowersItAndAThickerSlabRaisesIt)
         EXPECT_EQ(aircraft.exceeds, std::floor(*aircraft.acr + 0.5) > base.pcr);
 }
 
+// A Cessna 172's gear stresses the slab below 2.75 MPa on subgrades A to C at every thickness:
+// no ACR there rather than a rating of 0; on D it just passes it and is rated.
+TEST(Pcr, RigidAcrOfALightAircraftOnlyWhereTheMethodRatesIt)
+{
+    MixAircraft cessna;
+    cessna.label = "Cessna 172";
+    cessna.gearLoadPercent = 47.5;
+    cessna.tirePressure = 50;
+    cessna.wheelCount = 1;
+    for (SubgradeCategory c : { SubgradeCategory::A, SubgradeCategory::B, SubgradeCategory::C })
+        EXPECT_EQ(RigidAcrAtWeight(cessna, 2558, c), std::nullopt);
+    EXPECT_NEAR(RigidAcrAtWeight(cessna, 2558, SubgradeCategory::D).value_or(0), 2.5, 0.05);
+}
+
 TEST(Pcr, CasesWithoutAPcr)
 {
     EXPECT_EQ(Refusal(TestSession(), 16).rfind("The traffic mix is empty", 0), 0u);

@@ -1,0 +1,72 @@
+// The PCR's tables and category note, written with the program's number texts.
+#include "design/pcr_table.h"
+
+#include <cmath>
+
+#include "basics/unit_factors.h"
+#include "io/data_text.h"
+#include "io/number_text.h"
+
+namespace korvant {
+namespace {
+
+constexpr double kPsiPerMegapascal = 145.0377;
+
+std::string Weight(double pounds, UnitSystem units)
+{
+    return units == UnitSystem::Metric ? FormatNumber(pounds * kKilonewtonPerPound, "0.0")
+                                       : FormatNumber(pounds, "0");
+}
+
+} // namespace
+
+std::string PcrRoundsCsv(const PcrResult& result, const DesignBasis& basis, UnitSystem units)
+{
+    const std::vector<std::string> headings = { "Round", "Critical aircraft", "Record",
+        "Equivalent departures",
+        std::string("Allowable gross weight (") + (units == UnitSystem::Metric ? "kN" : "lb") + ")",
+        "ACR at that weight" };
+    std::vector<std::vector<std::string>> rows;
+    for (std::size_t i = 0; i < result.rounds.size(); ++i) {
+        const PcrRound& round = result.rounds[i];
+        const MixAircraft& aircraft = basis.mix[round.aircraft];
+        rows.push_back({ std::to_string(i + 1), aircraft.label, std::to_string(aircraft.record),
+            FormatNumber(round.equivalentDepartures, "0.0"), Weight(round.allowableWeight, units),
+            FormatNumber(round.acr, "0.0") });
+    }
+    return CsvTable(headings, rows);
+}
+
+std::string PcrAircraftCsv(const PcrResult& result, const DesignBasis& basis)
+{
+    std::vector<std::vector<std::string>> rows;
+    for (const PcrAircraft& aircraft : result.aircraft) {
+        const MixAircraft& mix = basis.mix[aircraft.aircraft];
+        std::vector<std::string> row { std::to_string(mix.record), mix.label, "", "", "" };
+        if (aircraft.acr) {
+            row[2] = FormatNumber(*aircraft.acr, "0.0");
+            if (result.pcr > 0)
+                row[3] = FormatNumber(*aircraft.acr / result.pcr, "0.00");
+            row[4] = aircraft.exceeds ? "exceeds" : "";
+        }
+        rows.push_back(std::move(row));
+    }
+    return CsvTable({ "Record", "Aircraft", "ACR", "ACR / PCR", "Exceeds" }, rows);
+}
+
+std::string PcrCategoryNote(const PcrResult& result, const DesignBasis& basis, UnitSystem units)
+{
+    const std::string category
+        = std::string("Subgrade category ") + CategoryLetter(result.category);
+    if (result.categoryGiven)
+        return category + " as given";
+    const double k = basis.inputs.k;
+    const double modulus = SubgradeModulusOfK(k);
+    const std::string kText = units == UnitSystem::Metric
+        ? SignificantText(k * kKilopascalPerMmPerPci, 4) + " kPa/mm"
+        : SignificantText(k, 4) + " pci";
+    return category + " from k = " + kText + " (E = 20.15 k^1.284 = " + FormatNumber(modulus, "0")
+        + " psi, " + FormatNumber(modulus / kPsiPerMegapascal, "0.0") + " MPa)";
+}
+
+} // namespace korvant

@@ -1,0 +1,25 @@
+// The PCR as tables: its rounds (critical aircraft, equivalent departures, allowable weight, ACR
+// at that weight) and each aircraft of the mix against it (ACR, ACR / PCR, "exceeds"), as CSV
+// in the session's units, and the note on the subgrade category.
+#pragma once
+
+#include <string>
+
+#include "basics/unit_system.h"
+#include "design/pcr.h"
+
+namespace korvant {
+
+// One row a round: "Round,Critical aircraft,Record,Equivalent departures,Allowable gross weight
+// (lb),ACR at that weight". Weights in lb, or kN in Metric. Lines end in CR LF.
+std::string PcrRoundsCsv(const PcrResult& result, const DesignBasis& basis, UnitSystem units);
+
+// One row an aircraft of the mix: "Record,Aircraft,ACR,ACR / PCR,Exceeds"; an aircraft below the
+// smallest ratings has empty ACR fields.
+std::string PcrAircraftCsv(const PcrResult& result, const DesignBasis& basis);
+
+// "Subgrade category B from k = 200 pci (E = 18,234 psi, 125.7 MPa)", or "... given" when the
+// engineer chose it.
+std::string PcrCategoryNote(const PcrResult& result, const DesignBasis& basis, UnitSystem units);
+
+} // namespace korvant
