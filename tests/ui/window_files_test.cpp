@@ -249,19 +249,6 @@ private slots:
             QCOMPARE(window->state().currentFile().empty(), !leaves);
     }
 
-    // Nothing changed since the start, the last save or the last read: no question.
-    void noQuestionWithoutUnsavedChanges()
-    {
-        QVERIFY(window->close());
-        openWindow(loaded);
-        const QString path = savedSession("saved");
-        QVERIFY(window->openFile(path));
-        QVERIFY(window->close());
-        QVERIFY(prompter->texts().back().ends_with("  Loaded!"));
-        for (const std::string& text : prompter->texts())
-            QVERIFY(text != kClosing && text != kReading);
-    }
-
     // A file given to the program, a recent file and a dropped file are read as the menu reads.
     void fileArgumentDropAndRecentFiles()
     {
