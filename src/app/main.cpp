@@ -5,6 +5,7 @@
 // starts).
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 #include <csignal>
@@ -80,8 +81,11 @@ int main(int argc, char** argv)
     services.prompter.setParent(&window);
     window.show();
     if (arguments.file) {
-        // Once the window is up, so that the file's messages appear over it.
-        const QString file = QFile::decodeName(QByteArray::fromStdString(*arguments.file));
+        // Once the window is up, so that the file's messages appear over it; as an absolute path,
+        // which the recent files keep for the next start wherever it is made from.
+        const QString file
+            = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*arguments.file)))
+                  .absoluteFilePath();
         QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
     }
     if (arguments.quitAfterStart)
