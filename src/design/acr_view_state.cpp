@@ -18,6 +18,13 @@ std::string AcrSourceLine()
     return line + ".";
 }
 
+std::string AcrEmptyNote(AcrScope scope)
+{
+    return scope == AcrScope::Mix
+        ? "The traffic mix is empty: add aircraft in Aircraft Data, or list the whole catalogue."
+        : "The catalogue holds no aircraft.";
+}
+
 std::vector<int> AcrViewState::records(const DesignModel& session) const
 {
     std::vector<int> records;

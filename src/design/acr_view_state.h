@@ -46,6 +46,10 @@ struct AcrViewRow
 // line above the table.
 std::string AcrSourceLine();
 
+// What the view says in place of rows when it lists none: an empty mix, or a catalogue without
+// aircraft.
+std::string AcrEmptyNote(AcrScope scope);
+
 class AcrViewState
 {
 public:

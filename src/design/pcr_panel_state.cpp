@@ -54,20 +54,31 @@ std::vector<std::string> PcrCategoryChoices(const DesignModel& session)
     return { fromK, "A", "B", "C", "D" };
 }
 
-std::string PcrSlabLine(const PcrShown& shown, UnitSystem units)
+PcrTexts PcrTextsOf(const PcrShown& shown, UnitSystem units)
 {
-    if (!(shown.thickness > 0))
-        return "No PCR";
-    const std::string slab = ThicknessText(shown.thickness, units);
-    return shown.settings.typedSlab ? "PCR of the given " + slab + " slab"
-                                    : "PCR of the " + slab + " slab of the design";
+    PcrTexts texts { "PCR", "No PCR", shown.refusal };
+    if (shown.thickness > 0) {
+        const std::string slab = ThicknessText(shown.thickness, units);
+        texts.slab = shown.settings.typedSlab ? "PCR of the given " + slab + " slab"
+                                              : "PCR of the " + slab + " slab of the design";
+    }
+    if (shown.result) {
+        texts.code = PcrCode(*shown.result);
+        texts.note = PcrCategoryNote(*shown.result, shown.basis, units);
+    }
+    return texts;
+}
+
+std::string PcrNotComputedText()
+{
+    return "No PCR yet: it follows the design once Design Thickness has run.";
 }
 
 std::string PcrStatus(const PcrShown& shown, UnitSystem units)
 {
     if (!shown.result)
         return "No PCR: " + FirstLine(shown.refusal);
-    return PcrCode(*shown.result) + PcrSlabLine(shown, units).substr(3) + ".";
+    return PcrCode(*shown.result) + PcrTextsOf(shown, units).slab.substr(3) + ".";
 }
 
 std::optional<std::string> PcrPanelCsv(const PcrShown& shown, UnitSystem units)

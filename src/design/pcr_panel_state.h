@@ -44,9 +44,19 @@ std::string ConvertedThicknessText(const std::string& text, UnitSystem from, Uni
 // The choices of the category: "From k (B)" (the letter while k is a number), "A", "B", "C", "D".
 std::vector<std::string> PcrCategoryChoices(const DesignModel& session);
 
-// "PCR of the 16.4 in slab of the design" or "PCR of the given 18 in slab"; "No PCR" when no
-// slab could be taken.
-std::string PcrSlabLine(const PcrShown& shown, UnitSystem units);
+// What the panel and the report's pages show of a PCR: the slab ("PCR of the 16.4 in slab of
+// the design", "PCR of the given 18.0 in slab", or "PCR" when no slab could be taken), the code
+// ("PCR 685/R/B/W/T", or "No PCR") and the category note, or the reason there is no PCR.
+struct PcrTexts
+{
+    std::string slab;
+    std::string code;
+    std::string note;
+};
+PcrTexts PcrTextsOf(const PcrShown& shown, UnitSystem units);
+
+// What the panel and the report's pages say before any PCR was computed.
+std::string PcrNotComputedText();
 
 // The status line after a PCR: "PCR 685/R/B/W/T of the 16.4 in slab of the design." or "No PCR:
 // <the first line of the reason>".

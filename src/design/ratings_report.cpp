@@ -97,19 +97,18 @@ void PcrSection(std::vector<std::string>& lines, const DesignModel& session,
 {
     if (!pcr) {
         AddText(lines, "PCR");
-        AddText(lines, "No PCR has been computed for the design.");
+        AddText(lines, PcrNotComputedText());
         return;
     }
-    AddText(lines, PcrSlabLine(*pcr, session.units));
+    const PcrTexts texts = PcrTextsOf(*pcr, session.units);
+    AddText(lines, texts.slab);
     if (const std::string note = OutOfDateNote(ShownResult::Pcr, staleness); !note.empty())
         AddText(lines, note);
-    if (!pcr->result) {
-        AddText(lines, "No PCR: " + pcr->refusal);
+    AddText(lines, texts.code);
+    AddText(lines, texts.note);
+    if (!pcr->result)
         return;
-    }
     const PcrResult& result = *pcr->result;
-    AddText(lines, PcrCode(result));
-    AddText(lines, PcrCategoryNote(result, pcr->basis, session.units));
     lines.emplace_back();
     Add(lines, TextTableLines(PcrRoundsTable(result, pcr->basis, session.units)));
     lines.emplace_back();
@@ -117,6 +116,15 @@ void PcrSection(std::vector<std::string>& lines, const DesignModel& session,
 }
 
 } // namespace
+
+std::vector<std::string> HeadingLines(const std::string& heading, std::size_t cellWidth)
+{
+    std::size_t width = std::max(
+        cellWidth, heading.size() <= kShortHeading ? heading.size() : (heading.size() + 1) / 2);
+    while (WrappedLines(heading, width).size() > 2)
+        ++width;
+    return WrappedLines(heading, width);
+}
 
 std::vector<std::string> TextTableLines(
     const TraceTable& table, const std::vector<ColumnGroup>& groups)
@@ -132,13 +140,7 @@ std::vector<std::string> TextTableLines(
             if (!row[c].empty() && !IsNumberText(row[c]))
                 numbers[c] = false;
         }
-        // A long heading wider than its cells goes on two lines where its words allow.
-        const std::string& heading = table.headings[c];
-        widths[c] = std::max(
-            widths[c], heading.size() <= kShortHeading ? heading.size() : (heading.size() + 1) / 2);
-        while (WrappedLines(heading, widths[c]).size() > 2)
-            ++widths[c];
-        headings[c] = WrappedLines(heading, widths[c]);
+        headings[c] = HeadingLines(table.headings[c], widths[c]);
         for (const std::string& line : headings[c])
             widths[c] = std::max(widths[c], line.size());
         headingLines = std::max(headingLines, headings[c].size());

@@ -25,8 +25,13 @@ struct ColumnGroup
     std::string title;
 };
 
-// The table as lines of text: each column as wide as its heading and cells, two blanks apart,
-// numbers right-aligned and words left-aligned; the groups' titles centred on a line above.
+// A heading as a table shows it over cells `cellWidth` characters wide: one line, or, when it is
+// longer than 12 characters and wider than its cells, two lines split where its words allow.
+std::vector<std::string> HeadingLines(const std::string& heading, std::size_t cellWidth);
+
+// The table as lines of text: each column as wide as its heading (HeadingLines) and cells, two
+// blanks apart, numbers right-aligned and words left-aligned; the groups' titles centred on a
+// line above.
 std::vector<std::string> TextTableLines(
     const TraceTable& table, const std::vector<ColumnGroup>& groups = {});
 

@@ -185,6 +185,9 @@ DesignOutcome WindowModel::runDesign(Prompter& prompter)
     switch (outcome) {
     case DesignOutcome::Designed:
         designRevision_ = revision_;
+        // The PCR follows the design, a typed slab included; the status line stays the design's.
+        pcrRequested_ = !pcr_ || pcrStaleness() != Staleness::Current;
+        pcrAnnounced_ = false;
         status_ = DesignedStatus(design_.lbh, design_.units);
         break;
     case DesignOutcome::InvalidInput:

@@ -286,7 +286,8 @@ public:
     Staleness pcrStaleness() const;
 
     // Whether the PCR is to be computed now: a design is shown and current, and the PCR does not
-    // rest on it and the panel's settings. The panel follows the design in this way.
+    // rest on it and the panel's settings. The panel follows the design in this way; a typed
+    // slab alone waits for the next design or Compute PCR.
     bool pcrDue() const;
     // Compute PCR: a typed slab must be a thickness (else its message, title "KORVANT"); then
     // the design runs as with Design Thickness. Returns whether it was designed, after which
@@ -297,7 +298,8 @@ public:
     // kept as the reason and gives no run.
     [[nodiscard]] std::unique_ptr<PcrRun> startPcr();
     // Keeps what a run ended with, waiting for its end; it rests on the inputs as they were at
-    // the start.
+    // the start. The status line gives it when the panel asked for it (Compute PCR, its slab or
+    // category), and stays the design's when it followed a design.
     void finishPcr(PcrRun& run);
 
     // The lines after the report on its PDF and print pages: the ACR table of the mix and the
@@ -361,6 +363,11 @@ private:
     PcrSettings pcrSettings_;
     std::optional<PcrShown> pcr_;
     std::uint64_t pcrRevision_ = 0;
+    bool pcrRequested_ = false; // a design ran since the PCR last started, which was not current
+    // The PCR's outcome goes to the status line: the user asked for it in the panel rather than
+    // by a design it follows.
+    bool pcrAnnounced_ = false;
+    bool pcrStartAnnounced_ = false;
     std::uint64_t pcrStartRevision_ = 0;
     PcrSettings pcrStartSettings_;
 };

@@ -110,6 +110,7 @@ std::vector<AcrResult> WindowModel::mixAcr() const
 void WindowModel::setPcrTypedSlab(bool typed)
 {
     pcrSettings_.typedSlab = typed;
+    pcrAnnounced_ = true;
 }
 
 void WindowModel::setPcrThicknessText(std::string text)
@@ -120,6 +121,7 @@ void WindowModel::setPcrThicknessText(std::string text)
 void WindowModel::setPcrCategory(std::optional<SubgradeCategory> category)
 {
     pcrSettings_.category = category;
+    pcrAnnounced_ = true;
 }
 
 Staleness WindowModel::pcrStaleness() const
@@ -137,7 +139,11 @@ bool WindowModel::pcrDue() const
     const bool designShown = !design_.lbh.empty() && !design_.result.trace.empty();
     if (!designShown || designStaleness() != Staleness::Current)
         return false;
-    return !pcr_ || pcrStaleness() != Staleness::Current;
+    if (!pcr_ || pcrRequested_)
+        return true;
+    PcrSettings typed = pcr_->settings;
+    typed.thicknessText = pcrSettings_.thicknessText;
+    return pcrStaleness() != Staleness::Current && !(typed == pcrSettings_ && typed.typedSlab);
 }
 
 bool WindowModel::computePcr(Prompter& prompter)
@@ -153,7 +159,9 @@ bool WindowModel::computePcr(Prompter& prompter)
         }
     }
     try {
-        return runDesign(prompter) == DesignOutcome::Designed;
+        const bool designed = runDesign(prompter) == DesignOutcome::Designed;
+        pcrAnnounced_ = true;
+        return designed;
     } catch (const std::bad_alloc&) {
         const Message message = OutOfMemoryMessage("Compute PCR");
         prompter.ask(message);
@@ -164,8 +172,10 @@ bool WindowModel::computePcr(Prompter& prompter)
 
 std::unique_ptr<PcrRun> WindowModel::startPcr()
 {
+    pcrRequested_ = false;
     pcrStartRevision_ = revision_;
     pcrStartSettings_ = pcrSettings_;
+    pcrStartAnnounced_ = pcrAnnounced_;
     const DesignBasis& basis = design_.result.trace.basis;
     try {
         const float thickness = PcrSlabThickness(pcrSettings_, design_.result, design_.units);
@@ -173,7 +183,8 @@ std::unique_ptr<PcrRun> WindowModel::startPcr()
     } catch (const PcrRefused& refused) {
         pcr_ = PcrShown { pcrSettings_, basis, 0, std::nullopt, refused.what() };
         pcrRevision_ = revision_;
-        status_ = PcrStatus(*pcr_, design_.units);
+        if (pcrAnnounced_)
+            status_ = PcrStatus(*pcr_, design_.units);
     }
     return nullptr;
 }
@@ -184,7 +195,8 @@ void WindowModel::finishPcr(PcrRun& run)
     pcr_ = PcrShown { pcrStartSettings_, run.basis(), run.thickness(), std::move(outcome.result),
         std::move(outcome.refusal) };
     pcrRevision_ = pcrStartRevision_;
-    status_ = PcrStatus(*pcr_, design_.units);
+    if (pcrStartAnnounced_)
+        status_ = PcrStatus(*pcr_, design_.units);
 }
 
 std::vector<std::string> WindowModel::ratingsReportLines() const
@@ -197,6 +209,7 @@ void WindowModel::ratingsReset()
     acrView_.clearWhatIfWeights();
     pcrSettings_ = {};
     pcr_.reset();
+    pcrRequested_ = false;
 }
 
 void WindowModel::ratingsSwitched(UnitSystem from)

@@ -166,14 +166,16 @@ TEST(WindowPcr, FollowsTheDesignAndIsMarkedLikeEveryResult)
     ASSERT_TRUE(window.pcr()->result);
     EXPECT_EQ(PcrPanelCsv(*window.pcr(), design.units),
         PcrCsv(expected, design.result.trace.basis, design.units));
-    EXPECT_EQ(window.statusText(),
-        PcrCode(expected) + " of the " + ThicknessText(design.result.thickness, design.units)
-            + " slab of the design.");
+    // Following the design, the status line stays the design's.
+    EXPECT_EQ(window.statusText(), DesignedStatus(design.lbh, design.units));
 
     // The category overridden: out of date until computed again, then category D.
     window.setPcrCategory(SubgradeCategory::D);
     EXPECT_EQ(window.pcrStaleness(), Staleness::InputsChanged);
     ComputePcrNow(window);
+    EXPECT_EQ(window.statusText(),
+        PcrCode(*window.pcr()->result) + " of the "
+            + ThicknessText(design.result.thickness, design.units) + " slab of the design.");
     EXPECT_EQ(window.pcr()->result->category, SubgradeCategory::D);
     EXPECT_TRUE(window.pcr()->result->categoryGiven);
 
@@ -212,12 +214,21 @@ TEST(WindowPcr, TypedSlabChecksAndUnitSwitch)
     EXPECT_TRUE(window.computePcr(prompter));
     ComputePcrNow(window);
     EXPECT_EQ(window.pcr()->thickness, 18.0f);
-    EXPECT_EQ(PcrSlabLine(*window.pcr(), UnitSystem::English), "PCR of the given 18.0 in slab");
+    EXPECT_EQ(PcrTextsOf(*window.pcr(), UnitSystem::English).slab, "PCR of the given 18.0 in slab");
+    // A typed slab waits for Compute PCR (or the next design) rather than follow each key.
+    window.setPcrThicknessText("19");
+    EXPECT_EQ(window.pcrStaleness(), Staleness::InputsChanged);
+    EXPECT_FALSE(window.pcrDue());
+    EXPECT_TRUE(window.computePcr(prompter));
+    ComputePcrNow(window);
+    window.setPcrThicknessText("18");
+    EXPECT_EQ(window.designThickness(prompter), DesignOutcome::Designed);
+    ComputePcrNow(window);
 
     ASSERT_TRUE(window.chooseUnits(UnitSystem::Metric, prompter));
     EXPECT_EQ(window.pcrSettings().thicknessText, "45.72");
     EXPECT_EQ(window.pcrStaleness(), Staleness::Current);
-    EXPECT_EQ(PcrSlabLine(*window.pcr(), UnitSystem::Metric), "PCR of the given 45.7 cm slab");
+    EXPECT_EQ(PcrTextsOf(*window.pcr(), UnitSystem::Metric).slab, "PCR of the given 45.7 cm slab");
 
     // Reading a file starts the panel afresh.
     window.replaceSession(testing::TestSession({ 2 }));
@@ -237,7 +248,10 @@ TEST(WindowPcr, NoThicknessToRate)
     EXPECT_FALSE(window.startPcr());
     EXPECT_EQ(window.pcr()->refusal,
         "The design found no thickness to rate: the traffic needs more than the 30 in searched.");
-    EXPECT_EQ(PcrSlabLine(*window.pcr(), UnitSystem::English), "No PCR");
+    const PcrTexts texts = PcrTextsOf(*window.pcr(), UnitSystem::English);
+    EXPECT_EQ(texts.slab, "PCR");
+    EXPECT_EQ(texts.code, "No PCR");
+    EXPECT_EQ(texts.note, window.pcr()->refusal);
     EXPECT_FALSE(PcrPanelCsv(*window.pcr(), UnitSystem::English));
 }
 
