@@ -299,7 +299,8 @@ public:
     [[nodiscard]] std::unique_ptr<PcrRun> startPcr();
     // Keeps what a run ended with, waiting for its end; it rests on the inputs as they were at
     // the start. The status line gives it when the panel asked for it (Compute PCR, its slab or
-    // category), and stays the design's when it followed a design.
+    // category), and stays the design's when it followed a design. A run of a session read or
+    // replaced since is dropped.
     void finishPcr(PcrRun& run);
 
     // The lines after the report on its PDF and print pages: the ACR table of the mix and the
@@ -368,6 +369,10 @@ private:
     // by a design it follows.
     bool pcrAnnounced_ = false;
     bool pcrStartAnnounced_ = false;
+    // Counts the sessions read or replaced, so that a PCR still running for an earlier one is
+    // dropped.
+    std::uint64_t pcrSession_ = 0;
+    std::uint64_t pcrStartSession_ = 0;
     std::uint64_t pcrStartRevision_ = 0;
     PcrSettings pcrStartSettings_;
 };

@@ -176,6 +176,7 @@ std::unique_ptr<PcrRun> WindowModel::startPcr()
     pcrStartRevision_ = revision_;
     pcrStartSettings_ = pcrSettings_;
     pcrStartAnnounced_ = pcrAnnounced_;
+    pcrStartSession_ = pcrSession_;
     const DesignBasis& basis = design_.result.trace.basis;
     try {
         const float thickness = PcrSlabThickness(pcrSettings_, design_.result, design_.units);
@@ -192,6 +193,8 @@ std::unique_ptr<PcrRun> WindowModel::startPcr()
 void WindowModel::finishPcr(PcrRun& run)
 {
     PcrOutcome outcome = run.take();
+    if (pcrStartSession_ != pcrSession_)
+        return; // a PCR of a session read over since
     pcr_ = PcrShown { pcrStartSettings_, run.basis(), run.thickness(), std::move(outcome.result),
         std::move(outcome.refusal) };
     pcrRevision_ = pcrStartRevision_;
@@ -210,6 +213,7 @@ void WindowModel::ratingsReset()
     pcrSettings_ = {};
     pcr_.reset();
     pcrRequested_ = false;
+    ++pcrSession_;
 }
 
 void WindowModel::ratingsSwitched(UnitSystem from)

@@ -230,8 +230,12 @@ TEST(WindowPcr, TypedSlabChecksAndUnitSwitch)
     EXPECT_EQ(window.pcrStaleness(), Staleness::Current);
     EXPECT_EQ(PcrTextsOf(*window.pcr(), UnitSystem::Metric).slab, "PCR of the given 45.7 cm slab");
 
-    // Reading a file starts the panel afresh.
+    // Reading a file starts the panel afresh; a PCR still running for the old session is dropped.
+    window.setPcrCategory(SubgradeCategory::C);
+    const std::unique_ptr<PcrRun> running = window.startPcr();
+    ASSERT_TRUE(running);
     window.replaceSession(testing::TestSession({ 2 }));
+    window.finishPcr(*running);
     EXPECT_FALSE(window.pcr());
     EXPECT_EQ(window.pcrSettings(), PcrSettings {});
 }
