@@ -18,8 +18,8 @@ constexpr const char* kLineEnd = "\r\n";
 } // namespace
 
 int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
-    std::optional<SubgradeCategory> category, Prompter& prompter, std::ostream& out,
-    std::ostream& err)
+    std::optional<SubgradeCategory> category, Prompter& prompter, OutputFormat format,
+    std::ostream& out, std::ostream& err)
 {
     float slab = 0;
     DesignBasis basis;
@@ -72,8 +72,11 @@ int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
         if (!aircraft.acr)
             err << "korvant-cli: " << basis.mix[aircraft.aircraft].label
                 << ": below the smallest ratings on this subgrade; no ACR.\n";
-    out << PcrCode(result) << kLineEnd << kLineEnd << PcrRoundsCsv(result, basis, model.units)
-        << kLineEnd << PcrAircraftCsv(result, basis);
+    if (format == OutputFormat::Json)
+        out << PcrJson(result, basis, model.units, StatusOf(kExitDesigned));
+    else
+        out << PcrCode(result) << kLineEnd << kLineEnd << PcrRoundsCsv(result, basis, model.units)
+            << kLineEnd << PcrAircraftCsv(result, basis);
     out.flush();
     if (!out) {
         err << "korvant-cli: the PCR could not be written to standard output.\n";

@@ -54,10 +54,11 @@ void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatab
         model.bondNo = *data.project->bondNo;
 }
 
-InputFileLoaded LoadInputFile(
-    DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue)
+namespace {
+
+InputFileLoaded LoadInputData(DesignModel& model, const InputFileData& data,
+    const std::filesystem::path& path, const std::filesystem::path& catalogue)
 {
-    const InputFileData data = ReadInputFile(path);
     AircraftDatabase database;
     InputFileLoaded loaded { path, ReadAircraftData(catalogue, database),
         { path.string() + "  Loaded!", kMessageTitle, Buttons::Ok, Icon::None },
@@ -70,6 +71,20 @@ InputFileLoaded LoadInputFile(
                 + ", so the file was not read.");
     }
     return loaded;
+}
+
+} // namespace
+
+InputFileLoaded LoadInputFile(
+    DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue)
+{
+    return LoadInputData(model, ReadInputFile(path), path, catalogue);
+}
+
+InputFileLoaded LoadInputText(DesignModel& model, std::string_view content,
+    const std::filesystem::path& source, const std::filesystem::path& catalogue)
+{
+    return LoadInputData(model, ParseInputFile(content, source), source, catalogue);
 }
 
 InputFileData InputFileDataOf(const DesignModel& model)
