@@ -12,6 +12,7 @@
 #include "basics/program_info.h"
 #include "design/window_model.h"
 #include "design/window_texts.h"
+#include "ui/logo.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
 
@@ -37,6 +38,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("korvant"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(korvant::kProgramName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvant::kVersion));
+    // The installed desktop entry, by which a Wayland compositor finds the icon; the same icon
+    // for every window of the program.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvant"));
+    QApplication::setWindowIcon(korvant::ui::ProgramIcon());
 
     korvant::ui::QtServices services;
     korvant::DesignModel session;

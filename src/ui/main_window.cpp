@@ -32,7 +32,7 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
 {
     setObjectName(QStringLiteral("frmAircraft"));
     setWindowTitle(QString::fromUtf8(kProgramName));
-    setWindowIcon(QIcon(ProgramLogo(64, 2.0)));
+    setWindowIcon(ProgramIcon());
 
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("centralWidget"));
