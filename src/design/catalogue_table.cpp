@@ -2,6 +2,7 @@
 #include "design/catalogue_table.h"
 
 #include <cctype>
+#include <utility>
 #include <vector>
 
 #include "io/data_text.h"
@@ -34,10 +35,10 @@ std::string CatalogueCsv(const AircraftDatabase& database, UnitSystem units)
     std::vector<std::vector<std::string>> rows;
     for (int number = 1; number <= database.recordCount; ++number) {
         const AircraftRecord& record = database.record(number);
-        std::vector<std::string>& row = rows.emplace_back();
-        row.push_back(std::to_string(number));
+        std::vector<std::string> row { std::to_string(number) };
         for (const AircraftFieldInfo& info : AircraftFields())
             row.push_back(record.field(info.field));
+        rows.push_back(std::move(row));
     }
     return CsvTable(headings, rows);
 }

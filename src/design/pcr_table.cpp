@@ -2,6 +2,7 @@
 #include "design/pcr_table.h"
 
 #include <cmath>
+#include <utility>
 
 #include "basics/unit_factors.h"
 #include "design/aircraft_step.h"
@@ -48,14 +49,14 @@ std::string PcrAircraftCsv(const PcrResult& result, const DesignBasis& basis)
     std::vector<std::vector<std::string>> rows;
     for (const PcrAircraft& aircraft : result.aircraft) {
         const MixAircraft& mix = basis.mix[aircraft.aircraft];
-        std::vector<std::string>& row = rows.emplace_back(
-            std::vector<std::string> { std::to_string(mix.record), mix.label, "", "", "" });
+        std::vector<std::string> row { std::to_string(mix.record), mix.label, "", "", "" };
         if (aircraft.acr) {
             row[2] = FormatNumber(*aircraft.acr, "0.0");
             if (result.pcr > 0)
                 row[3] = FormatNumber(*aircraft.acr / result.pcr, "0.00");
             row[4] = aircraft.exceeds ? "exceeds" : "";
         }
+        rows.push_back(std::move(row));
     }
     return CsvTable({ "Record", "Aircraft", "ACR", "ACR / PCR", "Exceeds" }, rows);
 }
