@@ -1,6 +1,9 @@
 // Speed of the file readers on the largest files they read (1 MiB) and on 100 MB files: from disk
 // these are refused after the first megabyte; a text already in memory is parsed only as far as
-// a catalogue of 65 aircraft or an input file of a whole mix reaches.
+// a catalogue of 65 aircraft or an input file of a whole mix reaches, and the whole text is
+// looked through for damage. And of a save of an input data file of a whole mix (written,
+// synced, renamed) in a folder that holds 0 or 1000 other files, which each save looks through
+// for temporary files left by a process that died.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -100,6 +103,20 @@ void BM_ReadInputFile(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ReadInputFile)->Arg(kMaxInputFileBytes)->Arg(k100MB)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveInputFile(benchmark::State& state)
+{
+    const fs::path folder
+        = fs::temp_directory_path() / ("korvant-bench-save-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    for (int i = 0; i < state.range(0); ++i)
+        std::ofstream(folder / ("other-" + std::to_string(i) + ".inp")) << "x";
+    const std::string text = InputFile(0);
+    for (auto _ : state)
+        WriteFileAtomically(folder / "design.inp", text);
+    fs::remove_all(folder);
+}
+BENCHMARK(BM_SaveInputFile)->Arg(0)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace korvant

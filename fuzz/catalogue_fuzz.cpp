@@ -1,6 +1,9 @@
 // Fuzz target of the aircraft catalogue reader: any bytes as fly.dll. A refused file leaves the
-// table as it was and says why; an accepted one fills at most 65 rows, keeps the rows after them,
-// and reads back the same when its records are written out again.
+// table as it was and says why; an accepted one holds no NUL byte and no UTF-16 or UTF-32 text,
+// fills at most 65 rows, keeps the rows after them, notes an empty table and a last line without
+// its line end, and reads back the same when its records are written out again; written out with
+// a field too many or too few in a record, it is refused.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -20,7 +23,9 @@ bool AppendField(std::string& out, const std::string& field)
     const bool plain = field.find_first_of(",\r\n") == std::string::npos
         && (field.empty()
             || (field.front() != ' ' && field.front() != '\t' && field.front() != '"'
-                && field.back() != ' ' && field.back() != '\t'));
+                && field.back() != ' ' && field.back() != '\t'))
+        // At the start of the file these bytes would read as a UTF-16 byte order mark.
+        && !field.starts_with("\xFF\xFE") && !field.starts_with("\xFE\xFF");
     if (plain) {
         out += field;
         return true;
@@ -34,24 +39,38 @@ bool AppendField(std::string& out, const std::string& field)
 }
 
 // The catalogue text of titles and rows 1..recordCount; false when a field cannot be written.
-bool CatalogueText(const AircraftDatabase& database, std::string& out)
+// Row `changed` is written with a field too many (`fields` 10) or too few (8).
+bool CatalogueText(
+    const AircraftDatabase& database, std::string& out, int changed = 0, int fields = 9)
 {
-    auto line = [&out](auto field) {
-        for (int f = 1; f <= 9; ++f) {
+    auto line = [&out](auto field, int count) {
+        for (int f = 1; f <= count; ++f) {
             if (f > 1)
                 out += ',';
-            if (!AppendField(out, field(f)))
+            if (!AppendField(out, f <= 9 ? field(f) : std::string("extra")))
                 return false;
         }
         out += "\r\n";
         return true;
     };
-    if (!line([&](int f) { return database.titles[static_cast<std::size_t>(f)]; }))
+    if (!line([&](int f) { return database.titles[static_cast<std::size_t>(f)]; }, 9))
         return false;
     for (int row = 1; row <= database.recordCount; ++row)
-        if (!line([&](int f) { return database.record(row).field(static_cast<AircraftField>(f)); }))
+        if (!line([&](int f) { return database.record(row).field(static_cast<AircraftField>(f)); },
+                row == changed ? fields : 9))
             return false;
     return true;
+}
+
+bool Refused(const std::string& text)
+{
+    AircraftDatabase database;
+    try {
+        ParseAircraftData(text, "changed", database);
+    } catch (const CatalogueError&) {
+        return true;
+    }
+    return false;
 }
 
 AircraftDatabase Filled()
@@ -86,8 +105,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FuzzCheck(database.recordCount >= 0 && database.recordCount <= AircraftDatabase::kMaxRecords,
         "recordCount lies in 0..65");
-    FuzzCheck(note.empty() || database.recordCount == AircraftDatabase::kMaxRecords,
+    FuzzCheck(text.find('\0') == std::string_view::npos && !text.starts_with("\xFF\xFE")
+            && !text.starts_with("\xFE\xFF"),
+        "text with a NUL byte or a UTF-16 or UTF-32 byte order mark is refused");
+    const bool ignored = note.find("more than 65 aircraft") != std::string::npos;
+    FuzzCheck(!ignored || database.recordCount == AircraftDatabase::kMaxRecords,
         "records are ignored only after the 65th", note);
+    FuzzCheck((note.find("holds no aircraft") != std::string::npos) == (database.recordCount == 0),
+        "an empty table is noted", note);
+    const std::size_t lastEnd = text.find_last_of("\r\n");
+    const std::string_view lastLine
+        = text.substr(lastEnd == std::string_view::npos ? 0 : lastEnd + 1);
+    FuzzCheck(ignored
+            || (note.find("has no line end") != std::string::npos)
+                == (lastLine.find_first_not_of(" \t") != std::string_view::npos),
+        "a last line without its line end is noted", note);
     for (int row = database.recordCount + 1; row <= AircraftDatabase::kMaxRecords; ++row)
         FuzzCheck(database.record(row) == before.record(row), "rows after recordCount are kept");
 
@@ -101,5 +133,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FuzzCheck(false, "a written catalogue is refused", error.what());
     }
     FuzzCheck(again == database, "a written catalogue reads back the same", written);
+
+    // A field too many or too few in any record shifts the records after it: refused.
+    for (const int fields : { 8, 10 }) {
+        const int row = 1
+            + static_cast<int>(size % static_cast<std::size_t>(std::max(database.recordCount, 1)));
+        std::string changed;
+        if (database.recordCount > 0 && CatalogueText(database, changed, row, fields))
+            FuzzCheck(
+                Refused(changed), "a record with a field too many or too few is refused", changed);
+    }
     return 0;
 }

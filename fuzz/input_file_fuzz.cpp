@@ -1,10 +1,14 @@
 // Fuzz target of the input data file reader: any bytes as an .inp. A refused file gives its
-// message and puts nothing into the session; an accepted one writes back to a file that reads
-// the same, and once applied to an English or a Metric session the session saves what was read.
+// message and puts nothing into the session; an accepted one holds no NUL byte and a whole
+// project section (if any), writes back to a file that reads the same, and once applied to an
+// English or a Metric session the session saves what was read. The written file cut short at
+// any point is refused, or reads the same (without the project section when the cut falls just
+// before it, as a file of an earlier version).
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "design/session_file.h"
 #include "design/unit_switch.h"
@@ -48,6 +52,28 @@ void Apply(const DesignModel& start, const InputFileData& data, const AircraftDa
     FuzzCheck(model.lbh.empty() && model.result == DesignResult {}, "reading clears the result");
 }
 
+// Cuts the written text at a spread of points and at its last bytes.
+void CheckCuts(const std::string& written, const InputFileData& data)
+{
+    InputFileData earlier = data;
+    earlier.project.reset();
+    std::vector<std::size_t> cuts;
+    for (std::size_t i = 0; i < 16; ++i)
+        cuts.push_back(written.size() * i / 16);
+    for (std::size_t back = 1; back <= 4 && back <= written.size(); ++back)
+        cuts.push_back(written.size() - back);
+    for (const std::size_t cut : cuts) {
+        const std::string part = written.substr(0, cut);
+        InputFileData read;
+        try {
+            read = ParseInputFile(part, "cut.inp");
+        } catch (const InputFileError&) {
+            continue;
+        }
+        FuzzCheck(read == data || read == earlier, "a file cut short reads as another", part);
+    }
+}
+
 } // namespace
 } // namespace korvant
 
@@ -69,10 +95,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         return 0;
     }
     FuzzCheck(data.aircraft.size() <= TrafficMix::kSlots, "at most 65 aircraft");
+    FuzzCheck(content.find('\0') == std::string_view::npos, "a NUL byte is refused");
+    if (data.project) {
+        bool whole = data.project->layerMode && data.project->bondNo;
+        for (const InputField field : kProjectFields)
+            whole = whole && data.project->fields[static_cast<std::size_t>(field)].has_value();
+        FuzzCheck(whole, "a project section holds every key");
+    }
 
     const std::string written = InputFileText(data);
     FuzzCheck(ParseInputFile(written, "again.inp") == data, "a written file reads back the same",
         written);
+    CheckCuts(written, data);
 
     Apply(sessions.english, data, sessions.catalogue);
     Apply(sessions.metric, data, sessions.catalogue);

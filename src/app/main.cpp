@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -30,6 +31,8 @@ bool HasOption(int argc, char** argv, const char* option)
 
 int main(int argc, char** argv)
 {
+    // A file-size limit then fails a save with its message instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (HasOption(argc, argv, "--version")) {
         std::printf("korvant %s\n", korvant::kVersion);
         return 0;

@@ -125,7 +125,9 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
 
 } // namespace
 
-int RunCommandLine(
+namespace {
+
+int RunArguments(
     const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     Options options;
@@ -165,8 +167,6 @@ int RunCommandLine(
         out.setstate(std::ios::badbit);
     return status;
 }
-
-namespace {
 
 int RunOptions(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
     std::ostream& err)
@@ -298,4 +298,14 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
 }
 
 } // namespace
+
+int RunCommandLine(
+    const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    const int status = RunArguments(args, in, out, err);
+    // Output that could not be written is no success; whoever owns the stream says why.
+    out.flush();
+    return out ? status : kExitStopped;
+}
+
 } // namespace korvant

@@ -24,9 +24,9 @@ inline const char* ExitMeaning(int status)
     case kExitUsage:
         return "bad usage, or an input that is not a valid number";
     case kExitStopped:
-        return "stopped: outside a model's domain, no fatigue design, an unreadable or "
-               "unwritable file, output that could not be written, an aircraft the ACR cannot "
-               "rate, or no PCR";
+        return "stopped: outside a model's domain, no fatigue design, an unreadable, damaged, "
+               "read-only or unwritable file, output that could not be written, an aircraft the "
+               "ACR cannot rate, or no PCR";
     case kExitBeyondSearch:
         return "the traffic needs more than the 30 in the procedure searches";
     default:

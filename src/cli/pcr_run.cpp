@@ -77,11 +77,6 @@ int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
     else
         out << PcrCode(result) << kLineEnd << kLineEnd << PcrRoundsCsv(result, basis, model.units)
             << kLineEnd << PcrAircraftCsv(result, basis);
-    out.flush();
-    if (!out) {
-        err << "korvant-cli: the PCR could not be written to standard output.\n";
-        return kExitStopped;
-    }
     return kExitDesigned;
 }
 

@@ -138,9 +138,10 @@ are printed to standard error as warnings.
 Exit status:
   0  designed, or the asked output printed
   2  bad usage, or an input that is not a valid number
-  3  stopped: outside a model's domain, no fatigue design, an unreadable or
-     unwritable file, output that could not be written, an aircraft the ACR
-     cannot rate, or no PCR
+  3  stopped: outside a model's domain, no fatigue design, an unreadable,
+     damaged, read-only or unwritable file, output that could not be
+     written, an aircraft the ACR cannot rate, or no PCR (a read-only --save
+     or --samples file is not replaced)
   4  the traffic needs more than the 30 in the procedure searches (the
      caption 30.0 is printed, the reason on standard error)
 

@@ -3,7 +3,10 @@
 #include "design/reliability_run.h"
 
 #include <exception>
+#include <new>
 #include <utility>
+
+#include "design/window_texts.h"
 
 namespace korvant {
 
@@ -27,6 +30,8 @@ void ReliabilityRun::run() noexcept
     // window rather than in std::terminate on this thread.
     try {
         outcome_.result = RunReliabilityStudy(session_, settings_, &progress_);
+    } catch (const std::bad_alloc&) {
+        outcome_.failure = OutOfMemoryMessage("Reliability study").text;
     } catch (const std::exception& error) {
         outcome_.failure = error.what();
     }

@@ -6,7 +6,9 @@
 #include <utility>
 
 #include "basics/program_info.h"
+#include "design/export_file.h"
 #include "design/unit_switch.h"
+#include "design/window_texts.h"
 #include "io/atomic_file.h"
 #include "traffic/aircraft_database.h"
 
@@ -126,8 +128,11 @@ bool SavesWhatWasRead(const InputFileData& saved, const InputFileData& read)
         && (!in.bondNo || out.bondNo == in.bondNo);
 }
 
-std::filesystem::path SaveInputFile(const DesignModel& model, const std::filesystem::path& path)
+std::filesystem::path SaveInputFile(
+    const DesignModel& model, const std::filesystem::path& path, const SaveOptions& options)
 {
+    // The name as given must name a file: "", "." or "dir/" would get the extension as a name.
+    CheckSaveName(path);
     std::filesystem::path target = WithInputFileExtension(path);
     std::string content;
     try {
@@ -136,7 +141,7 @@ std::filesystem::path SaveInputFile(const DesignModel& model, const std::filesys
         throw InputFileError(
             "Cannot write \"" + target.string() + "\": " + error.what() + ".", target, 0);
     }
-    WriteFileAtomically(target, content);
+    WriteFileAtomically(target, content, options);
     return target;
 }
 
@@ -153,6 +158,8 @@ std::optional<InputFileLoaded> ReadDataFromFile(DesignModel& model,
     std::optional<InputFileLoaded> loaded;
     try {
         loaded = LoadInputFile(model, path, catalogue);
+    } catch (const std::bad_alloc&) {
+        prompter.ask(OutOfMemoryMessage("Read Data From File"));
     } catch (const InputFileError& error) {
         prompter.ask(InputFileFailureMessage(error));
     } catch (const CatalogueError& error) {
@@ -168,14 +175,19 @@ std::optional<InputFileLoaded> ReadDataFromFile(DesignModel& model,
 std::optional<std::filesystem::path> SaveInputData(
     const DesignModel& model, const std::filesystem::path& path, Prompter& prompter)
 {
+    std::optional<std::filesystem::path> saved;
     try {
-        return SaveInputFile(model, path);
+        WriteAskingToReplaceReadOnly(
+            [&](const SaveOptions& options) { saved = SaveInputFile(model, path, options); },
+            WithInputFileExtension(path).string(), prompter);
     } catch (const InputFileError& error) {
         prompter.ask(InputFileFailureMessage(error));
     } catch (const FileError& error) {
         prompter.ask(InputFileFailureMessage(error));
+    } catch (const std::bad_alloc&) {
+        prompter.ask(OutOfMemoryMessage("Save Input Data"));
     }
-    return std::nullopt;
+    return saved;
 }
 
 Message SaveBeforeClosingQuestion()

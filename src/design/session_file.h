@@ -11,6 +11,7 @@
 
 #include "design/design_model.h"
 #include "design/prompter.h"
+#include "io/atomic_file.h"
 #include "io/input_file.h"
 
 namespace korvant {
@@ -59,11 +60,13 @@ InputFileData InputFileDataOf(const DesignModel& model);
 // every key of the project section that `read` holds with the same value.
 bool SavesWhatWasRead(const InputFileData& saved, const InputFileData& read);
 
-// Writes the session's input data file under WithInputFileExtension(path), through a temporary
-// file in the same folder that replaces the target only when all of it was written, and returns
-// the path written. Throws InputFileError (a value that cannot be written) or FileError (the
-// file cannot be written, with path and reason); an existing file is then as it was.
-std::filesystem::path SaveInputFile(const DesignModel& model, const std::filesystem::path& path);
+// Writes the session's input data file under WithInputFileExtension(path) with
+// WriteFileAtomically and returns the path written. An empty name or one that names a folder is
+// refused before the extension is added. Throws InputFileError (a value that cannot be written)
+// or FileError (the file cannot be written, with path and reason; ReadOnlyFileError for a
+// write-protected file unless options.replaceReadOnly); an existing file is then as it was.
+std::filesystem::path SaveInputFile(
+    const DesignModel& model, const std::filesystem::path& path, const SaveOptions& options = {});
 
 // --- The window's commands, reporting through a prompter -------------------------------------
 
@@ -77,7 +80,8 @@ std::optional<InputFileLoaded> ReadDataFromFile(DesignModel& model,
     const std::filesystem::path& path, const std::filesystem::path& catalogue, Prompter& prompter);
 
 // "Save Input Data..." after the save dialog returned `path`: saves silently, or shows the
-// failure. Returns the path written, nothing on failure. The model is never changed.
+// failure; a write-protected file is replaced only when the user answers Yes to the question.
+// Returns the path written, nothing on failure or No. The model is never changed.
 std::optional<std::filesystem::path> SaveInputData(
     const DesignModel& model, const std::filesystem::path& path, Prompter& prompter);
 

@@ -1,6 +1,7 @@
 // The window's state: views, units, files, the design and its evaluation, and the studies.
 #include "design/window_model.h"
 
+#include <new>
 #include <stdexcept>
 #include <utility>
 
@@ -8,6 +9,7 @@
 #include "design/report.h"
 #include "design/session_file.h"
 #include "design/thickness_design.h"
+#include "design/window_texts.h"
 
 namespace korvant {
 namespace {
@@ -83,22 +85,38 @@ bool WindowModel::chooseUnits(UnitSystem units, Prompter& prompter)
 
 DesignOutcome WindowModel::designThickness(Prompter& prompter)
 {
-    const DesignOutcome outcome = DesignThickness(design_, prompter);
-    if (outcome != DesignOutcome::Designed)
-        return outcome;
-    evaluation_.reset();
-    if (!slabText_.empty()) {
-        try {
-            evaluation_ = EvaluateSlabText(design_.result.trace.basis, slabText_, design_.units);
-        } catch (const EvaluationRefused&) {
-        } catch (const DesignStopped&) {
-            // Evaluate reports these; the design itself has succeeded.
+    try {
+        const DesignOutcome outcome = DesignThickness(design_, prompter);
+        if (outcome != DesignOutcome::Designed)
+            return outcome;
+        evaluation_.reset();
+        if (!slabText_.empty()) {
+            try {
+                evaluation_
+                    = EvaluateSlabText(design_.result.trace.basis, slabText_, design_.units);
+            } catch (const EvaluationRefused&) {
+            } catch (const DesignStopped&) {
+                // Evaluate reports these; the design itself has succeeded.
+            }
         }
+        return outcome;
+    } catch (const std::bad_alloc&) {
+        prompter.ask(OutOfMemoryMessage("Design Thickness"));
     }
-    return outcome;
+    return DesignOutcome::Stopped;
 }
 
 bool WindowModel::evaluateSlab(Prompter& prompter)
+{
+    try {
+        return evaluate(prompter);
+    } catch (const std::bad_alloc&) {
+        prompter.ask(OutOfMemoryMessage("Evaluate"));
+    }
+    return false;
+}
+
+bool WindowModel::evaluate(Prompter& prompter)
 {
     try {
         SlabThicknessOfText(slabText_, design_.units);
@@ -127,6 +145,8 @@ bool WindowModel::runSensitivity(Prompter& prompter)
         ReportStudyFailure(stopped.what(), prompter);
     } catch (const std::invalid_argument& invalid) {
         ReportStudyFailure(invalid.what(), prompter);
+    } catch (const std::bad_alloc&) {
+        prompter.ask(OutOfMemoryMessage("Sensitivity study"));
     }
     return false;
 }

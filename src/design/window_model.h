@@ -193,6 +193,9 @@ public:
     bool finishReliability(ReliabilityRun& run, Prompter& prompter);
 
 private:
+    // evaluateSlab without its guard against running out of memory.
+    bool evaluate(Prompter& prompter);
+
     // Tells the bookkeeping that the mix was replaced as a whole (for example from a file).
     void mixReplaced() { clickStale_ = true; }
 

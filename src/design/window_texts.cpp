@@ -94,4 +94,9 @@ Message ExportFailureMessage(
         Icon::Warning };
 }
 
+Message OutOfMemoryMessage(const std::string& command)
+{
+    return { command + ": out of memory.", kProgramName, Buttons::Ok, Icon::Critical };
+}
+
 } // namespace korvant

@@ -30,4 +30,8 @@ Message CatalogueFailureMessage(const CatalogueError& error);
 Message ExportFailureMessage(
     const std::string& what, const std::string& path, const std::string& reason);
 
+// The message for a window command that ran out of memory: "<command>: out of memory.", title
+// "KORVANT", critical; the command did not complete.
+Message OutOfMemoryMessage(const std::string& command);
+
 } // namespace korvant

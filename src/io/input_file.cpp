@@ -1,46 +1,20 @@
-// Input data files, line by line:
-//   1 "KORVANT-" and the descriptive title     6 Txtk
-//   2 "****ENG****" or "****SI****"           7 empty
-//   3 empty                                    8 "***Aircraft"
-//   4 TxtE                                     9 the aircraft count, in print form (" 3 ")
-//   5 TxtSc                                    then per aircraft its record number in print form
-//                                              and its fields 2..9, one a line
-//   then "***Project" and key=value lines: TxtE2, txth2, txtL, txtW, TxtPrec, TxtTemp, TxtWind,
-//   layerMode, bondno
-// Texts are written exactly as held and read back unchanged; nothing in the file is converted.
+// Reading input data files (their lines in io/input_file_format.h): the whole text is parsed
+// before anything is returned, and every line that the format fixes is checked, so that a
+// damaged file is refused with the line it concerns. Texts are read back unchanged.
 #include "io/input_file.h"
 
-#include <cmath>
+#include <algorithm>
 #include <utility>
 
-#include "basics/program_info.h"
 #include "io/atomic_file.h"
+#include "io/input_file_format.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
 namespace korvant {
 namespace {
 
-constexpr const char* kEnglishMarker = "****ENG****";
-constexpr const char* kMetricMarker = "****SI****";
-constexpr const char* kAircraftMarker = "***Aircraft";
-constexpr const char* kLineEnd = "\r\n";
-constexpr int kAircraftLines = 9; // the record number and fields 2..9
-constexpr int kCountLine = 9;
-// The last line that a file of a whole traffic mix holds.
-constexpr std::size_t kLastLine = kCountLine + kMaxAircraftRecords * kAircraftLines;
-
-// The name of value v (0..7) of an aircraft in messages.
-std::string ValueName(std::size_t v)
-{
-    return AircraftFieldInfoOf(InputFileValueField(v)).word;
-}
-
-// " 3 ": a blank in place of the sign of a non-negative number, the digits, one blank.
-std::string PrintForm(int value)
-{
-    return (value < 0 ? "" : " ") + std::to_string(value) + " ";
-}
+using namespace input_format;
 
 // The line that starts at `begin`, which moves past its line end (CR LF, LF or CR). False at
 // the end of the text.
@@ -84,8 +58,36 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-constexpr const char* kLayerModeKey = "layerMode";
-constexpr const char* kBondKey = "bondno";
+// The value of a whole number text: digits with an optional sign, blanks around them allowed;
+// none for any other text. Values beyond a million are held at a million, far beyond any count,
+// record number or choice.
+std::optional<long long> WholeNumberOfText(std::string_view text)
+{
+    std::string_view digits = Trimmed(text);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+        digits.remove_prefix(1);
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    long long value = 0;
+    for (const char digit : digits)
+        value = std::min(value * 10 + (digit - '0'), 1'000'000LL);
+    return negative ? -value : value;
+}
+
+// The line of the first NUL byte of the text, 0 when it holds none.
+int NulLine(std::string_view text)
+{
+    const std::size_t nul = text.find('\0');
+    if (nul == std::string_view::npos)
+        return 0;
+    int line = 1;
+    std::size_t at = 0;
+    std::string_view ignored;
+    while (NextLine(text, at, ignored) && at <= nul)
+        ++line;
+    return line;
+}
 
 // The lines of one file being parsed, with the messages for a damaged file.
 class LineReader
@@ -116,19 +118,36 @@ public:
         return lines_[static_cast<std::size_t>(number - 1)];
     }
 
-    // A line that must hold a whole number, blanks around it allowed. `text` receives the
-    // number as written, for messages.
+    // A line that must hold a whole number text: digits with an optional sign, blanks around
+    // them allowed. `text` receives the line as written, for messages.
     long long wholeNumber(int number, const std::string& what, std::string& text) const
     {
         const std::string_view line = this->line(number, what);
         text = QuotedText(line);
-        if (!IsNumberText(line))
-            fail(number, what + " " + text + " is not a number");
-        const double value = NumberOfText(line);
-        if (value != std::floor(value))
-            fail(number, what + " " + text + " is not a whole number");
-        // Clamped far beyond any count or record number, so that the conversion is defined.
-        return static_cast<long long>(std::fmax(-1e6, std::fmin(value, 1e6)));
+        const std::optional<long long> value = WholeNumberOfText(line);
+        if (!value)
+            fail(number,
+                what + " " + text + " is not "
+                    + (IsNumberText(line) ? "a whole number" : "a number"));
+        return *value;
+    }
+
+    // Whether line `number` is the last of the text and ends without a line end, which every
+    // line of a file that was written whole has.
+    bool endsUnterminated(int number) const
+    {
+        return number == static_cast<int>(lines_.size()) && rest_ == content_.size()
+            && !content_.empty() && content_.back() != '\n' && content_.back() != '\r';
+    }
+
+    // Refuses a last line that lost its line end: the file was cut, perhaps within the value
+    // (blanks included: a value of blanks cut short is another value).
+    void checkTerminated(int number, std::string_view line) const
+    {
+        if (endsUnterminated(number))
+            fail(number,
+                "the file ends within the line " + QuotedText(line)
+                    + ", without its line end, so the line may have been cut short");
     }
 
     [[noreturn]] void fail(int number, const std::string& what) const
@@ -150,24 +169,46 @@ private:
     const std::filesystem::path& source_;
 };
 
-// The project section after line `last`, the last aircraft line; none when the first line after
-// the empty ones is not the section marker (or there is none).
-std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int last)
+// "a", "a and b", "a, b and c".
+std::string Listed(const std::vector<std::string>& names)
+{
+    std::string out;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    return out;
+}
+
+// The project section after line `last`, the last aircraft line; none when only empty lines
+// follow. Any other line before the section marker is damage (more aircraft than the count
+// says, or text that no version writes), and so is a section without every key that a saved
+// file holds (it was cut short).
+std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int last, int count)
 {
     const std::string_view content = reader.content();
     std::size_t at = reader.endOf(last);
     std::optional<ProjectInputs> project;
+    int markerLine = 0;
     // The line on which each key was given: the project fields, layerMode, bondno.
-    std::array<int, kInputFieldCount + 2> givenOn {};
+    std::array<int, kInputFieldCount> fieldLine {};
+    int layerModeLine = 0;
+    int bondLine = 0;
     std::string_view line;
-    for (int number = last + 1; number <= last + kProjectLines && NextLine(content, at, line);
-         ++number) {
+    for (int number = last + 1; NextLine(content, at, line); ++number) {
+        if (!IsBlankLine(line) && at == content.size() && content.back() != '\n'
+            && content.back() != '\r' && (!project || line.rfind("***", 0) != 0))
+            reader.fail(number,
+                "the file ends within the line " + QuotedText(line)
+                    + ", without its line end, so the line may have been cut short");
         if (!project) {
             if (IsBlankLine(line))
                 continue;
             if (line != kProjectMarker)
-                return std::nullopt;
+                reader.fail(number,
+                    "the line " + QuotedText(line) + " follows the last of the "
+                        + std::to_string(count) + " aircraft that line "
+                        + std::to_string(kCountLine) + " counts");
             project.emplace();
+            markerLine = number;
             continue;
         }
         if (line.rfind("***", 0) == 0)
@@ -180,50 +221,55 @@ std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int l
                 "the line " + QuotedText(line) + " of the project section is not key=value");
         const std::string_view key = Trimmed(line.substr(0, equals));
         const std::string_view value = line.substr(equals + 1);
-        std::size_t slot = givenOn.size();
-        for (const InputField field : kProjectFields)
-            if (key == InputFieldInfoOf(field).objectName)
-                slot = static_cast<std::size_t>(field);
-        if (key == kLayerModeKey)
-            slot = kInputFieldCount;
-        else if (key == kBondKey)
-            slot = kInputFieldCount + 1;
-        if (slot == givenOn.size())
+        std::optional<InputField> field;
+        for (const InputField projectField : kProjectFields)
+            if (key == InputFieldInfoOf(projectField).objectName)
+                field = projectField;
+        const bool layerMode = key == kLayerModeKey;
+        const bool bond = key == kBondKey;
+        if (!field && !layerMode && !bond)
             continue; // a key of a later version
-        if (givenOn[slot] != 0)
+        int& given = layerMode ? layerModeLine
+            : bond             ? bondLine
+                               : fieldLine[static_cast<std::size_t>(*field)];
+        if (given != 0)
             reader.fail(number,
-                "the key " + std::string(key) + " is given again; line "
-                    + std::to_string(givenOn[slot]) + " gives it first");
-        givenOn[slot] = number;
+                "the key " + std::string(key) + " is given again; line " + std::to_string(given)
+                    + " gives it first");
+        given = number;
 
-        const double choice = IsNumberText(value) ? NumberOfText(value) : -1;
-        if (slot == kInputFieldCount) {
-            if (choice != 0 && choice != 1 && choice != 2)
+        const std::optional<long long> choice = WholeNumberOfText(value);
+        if (layerMode) {
+            if (!choice || *choice < 0 || *choice > 2)
                 reader.fail(number,
                     std::string("the structure ") + kLayerModeKey + " " + QuotedText(value)
                         + " is not 0, 1 or 2");
-            project->layerMode = static_cast<std::int16_t>(choice);
-        } else if (slot == kInputFieldCount + 1) {
-            if (choice != 0 && choice != 1)
+            project->layerMode = static_cast<std::int16_t>(*choice);
+        } else if (bond) {
+            if (!choice || *choice < 0 || *choice > 1)
                 reader.fail(number,
                     std::string("the bond option ") + kBondKey + " " + QuotedText(value)
                         + " is not 0 or 1");
-            project->bondNo = choice == 1;
+            project->bondNo = *choice == 1;
         } else {
-            project->fields[slot] = std::string(value);
+            project->fields[static_cast<std::size_t>(*field)] = std::string(value);
         }
     }
+    if (project) {
+        std::vector<std::string> missing;
+        for (const InputField field : kProjectFields)
+            if (fieldLine[static_cast<std::size_t>(field)] == 0)
+                missing.emplace_back(InputFieldInfoOf(field).objectName);
+        if (layerModeLine == 0)
+            missing.emplace_back(kLayerModeKey);
+        if (bondLine == 0)
+            missing.emplace_back(kBondKey);
+        if (!missing.empty())
+            reader.fail(markerLine,
+                "the project section that begins here lacks " + Listed(missing)
+                    + ", which every saved file holds, so it was cut short");
+    }
     return project;
-}
-
-bool HoldsLineBreak(std::string_view text)
-{
-    return text.find_first_of("\r\n") != std::string_view::npos;
-}
-
-void AddLine(std::string& out, std::string_view line)
-{
-    out.append(line).append(kLineEnd);
 }
 
 } // namespace
@@ -234,6 +280,8 @@ InputFileData ParseInputFile(
     const LineReader reader(content, source);
     InputFileData data;
 
+    if (const int nul = NulLine(content))
+        reader.fail(nul, "the line holds a NUL byte, which no input data file holds");
     reader.line(1, "the title line");
     const std::string_view marker = reader.line(2, "the unit marker");
     if (marker == kEnglishMarker)
@@ -286,9 +334,10 @@ InputFileData ParseInputFile(
                 "the " + ValueName(v) + " of " + which + " (record " + std::to_string(record)
                     + ")");
     }
+    const int last = kCountLine + static_cast<int>(count) * kAircraftLines;
+    reader.checkTerminated(last, reader.line(last, "the last aircraft value"));
     if (reach == FileReach::Whole)
-        data.project
-            = ParseProjectSection(reader, kCountLine + static_cast<int>(count) * kAircraftLines);
+        data.project = ParseProjectSection(reader, last, static_cast<int>(count));
     return data;
 }
 
@@ -301,66 +350,6 @@ InputFileData ReadInputFile(const std::filesystem::path& path)
         throw InputFileError(error.what(), path, 0);
     }
     return ParseInputFile(content, path);
-}
-
-std::string InputFileText(const InputFileData& data)
-{
-    std::string out;
-    int line = 0;
-    auto text = [&](std::string_view value, const std::string& what) {
-        ++line;
-        if (HoldsLineBreak(value))
-            throw InputFileError("The " + what + " holds a line break, which line "
-                    + std::to_string(line) + " of an input data file cannot hold",
-                {}, line);
-        AddLine(out, value);
-    };
-    auto integer = [&](int value) {
-        ++line;
-        AddLine(out, PrintForm(value));
-    };
-
-    text(std::string("KORVANT-") + kDescriptiveTitle, "title");
-    text(data.units == UnitSystem::Metric ? kMetricMarker : kEnglishMarker, "unit marker");
-    text("", "empty line");
-    text(data.E, "elastic modulus of concrete");
-    text(data.Sc, "concrete flexural strength");
-    text(data.k, "modulus of subgrade reaction");
-    text("", "empty line");
-    text(kAircraftMarker, "section marker");
-    integer(static_cast<int>(data.aircraft.size()));
-    for (const InputFileAircraft& aircraft : data.aircraft) {
-        integer(aircraft.record);
-        for (std::size_t v = 0; v < aircraft.values.size(); ++v)
-            text(aircraft.values[v],
-                ValueName(v) + " of aircraft record " + std::to_string(aircraft.record));
-    }
-    if (data.project) {
-        text(kProjectMarker, "project section marker");
-        for (const InputField field : kProjectFields)
-            if (const auto& value = data.project->fields[static_cast<std::size_t>(field)])
-                text(std::string(InputFieldInfoOf(field).objectName) + "=" + *value,
-                    InputFieldInfoOf(field).meaning);
-        if (data.project->layerMode)
-            text(std::string(kLayerModeKey) + "=" + std::to_string(*data.project->layerMode),
-                "structure");
-        if (data.project->bondNo)
-            text(std::string(kBondKey) + "=" + (*data.project->bondNo ? "1" : "0"), "bond option");
-    }
-    return out;
-}
-
-std::filesystem::path WithInputFileExtension(const std::filesystem::path& path)
-{
-    const std::filesystem::path extension = path.extension();
-    if (!extension.empty() && extension != ".")
-        return path;
-    std::filesystem::path named = path;
-    if (extension == ".")
-        named.replace_extension(kInputFileExtension);
-    else
-        named += kInputFileExtension;
-    return named;
 }
 
 } // namespace korvant

@@ -50,9 +50,9 @@ struct InputFileAircraft
 inline constexpr const char* kProjectMarker = "***Project";
 
 // The inputs of the project section. A member is empty when the section does not name it; the
-// session then keeps its own value. Keys are the object names: TxtE2, txth2, txtL, txtW,
-// TxtPrec, TxtTemp, TxtWind (texts as displayed), layerMode (0, 1 or 2) and bondno (1 when the
-// option "No" under "Bonded" is selected, else 0).
+// session then keeps its own value (a section read from a file names every key). Keys are the
+// object names: TxtE2, txth2, txtL, txtW, TxtPrec, TxtTemp, TxtWind (texts as displayed), layerMode
+// (0, 1 or 2) and bondno (1 when the option "No" under "Bonded" is selected, else 0).
 struct ProjectInputs
 {
     // Indexed by InputField; E, Sc and k stay empty, as lines 4..6 hold them.
@@ -104,19 +104,21 @@ private:
 
 // Parses a whole file. Lines may end in CR LF, LF or CR; integers may have blanks around them;
 // the title line and the two empty lines are not looked at. After the last aircraft, empty lines
-// may precede the project section; any other line there, and everything after it, is ignored as
-// earlier versions ignore it. The section runs to the end of the file or to the next line that
-// begins with "***"; its empty lines and unknown keys are ignored, blanks around a key too, and a
-// value is the text after the first "=" as written. Only the first kProjectLines lines after the
-// last aircraft are looked at, so the work is bounded whatever the length of the text.
-// A damaged file throws InputFileError naming `source` and the line: an unknown unit marker, a
-// wrong "***Aircraft" marker (kIncorrectInputFile), a count or record number that is not a whole
-// number, a negative count, more than 65 aircraft, a record number outside 1..65 or given twice,
-// fewer lines than the count needs; in the project section a line without "=", a key given
-// twice, a layerMode other than 0, 1 or 2, or a bondno other than 0 or 1.
-// With FileReach::UpToLastAircraft the file is read as earlier versions read it: the project
-// section is not looked at.
-inline constexpr int kProjectLines = 1000;
+// may precede the project section. The section runs to the end of the file or to the next line
+// that begins with "***" (a section of a later version, which is not looked at); its empty lines
+// and unknown keys are ignored, blanks around a key too, and a value is the text after the first
+// "=" as written.
+// A damaged file throws InputFileError naming `source` and the line: a NUL byte anywhere; an
+// unknown unit marker; a wrong "***Aircraft" marker (kIncorrectInputFile); a count or record
+// number that is not a whole number text (digits, an optional sign, blanks around them); a
+// negative count, more than 65 aircraft, a record number outside 1..65 or given twice; fewer
+// lines than the count needs; a last line read that ends without its line end (the file was cut,
+// perhaps within a value); any line other than empty ones and the section between the last
+// aircraft and the section (the count is smaller than the aircraft that follow); in the project
+// section a line without "=", a key given twice, a layerMode other than 0, 1 or 2, a bondno other
+// than 0 or 1, and a section without every key that a saved file holds.
+// With FileReach::UpToLastAircraft the file is read as earlier versions read it: nothing after
+// the last aircraft is looked at.
 InputFileData ParseInputFile(std::string_view content, const std::filesystem::path& source,
     FileReach reach = FileReach::Whole);
 
@@ -127,8 +129,9 @@ InputFileData ReadInputFile(const std::filesystem::path& path);
 // --- Writing ---------------------------------------------------------------------------------
 
 // The file text, every line ending in CR LF, the project section (when the data hold one) after
-// the last aircraft. A text holding a line break cannot be written in this format and throws
-// InputFileError naming the value and the line it would have gone on (with an empty path).
+// the last aircraft. A text holding a line break or a NUL byte cannot be written in this format
+// and throws InputFileError naming the value and the line it would have gone on (with an empty
+// path).
 std::string InputFileText(const InputFileData& data);
 
 // The name a file is saved under: a name without an extension gets ".inp" ("design" and

@@ -1,7 +1,8 @@
 // Access to the aircraft records, and the catalogue reader. The file is read as a stream of
 // delimited fields: a field ends at a comma or a line end (CR LF, LF or CR), blanks before it
 // are skipped, and a field that begins with a double quote runs to the closing quote, commas and
-// line ends included. The header is the first nine fields, each record the next nine.
+// line ends included. The header is the first nine fields, each record the next nine, and each
+// record begins a line.
 #include "traffic/aircraft_database.h"
 
 #include <algorithm>
@@ -85,6 +86,9 @@ public:
     }
 
     int line() const { return line_; }
+
+    // Whether the next field begins a line: the last one ended at a line end, not at a comma.
+    bool atLineStart() const { return !afterComma_; }
 
     // Reads one field; false when the text ended before the field began.
     bool read(std::string& value)
@@ -175,6 +179,36 @@ template <typename Store> int ReadFields(FieldReader& reader, int count, Store s
     return count;
 }
 
+// The line of the text on which offset `at` lies, lines ending in CR LF, LF or CR.
+int LineOf(std::string_view text, std::size_t at)
+{
+    int line = 1;
+    for (std::size_t i = 0; i < at; ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
+            ++line;
+    return line;
+}
+
+// Refuses text that is not plain comma-delimited text: UTF-16 or UTF-32 (by its byte order mark)
+// and any text with a NUL byte, which would cut the names and values it reaches.
+void RefuseOtherText(std::string_view content, const std::string& source)
+{
+    const char* encoding = nullptr;
+    if (content.starts_with(std::string_view("\xFF\xFE\0\0", 4))
+        || content.starts_with(std::string_view("\0\0\xFE\xFF", 4)))
+        encoding = "UTF-32";
+    else if (content.starts_with("\xFF\xFE") || content.starts_with("\xFE\xFF"))
+        encoding = "UTF-16";
+    if (encoding)
+        throw CatalogueError(source + ": this is not an aircraft catalogue: it is " + encoding
+            + " text, and a catalogue is plain comma-delimited text.");
+    const std::size_t nul = content.find('\0');
+    if (nul != std::string_view::npos)
+        throw CatalogueError(source + ", line " + std::to_string(LineOf(content, nul))
+            + ": this is not an aircraft catalogue: the line holds a NUL byte, and a catalogue is "
+              "plain comma-delimited text.");
+}
+
 } // namespace
 
 std::string& AircraftRecord::field(AircraftField f)
@@ -198,24 +232,44 @@ const AircraftRecord& AircraftDatabase::record(int number) const
 std::string ParseAircraftData(
     std::string_view content, const std::string& source, AircraftDatabase& database)
 {
+    RefuseOtherText(content, source);
     FieldReader reader(content, source);
 
     if (reader.atEnd())
         throw CatalogueError(source + ": the file is empty, without its header of "
             + std::to_string(kFieldsPerRecord) + " column titles; the file is damaged.");
     std::array<std::string, 10> titles;
-    const int headerLine = reader.line();
+    int recordLine = reader.line();
     const int titleCount = ReadFields(reader, kFieldsPerRecord,
         [&](int n, std::string&& v) { titles[static_cast<std::size_t>(n)] = std::move(v); });
     if (titleCount < kFieldsPerRecord)
-        reader.fail(headerLine,
+        reader.fail(recordLine,
             "the header ends after " + std::to_string(titleCount) + " of its "
                 + std::to_string(kFieldsPerRecord) + " column titles");
 
     std::vector<AircraftRecord> records;
-    while (!reader.atEnd() && static_cast<int>(records.size()) < AircraftDatabase::kMaxRecords) {
+    std::vector<std::string> notes; // each without its full stop
+    bool ignored = false;
+    while (!reader.atEnd()) {
+        // A field too many or too few in a record shifts every record after it off the start of
+        // its line, where every record of a catalogue begins.
+        if (!reader.atLineStart())
+            reader.fail(reader.line(),
+                "a record begins within this line, after the " + std::to_string(kFieldsPerRecord)
+                    + " fields of the " + (records.empty() ? "header" : "record")
+                    + " that begins on line " + std::to_string(recordLine)
+                    + ", so one of them has more or fewer than " + std::to_string(kFieldsPerRecord)
+                    + " fields");
+        if (static_cast<int>(records.size()) == AircraftDatabase::kMaxRecords) {
+            notes.push_back("the catalogue holds more than "
+                + std::to_string(AircraftDatabase::kMaxRecords)
+                + " aircraft; the records after the "
+                + std::to_string(AircraftDatabase::kMaxRecords) + "th were ignored");
+            ignored = true;
+            break;
+        }
         AircraftRecord& record = records.emplace_back();
-        const int recordLine = reader.line();
+        recordLine = reader.line();
         const int fieldCount = ReadFields(reader, kFieldsPerRecord, [&](int n, std::string&& v) {
             record.field(static_cast<AircraftField>(n)) = std::move(v);
         });
@@ -224,27 +278,31 @@ std::string ParseAircraftData(
                 "the record ends after " + std::to_string(fieldCount) + " of its "
                     + std::to_string(kFieldsPerRecord) + " fields");
     }
-    std::string note;
-    if (!reader.atEnd())
-        note = source + ": the catalogue holds more than "
-            + std::to_string(AircraftDatabase::kMaxRecords) + " aircraft; the records after the "
-            + std::to_string(AircraftDatabase::kMaxRecords) + "th were ignored.";
+    if (records.empty())
+        notes.emplace_back("the catalogue holds no aircraft, only its column titles");
+    if (!ignored) {
+        const std::size_t lastLine = content.find_last_of("\r\n");
+        const std::string_view last
+            = content.substr(lastLine == std::string_view::npos ? 0 : lastLine + 1);
+        if (last.find_first_not_of(" \t") != std::string_view::npos)
+            notes.push_back("the last line, line " + std::to_string(reader.line())
+                + ", has no line end, so the file may have been cut short within its last value; "
+                  "it was read as it stands");
+    }
 
     database.titles = std::move(titles);
     for (std::size_t i = 0; i < records.size(); ++i)
         database.rows[i + 1] = std::move(records[i]);
     database.recordCount = static_cast<int>(records.size());
-    return note;
+    std::string note;
+    for (const std::string& part : notes)
+        note += (note.empty() ? source + ": " : "; ") + part;
+    return note.empty() ? note : note + ".";
 }
 
 std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase& database)
 {
     const std::string name = path.string();
-    auto failure = [&name](int error) {
-        return CatalogueError("Cannot read the aircraft catalogue " + name + ": "
-            + std::generic_category().message(error));
-    };
-
     FileBytes read = ReadFileBytes(path, kMaxCatalogueBytes);
     if (read.error == EFBIG)
         throw CatalogueError("Cannot read the aircraft catalogue " + name
@@ -252,7 +310,7 @@ std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase
             + " bytes, far more than " + std::to_string(AircraftDatabase::kMaxRecords)
             + " aircraft take; the file is damaged.");
     if (read.error != 0)
-        throw failure(read.error);
+        throw CatalogueError("Cannot read the aircraft catalogue " + name + ": " + read.reason);
     const std::string content = std::move(read.content);
     return ParseAircraftData(content, name, database);
 }

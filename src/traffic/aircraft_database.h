@@ -54,9 +54,13 @@ public:
 
 // Parses catalogue text into `database`: replaces the titles and rows 1..n and sets
 // recordCount = n; rows after n keep what they held. The text is parsed completely before
-// anything is assigned, so a CatalogueError leaves `database` unchanged. Returns a note for the
-// user when records beyond the 65th were ignored, "" otherwise. `source` names the file in
-// messages.
+// anything is assigned, so a CatalogueError leaves `database` unchanged. Refused: UTF-16 or
+// UTF-32 text (by its byte order mark) and text with a NUL byte, as not a catalogue; a header or
+// record that ends early; a record that does not begin a line (a record before it has a field too
+// many or too few, which shifts the records after it). A record may run over several lines. Returns
+// a note for the user, "" when there is none: records beyond the 65th were ignored, the catalogue
+// holds no aircraft, or its last line has no line end (read as it stands). `source` names the file
+// in messages.
 std::string ParseAircraftData(
     std::string_view content, const std::string& source, AircraftDatabase& database);
 

@@ -1,5 +1,6 @@
 // Exports: the content is made in memory (PDF pages, a PNG image, CSV text), then handed to the
-// core's writer, so that every export is written the same way as the input data files.
+// core's writer, so that every export is written the same way as the input data files. Running
+// out of memory while the content is made is reported as a failed export.
 #include "ui/file_export.h"
 
 #include <QBuffer>
@@ -7,6 +8,8 @@
 #include <QPdfWriter>
 #include <QPixmap>
 #include <QWidget>
+
+#include <new>
 
 #include "basics/program_info.h"
 #include "design/export_file.h"
@@ -32,35 +35,18 @@ std::string Bytes(const QByteArray& data)
     return std::string(data.constData(), static_cast<std::size_t>(data.size()));
 }
 
-} // namespace
-
-std::filesystem::path LocalPath(const QString& path)
+bool GuardMemory(const QString& path, const std::string& what, Prompter& prompter,
+    const std::function<bool()>& save)
 {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
-bool SaveTextFile(
-    const QString& path, const std::string& text, const std::string& what, Prompter& prompter)
-{
-    return SaveContent(path, text, what, prompter);
-}
-
-bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption,
-    const QString& suggestedName, const std::string& what, const std::function<std::string()>& csv)
-{
-    const QString path = services.files->saveFileName(
-        parent, caption, QObject::tr("CSV files (*.csv)"), suggestedName);
-    if (path.isEmpty())
-        return false;
-    std::string text;
-    {
-        BusyPointer busy;
-        text = csv();
+    try {
+        return save();
+    } catch (const std::bad_alloc&) {
+        prompter.ask(ExportFailureMessage(what, path.toStdString(), "out of memory"));
     }
-    return SaveTextFile(path, text, what, *services.prompter);
+    return false;
 }
 
-bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter)
+bool SavePdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter)
 {
     QByteArray pdf;
     {
@@ -81,8 +67,7 @@ bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, P
     return SaveContent(path, Bytes(pdf), "report", prompter);
 }
 
-bool SaveWidgetPng(
-    QWidget& widget, const QString& path, const std::string& what, Prompter& prompter)
+bool SavePng(QWidget& widget, const QString& path, const std::string& what, Prompter& prompter)
 {
     QByteArray png;
     {
@@ -98,6 +83,47 @@ bool SaveWidgetPng(
         return false;
     }
     return SaveContent(path, Bytes(png), what, prompter);
+}
+
+} // namespace
+
+std::filesystem::path LocalPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+bool SaveTextFile(
+    const QString& path, const std::string& text, const std::string& what, Prompter& prompter)
+{
+    return SaveContent(path, text, what, prompter);
+}
+
+bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption,
+    const QString& suggestedName, const std::string& what, const std::function<std::string()>& csv)
+{
+    const QString path = services.files->saveFileName(
+        parent, caption, QObject::tr("CSV files (*.csv)"), suggestedName);
+    if (path.isEmpty())
+        return false;
+    return GuardMemory(path, what, *services.prompter, [&] {
+        std::string text;
+        {
+            BusyPointer busy;
+            text = csv();
+        }
+        return SaveTextFile(path, text, what, *services.prompter);
+    });
+}
+
+bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter)
+{
+    return GuardMemory(path, "report", prompter, [&] { return SavePdf(path, lines, prompter); });
+}
+
+bool SaveWidgetPng(
+    QWidget& widget, const QString& path, const std::string& what, Prompter& prompter)
+{
+    return GuardMemory(path, what, prompter, [&] { return SavePng(widget, path, what, prompter); });
 }
 
 } // namespace korvant::ui

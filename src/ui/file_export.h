@@ -19,8 +19,9 @@ namespace korvant::ui {
 // A file name from a dialog as the file system spells it.
 std::filesystem::path LocalPath(const QString& path);
 
-// Writes the text to `path`; a failure is reported as "Cannot write the <what> to <path>:
-// <reason>". Returns whether the file was written.
+// Writes the text to `path`; a write-protected file is replaced only when the user answers Yes,
+// and a failure (running out of memory included) is reported as "Cannot write the <what> to
+// <path>: <reason>". Returns whether the file was written. The exports below do the same.
 bool SaveTextFile(
     const QString& path, const std::string& text, const std::string& what, Prompter& prompter);
 

@@ -20,8 +20,12 @@
 
 #include <algorithm>
 #include <climits>
+#include <new>
+#include <system_error>
 
+#include "basics/program_info.h"
 #include "design/window_studies.h"
+#include "design/window_texts.h"
 #include "ui/chart_style.h"
 #include "ui/file_export.h"
 #include "ui/study_charts.h"
@@ -246,7 +250,17 @@ void ReliabilityTab::run()
 {
     if (run_)
         return;
-    run_ = state_.startReliability();
+    try {
+        run_ = state_.startReliability();
+    } catch (const std::bad_alloc&) {
+        services_.prompter->ask(OutOfMemoryMessage("Reliability study"));
+        return;
+    } catch (const std::system_error& error) {
+        // No thread could be started for the study.
+        services_.prompter->ask({ std::string("Reliability study: ") + error.what(), kProgramName,
+            Buttons::Ok, Icon::Critical });
+        return;
+    }
     progress_->setRange(0, run_->samples());
     progress_->setValue(0);
     status_->setText(tr("Running..."));

@@ -224,7 +224,6 @@ TEST(CommandLineAcr, TableThatCannotBeWrittenExitsThree)
     EXPECT_EQ(RunCommandLine(
                   { "--db", KORVANT_TEST_DATA_DIR "/design/mix.dll", "--acr=5" }, in, out, err),
         3);
-    EXPECT_NE(err.str().find("could not be written"), std::string::npos) << err.str();
 }
 
 } // namespace

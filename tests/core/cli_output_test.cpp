@@ -1,284 +1,187 @@
-// korvant-cli's forms of output and its shell conventions: --format json for every document,
-// valid JSON with its head and the status of the run, also when the run stops; --list-aircraft in
-// the session's units; --inp - from standard input; --help within 80 columns with the exit
-// statuses that the JSON documents carry.
+// korvant-cli's outputs and files as a process sees them: output that cannot be written (a full
+// device, a file-size limit) exits 3 with a message, a closed pipe ends the program quietly by
+// SIGPIPE, and in-process: names of folders, FIFOs and write-protected files exit 3 with the
+// file left as it was.
 #include <gtest/gtest.h>
 
-#include <cctype>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <string>
-#include <string_view>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include "cli/command_line.h"
-#include "cli/exit_status.h"
 #include "cli_runner.h"
-#include "design/catalogue_table.h"
-#include "design/design_json.h"
-#include "design/thickness_design.h"
-#include "design/unit_switch.h"
-#include "design_fixture.h"
-#include "io/input_file.h"
+#include "io/atomic_file.h"
 
 namespace korvant {
 namespace {
 
-using testing::RunCli;
+namespace fs = std::filesystem;
 
-// A strict check of JSON's grammar (RFC 8259): true when the whole text is one value.
-class JsonCheck
+struct Process
 {
-public:
-    explicit JsonCheck(std::string_view text)
-        : text_(text)
-    {
-    }
-    bool whole() { return value() && (blanks(), at_ == text_.size()); }
-
-private:
-    void blanks()
-    {
-        while (at_ < text_.size()
-            && std::string_view(" \t\r\n").find(text_[at_]) != std::string_view::npos)
-            ++at_;
-    }
-    bool take(char c)
-    {
-        blanks();
-        if (at_ < text_.size() && text_[at_] == c) {
-            ++at_;
-            return true;
-        }
-        return false;
-    }
-    bool word(std::string_view w)
-    {
-        if (text_.substr(at_, w.size()) != w)
-            return false;
-        at_ += w.size();
-        return true;
-    }
-    bool digits()
-    {
-        const std::size_t start = at_;
-        while (at_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[at_])))
-            ++at_;
-        return at_ > start;
-    }
-    bool number()
-    {
-        take('-');
-        if (!(take('0') || digits()))
-            return false;
-        if (take('.') && !digits())
-            return false;
-        if (at_ < text_.size() && (text_[at_] == 'e' || text_[at_] == 'E')) {
-            ++at_;
-            if (at_ < text_.size() && (text_[at_] == '+' || text_[at_] == '-'))
-                ++at_;
-            return digits();
-        }
-        return true;
-    }
-    bool string()
-    {
-        if (!take('"'))
-            return false;
-        while (at_ < text_.size() && text_[at_] != '"') {
-            if (static_cast<unsigned char>(text_[at_]) < 0x20)
-                return false;
-            at_ += text_[at_] == '\\' ? 2u : 1u;
-        }
-        return take('"');
-    }
-    template <class Element> bool list(char close, Element element)
-    {
-        if (take(close))
-            return true;
-        do
-            if (!element())
-                return false;
-        while (take(','));
-        return take(close);
-    }
-    bool value()
-    {
-        blanks();
-        if (take('{'))
-            return list('}', [&] { return string() && take(':') && value(); });
-        if (take('['))
-            return list(']', [&] { return value(); });
-        if (at_ < text_.size() && text_[at_] == '"')
-            return string();
-        return word("true") || word("false") || word("null") || number();
-    }
-
-    std::string_view text_;
-    std::size_t at_ = 0;
+    int status = -1; // the exit status, -1 when a signal ended it
+    int signal = 0;
+    std::string err;
 };
 
-bool Holds(const std::string& text, const std::string& part)
+// Runs the korvant-cli executable over the test catalogue; `setUp` runs in the child before the
+// program starts (to redirect its standard output or limit it), with SIGPIPE and SIGXFSZ at
+// their defaults.
+Process RunProcess(const std::string& arguments, const std::function<void()>& setUp)
 {
-    return text.find(part) != std::string::npos;
+    std::vector<std::string> words { KORVANT_CLI, "--db", KORVANT_TEST_DATA_DIR "/design/mix.dll" };
+    for (std::string& word : testing::ShellWords(arguments))
+        words.push_back(std::move(word));
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    int err[2];
+    if (::pipe(err) != 0)
+        return {};
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(err[1], STDERR_FILENO);
+        ::close(err[0]);
+        ::close(err[1]);
+        std::signal(SIGPIPE, SIG_DFL);
+        std::signal(SIGXFSZ, SIG_DFL);
+        setUp();
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(err[1]);
+    Process run;
+    char block[4096];
+    for (ssize_t got; (got = ::read(err[0], block, sizeof block)) > 0;)
+        run.err.append(block, static_cast<std::size_t>(got));
+    ::close(err[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (WIFEXITED(status))
+        run.status = WEXITSTATUS(status);
+    else if (WIFSIGNALED(status))
+        run.signal = WTERMSIG(status);
+    return run;
 }
 
-TEST(CommandLineOutput, EveryDocumentIsJsonWithItsHeadAndStatus)
+// Standard output onto the file at `path`.
+std::function<void()> OutputTo(const fs::path& path, int flags = O_WRONLY | O_CREAT | O_TRUNC)
 {
-    const struct
-    {
-        const char* arguments;
-        const char* document;
-        int status;
-    } runs[] = {
-        { "--mix 2,4", "design", 0 },
-        { "--mix 2,4 --evaluate 14 --units metric", "design", 0 },
-        { "--mix 2,4 --trace json", "trace", 0 },
-        { "--mix 2,4 --sensitivity 10 --threads 2", "sensitivity", 0 },
-        { "--mix 2,4 --reliability 20 --seed 3", "reliability", 0 },
-        { "--list-aircraft --units metric", "aircraft", 0 },
-        { "--acr=1,2", "acr", 0 },
-        { "--mix 2,4 --pcr", "pcr", 0 },
-        // Runs that stop print the head, the status and their messages instead.
-        { "--mix 2 --k 0", "design", 3 },
-        { "--mix 2 --Sc abc", "design", 2 },
-        { "--mix 2 --pcr --set 2:annualDepartures=0", "pcr", 3 },
-        { "--inp /nonexistent/design.inp --list-aircraft", "aircraft", 3 },
-        { "--mix 4 --k 50 --Sc 400 --set 4:annualDepartures=1e9", "design", 4 },
+    return [path, flags] {
+        const int fd = ::open(path.c_str(), flags, 0644);
+        ::dup2(fd, STDOUT_FILENO);
+        ::close(fd);
     };
-    for (const auto& run : runs) {
-        const std::string arguments = std::string(run.arguments) + " --format json";
-        const testing::CliRun cli = RunCli(arguments);
-        EXPECT_EQ(cli.status, run.status) << arguments << '\n' << cli.err;
-        EXPECT_TRUE(JsonCheck(cli.out).whole()) << arguments << '\n' << cli.out;
-        for (const std::string& part : { std::string("\"program\": \"KORVANT\""),
-                 std::string("\"document\": \"") + run.document + "\"",
-                 "\"code\": " + std::to_string(run.status),
-                 std::string("\"meaning\": \"") + ExitMeaning(run.status) + "\"",
-                 std::string("\"units\": \"")
-                     + (Holds(arguments, "metric") ? "Metric" : "English") })
-            EXPECT_TRUE(Holds(cli.out, part)) << arguments << ": no " << part << '\n' << cli.out;
-        EXPECT_EQ(Holds(cli.out, "\"messages\""), run.status != 0 && run.status != 4) << arguments;
-    }
-    // The messages of a run that stopped are those of standard error.
-    const testing::CliRun stopped = RunCli("--mix 2 --k 0 --format json");
-    EXPECT_TRUE(
-        Holds(stopped.out, "\"The modulus of subgrade reaction k must be greater than 0.\""))
-        << stopped.out;
-    // Without --format json such a run prints nothing, and bad usage no document at all.
-    EXPECT_EQ(RunCli("--mix 2 --k 0").out, "");
-    EXPECT_EQ(RunCli("--mix 2 --format json --units imperial").out, "");
 }
 
-TEST(CommandLineOutput, DesignDocumentIsTheCores)
-{
-    DesignModel model = testing::TestSession({ 2, 4 });
-    RunDesign(model);
-    EXPECT_EQ(RunCli("--mix 2,4 --format json").out, DesignJson(model, nullptr, StatusOf(0)));
-    EXPECT_EQ(RunCli("--mix 2,4 --format csv").out, model.lbh + "\n");
-}
-
-TEST(CommandLineOutput, CatalogueListInTheSessionsUnits)
-{
-    DesignModel model = testing::TestSession();
-    const testing::CliRun english = RunCli("--list-aircraft");
-    EXPECT_EQ(english.status, 0) << english.err;
-    EXPECT_EQ(english.out, CatalogueCsv(model.database, UnitSystem::English));
-    EXPECT_EQ(english.out.substr(0, english.out.find('\r')),
-        "Record,Aircraft,Gross weight (lb),Annual departures,Gear load percent,Tire pressure (psi),"
-        "Wheel count,Dual spacing (in.),Tandem spacing (in.),Tire contact width (in.)");
-    EXPECT_TRUE(Holds(english.out, "\r\n2,B737-800,174700,1200,46.78,205,2,34,0,11.72\r\n"));
-
-    SwitchToMetric(model);
-    model.database.record(3).field(AircraftField::annualDepartures) = "450";
-    const testing::CliRun metric
-        = RunCli("--units metric --set 3:annualDepartures=450 --list-aircraft");
-    EXPECT_EQ(metric.out, CatalogueCsv(model.database, UnitSystem::Metric));
-    EXPECT_TRUE(Holds(metric.out, "Gross weight (kN)")) << metric.out;
-
-    const std::string json = RunCli("--list-aircraft --format json").out;
-    EXPECT_TRUE(Holds(json, "\"grossWeight\": \"lb\"")) << json;
-    EXPECT_TRUE(Holds(json, "\"name\": \"B737-800\",\n      \"grossWeight\": 174700,")) << json;
-}
-
-TEST(CommandLineOutput, InputDataFileFromStandardInput)
-{
-    const std::string path = KORVANT_TEST_DATA_DIR "/inp/metric.inp";
-    std::ifstream file(path, std::ios::binary);
-    const std::string content((std::istreambuf_iterator<char>(file)), {});
-    for (const char* output : { "", " --report", " --trace csv", " --list-aircraft" }) {
-        const testing::CliRun fromFile = RunCli("--inp " + path + output);
-        const testing::CliRun fromInput = RunCli(std::string("--inp -") + output, content);
-        EXPECT_EQ(fromInput.status, 0) << output << fromInput.err;
-        EXPECT_EQ(fromInput.out, fromFile.out) << output;
-    }
-    // Options after it override what it holds, as after a file.
-    EXPECT_EQ(RunCli("--inp - --mix 2", content).out, RunCli("--inp " + path + " --mix 2").out);
-
-    const std::pair<std::string, const char*> refused[] = {
-        { "", "standard input, line 1" },
-        { content.substr(0, content.size() / 2), "standard input" },
-        { std::string(kMaxInputFileBytes + 1, 'x'), "larger than" },
-    };
-    for (const auto& [input, message] : refused) {
-        const testing::CliRun run = RunCli("--inp -", input);
-        EXPECT_EQ(run.status, 3) << input.size();
-        EXPECT_EQ(run.out, "");
-        EXPECT_TRUE(Holds(run.err, message)) << run.err;
-    }
-}
-
-TEST(CommandLineOutput, FormsThatDoNotGoTogether)
-{
-    for (const char* arguments : {
-             "--mix 2 --format xml",
-             "--mix 2 --format",
-             "--mix 2 --report --format csv",
-             "--mix 2 --trace csv --format json",
-             "--list-aircraft --acr",
-             "--list-aircraft --mix 2 --evaluate 14",
-             "--list-aircraft --sensitivity 10",
-         }) {
-        const testing::CliRun run = RunCli(arguments);
-        EXPECT_EQ(run.status, 2) << arguments;
-        EXPECT_TRUE(Holds(run.err, "Try 'korvant-cli --help'")) << arguments << run.err;
-    }
-}
-
-// A stream buffer that refuses every character, as a closed pipe does.
-class RefusingBuffer : public std::streambuf
+class CliOutput : public ::testing::Test
 {
 protected:
-    int_type overflow(int_type) override { return traits_type::eof(); }
+    void SetUp() override
+    {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = fs::temp_directory_path()
+            / ("korvant-cli-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+    fs::path in(const std::string& name) const { return dir_ / name; }
+    fs::path dir_;
 };
 
-TEST(CommandLineOutput, JsonThatCannotBeWrittenLeavesTheStreamFailed)
+TEST_F(CliOutput, OutputThatCannotBeWrittenExits3)
 {
-    RefusingBuffer refusing;
-    std::ostream out(&refusing);
-    std::istringstream in;
-    std::ostringstream err;
-    RunCommandLine(
-        { "--db", KORVANT_TEST_DATA_DIR "/design/mix.dll", "--mix", "2", "--format", "json" }, in,
-        out, err);
-    EXPECT_TRUE(out.bad());
+    const char* outputs[] = { "--mix 2", "--mix 2 --report", "--mix 2 --trace csv",
+        "--mix 2 --trace json", "--mix 2 --sensitivity 10", "--help", "--version" };
+    for (const char* arguments : outputs) {
+        const Process full = RunProcess(arguments, OutputTo("/dev/full", O_WRONLY));
+        EXPECT_EQ(full.status, 3) << arguments;
+        EXPECT_EQ(full.err, "korvant-cli: cannot write the output: No space left on device\n")
+            << arguments;
+    }
+
+    // A file-size limit is a write error like any other, for the output and a saved file.
+    const auto limited = [&](const std::function<void()>& output) {
+        return [output] {
+            output();
+            const rlimit limit { 64, RLIM_INFINITY };
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+        };
+    };
+    const Process report = RunProcess("--mix 2 --report", limited(OutputTo(in("report.txt"))));
+    EXPECT_EQ(report.signal, 0);
+    EXPECT_EQ(report.status, 3);
+    EXPECT_EQ(report.err, "korvant-cli: cannot write the output: File too large\n");
+    const Process save = RunProcess(
+        "--mix 2 --save " + in("design").string(), limited(OutputTo(in("thickness.txt"))));
+    EXPECT_EQ(save.status, 3);
+    EXPECT_NE(save.err.find("design.inp\": File too large"), std::string::npos) << save.err;
+    EXPECT_FALSE(fs::exists(in("design.inp")));
+
+    // Written whole, the run succeeds; a reader that has gone away ends it quietly.
+    const Process written = RunProcess("--mix 2", OutputTo(in("out.txt")));
+    EXPECT_EQ(written.status, 0) << written.err;
+    EXPECT_EQ(written.err, "");
+    EXPECT_EQ(ReadWholeFile(in("out.txt")).back(), '\n');
+    const Process piped = RunProcess("--help", [] {
+        int ends[2];
+        if (::pipe(ends) == 0) {
+            ::dup2(ends[1], STDOUT_FILENO);
+            ::close(ends[0]);
+            ::close(ends[1]);
+        }
+    });
+    EXPECT_EQ(piped.signal, SIGPIPE);
+    EXPECT_EQ(piped.err, "");
 }
 
-TEST(CommandLineOutput, HelpFitsEightyColumnsAndGivesTheStatusesMeanings)
+TEST_F(CliOutput, FilesThatCannotBeReadOrReplacedExit3)
 {
-    const testing::CliRun help = RunCli("--help");
-    std::istringstream lines(help.out);
-    for (std::string line; std::getline(lines, line);)
-        EXPECT_LE(line.size(), 80u) << line;
-    // The table of exit statuses, its lines joined, says what the JSON documents carry.
-    std::string joined;
-    for (const char c : help.out.substr(help.out.find("Exit status:")))
-        if (!std::isspace(static_cast<unsigned char>(c))
-            || (!joined.empty() && joined.back() != ' '))
-            joined += std::isspace(static_cast<unsigned char>(c)) ? ' ' : c;
-    for (const int status : { kExitDesigned, kExitUsage, kExitStopped, kExitBeyondSearch })
-        EXPECT_TRUE(Holds(joined, std::to_string(status) + " " + ExitMeaning(status))) << status;
-    for (const char* option : { "--format csv|json", "--list-aircraft", "FILE - reads" })
-        EXPECT_TRUE(Holds(help.out, option)) << option;
+    ASSERT_EQ(::mkfifo(in("pipe").c_str(), 0644), 0);
+    const testing::CliRun fifo = testing::RunCli("--mix 2 --inp " + in("pipe").string());
+    EXPECT_EQ(fifo.status, 3);
+    EXPECT_EQ(fifo.err,
+        "korvant-cli: Cannot read \"" + in("pipe").string()
+            + "\": it is a named pipe (FIFO), not a regular file\n");
+    std::vector<std::string> db { "--db", in("pipe").string(), "--mix", "2" };
+    std::istringstream input;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCommandLine(db, input, out, err), 3);
+    EXPECT_NE(err.str().find("it is a named pipe (FIFO), not a regular file"), std::string::npos);
+
+    // Names that name no file write nothing, hidden files included.
+    fs::create_directory(in("folder"));
+    for (const std::string& name :
+        { std::string("''"), in(".").string(), in("folder").string(), in("folder/").string() }) {
+        const testing::CliRun run = testing::RunCli("--mix 2 --save " + name);
+        EXPECT_EQ(run.status, 3) << name;
+        EXPECT_NE(run.err.find("Cannot write"), std::string::npos) << run.err;
+    }
+    EXPECT_TRUE(fs::is_empty(in("folder")));
+
+    // A write-protected file is refused, also for root; the window would ask.
+    std::ofstream(in("locked.inp")) << "old";
+    fs::permissions(in("locked.inp"), fs::perms::owner_read | fs::perms::group_read);
+    const testing::CliRun locked = testing::RunCli("--mix 2 --save " + in("locked.inp").string());
+    EXPECT_EQ(locked.status, 3);
+    EXPECT_EQ(locked.err,
+        "korvant-cli: Cannot write \"" + in("locked.inp").string()
+            + "\": the file is read-only; it was not replaced\n");
+    EXPECT_EQ(ReadWholeFile(in("locked.inp")), "old");
+
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_))
+        names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string> { "folder", "locked.inp", "pipe" }));
 }
 
 } // namespace

@@ -62,17 +62,20 @@ TEST_F(HostileFiles, CatalogueBeyondItsLimitIsRefused)
         std::string::npos);
     EXPECT_EQ(database.recordCount, 65);
 
-    for (const fs::path& path :
-        { write("over.dll", catalogue, record, kMaxCatalogueBytes + 1), fs::path("/dev/zero") }) {
+    // Beyond it, and an endless device, which is not even opened.
+    const fs::path over = write("over.dll", catalogue, record, kMaxCatalogueBytes + 1);
+    for (const auto& [path, reason] :
+        { std::pair(over,
+              "the file is larger than 1048576 bytes, far more than 65 aircraft take; the file is "
+              "damaged."),
+            std::pair(fs::path("/dev/zero"), "it is a device, not a regular file") }) {
         AircraftDatabase reading = before;
         try {
             ReadAircraftData(path, reading);
             ADD_FAILURE() << path << " was read";
         } catch (const CatalogueError& error) {
             EXPECT_EQ(std::string(error.what()),
-                "Cannot read the aircraft catalogue " + path.string()
-                    + ": the file is larger than 1048576 bytes, far more than 65 aircraft take; "
-                      "the file is damaged.");
+                "Cannot read the aircraft catalogue " + path.string() + ": " + reason);
         }
         EXPECT_EQ(reading, before);
     }
@@ -85,16 +88,17 @@ TEST_F(HostileFiles, InputFileBeyondItsLimitIsRefused)
     const fs::path atLimit = write("limit.inp", good, "\r\n", kMaxInputFileBytes);
     EXPECT_EQ(ReadInputFile(atLimit), ParseInputFile(good, "english.inp"));
 
-    for (const fs::path& path :
-        { write("over.inp", good, "\r\n", kMaxInputFileBytes + 1), fs::path("/dev/zero") }) {
+    const fs::path over = write("over.inp", good, "\r\n", kMaxInputFileBytes + 1);
+    for (const auto& [path, reason] : { std::pair(over, "the file is larger than 1048576 bytes"),
+             std::pair(fs::path("/dev/zero"), "it is a device, not a regular file") }) {
         DesignModel model = testing::TestSession({ 3 });
         const DesignModel before = model;
         try {
             LoadInputFile(model, path, kData / "design" / "mix.dll");
             ADD_FAILURE() << path << " was read";
         } catch (const InputFileError& error) {
-            EXPECT_EQ(std::string(error.what()),
-                "Cannot read \"" + path.string() + "\": the file is larger than 1048576 bytes");
+            EXPECT_EQ(
+                std::string(error.what()), "Cannot read \"" + path.string() + "\": " + reason);
         }
         EXPECT_TRUE(model == before);
     }

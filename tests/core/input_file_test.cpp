@@ -221,6 +221,24 @@ TEST_F(InputFile, DamagedFilesChangeNothing)
         { WithLine(good, 36, "", true), 36, "the tire contact width of aircraft 3 of 3" },
         { good.substr(0, good.find("****ENG****\r\n") + 13), 3, "ends before this line" },
         { "", 1, "which should hold the title line" },
+        // The count must agree with the aircraft that follow.
+        { WithLine(good, 9, " 2 "), 28, "the line \" 1 \" follows the last of the 2 aircraft" },
+        { WithLine(good, 9, " 0 "), 10, "the line \" 2 \" follows the last of the 0 aircraft" },
+        { WithLine(good, 9, "-0"), 10, "the line \" 2 \" follows the last of the 0 aircraft" },
+        // Whole number texts only, and no value cut at the end of the file.
+        { WithLine(good, 9, " 3. "), 9, "count \" 3. \" is not a whole number" },
+        { WithLine(good, 9, "3e0"), 9, "count \"3e0\" is not a whole number" },
+        { WithLine(good, 19, " 4.0 "), 19,
+            "record number of aircraft 2 of 3 \" 4.0 \" is not a "
+            "whole number" },
+        { good.substr(0, good.size() - 3), 36,
+            "the file ends within the line \"6.1\", without its line end, so the line may have "
+            "been cut short" },
+        { WithLine(good, 13,
+              std::string("46.7\0"
+                          "8",
+                  6)),
+            13, "the line holds a NUL byte, which no input data file holds" },
     };
     for (const Row& row : rows) {
         const fs::path path = in("damaged.inp");

@@ -1,7 +1,7 @@
 // The project section of input data files: every input comes back from a saved file in both
 // unit systems; a reader that stops after the last aircraft, as earlier versions do, reads the
-// same file as before; the section's syntax (empty lines, unknown keys, later sections, the
-// bound on the lines looked at); and damaged values that name their line and change nothing.
+// same file as before; the section's syntax (empty lines, unknown keys, later sections); and
+// damaged values and sections cut short that name their line and change nothing.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -124,6 +124,10 @@ TEST_F(ProjectSection, EarlierReadersReadTheFileAsBefore)
     }
 }
 
+// The keys of a whole section but TxtPrec and layerMode, which each row gives as it needs.
+const std::string kOtherKeys
+    = "TxtE2=1\r\ntxth2=2\r\ntxtL=3\r\ntxtW=4\r\nTxtTemp=5\r\nTxtWind=6\r\nbondno=0\r\n";
+
 TEST_F(ProjectSection, SectionSyntax)
 {
     const std::string aircraft = AircraftOnly();
@@ -132,27 +136,24 @@ TEST_F(ProjectSection, SectionSyntax)
         const char* what;
         std::string after; // the lines after the last aircraft
         bool section;
-        const char* precipitation; // TxtPrec of the section; nullptr: not given
-        std::optional<std::int16_t> layerMode;
+        const char* precipitation; // TxtPrec of the section
+        std::int16_t layerMode;
     };
     const Row rows[] = {
-        { "none", "", false, nullptr, {} },
-        { "trailing empty lines", "\r\n \r\n", false, nullptr, {} },
-        { "other text", "notes\r\n***Project\r\nTxtPrec=1\r\n", false, nullptr, {} },
-        { "empty section", "***Project", true, nullptr, {} },
-        { "empty lines first, LF ends", "\n\n***Project\nTxtPrec=40\nlayerMode= 1 \n", true, "40",
-            1 },
-        { "blanks around the key, = in the value", "***Project\r\n  TxtPrec\t= 4=5\r\n", true,
-            " 4=5", {} },
+        { "none", "", false, nullptr, 0 },
+        { "trailing empty lines", "\r\n \r\n", false, nullptr, 0 },
+        { "empty lines first, LF ends", "\n\n***Project\nTxtPrec=40\nlayerMode= 1 \n" + kOtherKeys,
+            true, "40", 1 },
+        { "blanks around the key, = in the value",
+            "***Project\r\n  TxtPrec\t= 4=5\r\nlayerMode=0\r\n" + kOtherKeys, true, " 4=5", 0 },
         { "unknown keys and empty lines",
-            "***Project\r\ncolour=red\r\n\r\nTxtE=1\r\nlayerMode=2\r\n", true, nullptr, 2 },
-        { "a later section ends it", "***Project\r\n***Later\r\nlayerMode=2\r\nno key\r\n", true,
-            nullptr, {} },
-        { "only the first lines are looked at",
-            std::string(kProjectLines, '\n') + "***Project\nTxtPrec=1\n", false, nullptr, {} },
-        { "the marker on the last line looked at",
-            std::string(kProjectLines - 2, '\n') + "***Project\nTxtPrec=1\nlayerMode=x\n", true,
-            "1", {} },
+            "***Project\r\ncolour=red\r\n\r\nTxtE=1\r\nTxtPrec=7\r\nlayerMode=2\r\n" + kOtherKeys
+                + "\r\n",
+            true, "7", 2 },
+        { "a later section ends it, whatever it holds",
+            "***Project\r\nTxtPrec=1\r\nlayerMode=2\r\n" + kOtherKeys
+                + "***Later\r\nlayerMode=1\r\nno key\r\ncut",
+            true, "1", 2 },
     };
     for (const Row& row : rows) {
         const InputFileData data = ParseInputFile(aircraft + row.after, "x.inp");
@@ -160,12 +161,9 @@ TEST_F(ProjectSection, SectionSyntax)
         EXPECT_EQ(data.aircraft.size(), 1u) << row.what;
         if (!row.section)
             continue;
-        const auto& precipitation
-            = data.project->fields[static_cast<std::size_t>(InputField::Precipitation)];
-        EXPECT_EQ(precipitation.has_value(), row.precipitation != nullptr) << row.what;
-        if (row.precipitation) {
-            EXPECT_EQ(*precipitation, row.precipitation) << row.what;
-        }
+        EXPECT_EQ(data.project->fields[static_cast<std::size_t>(InputField::Precipitation)],
+            row.precipitation)
+            << row.what;
         EXPECT_FALSE(data.project->fields[static_cast<std::size_t>(InputField::E)]) << row.what;
         EXPECT_EQ(data.project->layerMode, row.layerMode) << row.what;
     }
@@ -177,21 +175,36 @@ TEST_F(ProjectSection, DamagedValuesNameTheirLineAndChangeNothing)
     const std::string aircraft = AircraftOnly();
     struct Row
     {
-        const char* section;
+        std::string section;
         int line;
         const char* says;
     };
+    const std::string upToWind = kOtherKeys.substr(0, kOtherKeys.find("TxtWind"));
     const Row rows[] = {
-        { "layerMode=3", 20, "the structure layerMode \"3\" is not 0, 1 or 2" },
-        { "txtL=20\r\nlayerMode=two", 21, "the structure layerMode \"two\" is not 0, 1 or 2" },
-        { "bondno=yes", 20, "the bond option bondno \"yes\" is not 0 or 1" },
-        { "bondno=0.5", 20, "the bond option bondno \"0.5\" is not 0 or 1" },
-        { "\r\nwith no key", 21,
+        { "layerMode=3\r\n", 20, "the structure layerMode \"3\" is not 0, 1 or 2" },
+        { "txtL=20\r\nlayerMode=two\r\n", 21, "the structure layerMode \"two\" is not 0, 1 or 2" },
+        { "bondno=yes\r\n", 20, "the bond option bondno \"yes\" is not 0 or 1" },
+        { "bondno=0.5\r\n", 20, "the bond option bondno \"0.5\" is not 0 or 1" },
+        { "\r\nwith no key\r\n", 21,
             "the line \"with no key\" of the project section is not key=value" },
-        { "TxtPrec=1\r\nTxtPrec=2", 21, "the key TxtPrec is given again; line 20 gives it first" },
+        { "TxtPrec=1\r\nTxtPrec=2\r\n", 21,
+            "the key TxtPrec is given again; line 20 gives it first" },
+        { "layerMode=1.0\r\n", 20, "the structure layerMode \"1.0\" is not 0, 1 or 2" },
+        { "bondno=\r\n", 20, "the bond option bondno \"\" is not 0 or 1" },
+        // Cut short: keys missing, or the last line without its line end.
+        { "", 19,
+            "the project section that begins here lacks TxtE2, txth2, txtL, txtW, TxtPrec, "
+            "TxtTemp, TxtWind, layerMode and bondno, which every saved file holds, so it was cut "
+            "short" },
+        { "TxtPrec=1\r\nlayerMode=0\r\n" + upToWind, 19,
+            "the project section that begins here lacks TxtWind and bondno, which every saved "
+            "file holds, so it was cut short" },
+        { "TxtPrec=1\r\nlayerMode=0\r\nbondno=0\r\n" + upToWind + "TxtWind=7.1", 28,
+            "the file ends within the line \"TxtWind=7.1\", without its line end, so the line may "
+            "have been cut short" },
     };
     for (const Row& row : rows) {
-        const fs::path path = write(aircraft + "***Project\r\n" + row.section + "\r\n");
+        const fs::path path = write(aircraft + "***Project\r\n" + row.section);
         DesignModel model = Reader(UnitSystem::Metric);
         const DesignModel before = model;
         try {
