@@ -123,10 +123,6 @@ std::vector<std::string> MessageLines(const std::string& written)
 int RunOptions(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
     std::ostream& err);
 
-} // namespace
-
-namespace {
-
 int RunArguments(
     const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
@@ -158,6 +154,7 @@ int RunArguments(
     CopyingBuffer messages(err.rdbuf(), true);
     std::ostream jsonOut(&printed);
     std::ostream jsonErr(&messages);
+    jsonErr.flags(err.flags()); // each message at once, where standard error writes so
     const int status = RunOptions(options, model, in, jsonOut, jsonErr);
     if (status != kExitDesigned && printed.count() == 0)
         jsonOut << StoppedJson(
