@@ -2,8 +2,8 @@
 # Builds the Debian package from a build folder, checks it as Debian does (lintian: no error, no
 # warning) and its AppStream metainfo, unpacks it into a clean folder and runs what it installed:
 # korvant-cli's catalogue list, a design as CSV and as JSON and its ACR table, the input file type
-# recognised by its first line, the bash completion, and korvant up to its title screen on the
-# offscreen platform.
+# recognised by its first line, the bash completion, korvant's help without a display, korvant up
+# to its title screen on the offscreen platform, and the manual in place.
 #   tools/package_check.sh [build dir]      (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -60,4 +60,7 @@ bash -c 'source "$1" && complete -p korvant-cli' _ "$root/usr/share/bash-complet
 
 QT_QPA_PLATFORM=offscreen timeout 60 "$root/usr/bin/korvant" --quit-after-start
 "$root/usr/bin/korvant" --version
+DISPLAY= "$root/usr/bin/korvant" --help | head -1
+grep -q "korvant-cli" "$root/usr/share/korvant/manual/index.html"
+test -f "$root/usr/share/korvant/manual/window.png"
 echo "installed package works"

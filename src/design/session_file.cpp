@@ -58,13 +58,15 @@ void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatab
 
 namespace {
 
-InputFileLoaded LoadInputData(DesignModel& model, const InputFileData& data,
+// Parses the text of the file at `path` (as messages name it) and applies it.
+InputFileLoaded LoadInputData(DesignModel& model, std::string content,
     const std::filesystem::path& path, const std::filesystem::path& catalogue)
 {
+    const InputFileData data = ParseInputFile(content, path);
     AircraftDatabase database;
     InputFileLoaded loaded { path, ReadAircraftData(catalogue, database),
         { path.string() + "  Loaded!", kMessageTitle, Buttons::Ok, Icon::None },
-        data.project ? data.project->layerMode : std::nullopt };
+        data.project ? data.project->layerMode : std::nullopt, std::move(content) };
     try {
         ApplyInputFile(model, data, std::move(database));
     } catch (const UnitSwitchRefused& refused) {
@@ -80,13 +82,19 @@ InputFileLoaded LoadInputData(DesignModel& model, const InputFileData& data,
 InputFileLoaded LoadInputFile(
     DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue)
 {
-    return LoadInputData(model, ReadInputFile(path), path, catalogue);
+    std::string content;
+    try {
+        content = ReadFileUpTo(path, kMaxInputFileBytes);
+    } catch (const FileError& error) {
+        throw InputFileError(error.what(), path, 0);
+    }
+    return LoadInputData(model, std::move(content), path, catalogue);
 }
 
 InputFileLoaded LoadInputText(DesignModel& model, std::string_view content,
     const std::filesystem::path& source, const std::filesystem::path& catalogue)
 {
-    return LoadInputData(model, ParseInputFile(content, source), source, catalogue);
+    return LoadInputData(model, std::string(content), source, catalogue);
 }
 
 InputFileData InputFileDataOf(const DesignModel& model)
@@ -196,9 +204,16 @@ Message SaveBeforeClosingQuestion()
         Icon::Question };
 }
 
-bool ConfirmClose(Prompter& prompter, const std::function<bool()>& saveInputData)
+Message SaveBeforeReadingQuestion()
 {
-    switch (prompter.ask(SaveBeforeClosingQuestion())) {
+    return { "Save Input Data before reading another file?", "Save Dialog", Buttons::YesNoCancel,
+        Icon::Question };
+}
+
+bool ConfirmLeave(
+    const Message& question, Prompter& prompter, const std::function<bool()>& saveInputData)
+{
+    switch (prompter.ask(question)) {
     case Answer::Yes:
         return saveInputData();
     case Answer::No:

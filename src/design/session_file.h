@@ -40,6 +40,7 @@ struct InputFileLoaded
     std::string catalogueNote; // the catalogue reader's note ("" when none)
     Message message; // "<path>  Loaded!", title "korvant13"
     std::optional<std::int16_t> layerMode; // the structure the project section restored
+    std::string content; // the file's text as it was read
 };
 
 // Reads the whole file, then the catalogue again from `catalogue`, then applies the file. Throws
@@ -88,11 +89,15 @@ std::optional<std::filesystem::path> SaveInputData(
 // The close prompt: "Save Input Data before closi ng?", title "Save Dialog", Yes / No / Cancel,
 // question icon.
 Message SaveBeforeClosingQuestion();
+// The same question before another file is read over unsaved changes: "Save Input Data before
+// reading another file?".
+Message SaveBeforeReadingQuestion();
 
-// Asks the close prompt and tells whether the window may close. Yes runs `saveInputData` (the
-// window's whole save: dialog, SaveInputData), which returns false when the user cancelled the
-// dialog or the save failed; the window then stays open, so no work is lost. No closes; Cancel
-// stays.
-bool ConfirmClose(Prompter& prompter, const std::function<bool()>& saveInputData);
+// Asks `question` (one of the two above) and tells whether the work may be left: the window
+// closed or another file read. Yes runs `saveInputData` (the window's whole save: dialog,
+// SaveInputData), which returns false when the user cancelled the dialog or the save failed; the
+// work then stays, so nothing is lost. No leaves it; Cancel stays.
+bool ConfirmLeave(
+    const Message& question, Prompter& prompter, const std::function<bool()>& saveInputData);
 
 } // namespace korvant

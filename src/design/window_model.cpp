@@ -1,11 +1,14 @@
-// The window's state: views, units, files, the design and its evaluation, and the studies.
+// The window's state: views, units, files, the design and its evaluation, the studies, and what
+// each shown result rests on.
 #include "design/window_model.h"
 
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
 #include "basics/program_info.h"
+#include "design/recent_files.h"
 #include "design/report.h"
 #include "design/session_file.h"
 #include "design/thickness_design.h"
@@ -21,22 +24,55 @@ void ReportStudyFailure(const std::string& reason, Prompter& prompter)
     prompter.ask({ reason, kProgramName, Buttons::Ok, Icon::Critical });
 }
 
+// Passes every message on and keeps the last one, for the status line.
+class RecordingPrompter : public Prompter
+{
+public:
+    explicit RecordingPrompter(Prompter& inner)
+        : inner_(inner)
+    {
+    }
+    Answer ask(const Message& message) override
+    {
+        last_ = message;
+        return inner_.ask(message);
+    }
+    const Message* last() const { return last_ ? &*last_ : nullptr; }
+
+private:
+    Prompter& inner_;
+    std::optional<Message> last_;
+};
+
+bool IsDesignView(View view)
+{
+    return view == View::OneLayer || view == View::TwoLayer;
+}
+
 } // namespace
 
 WindowModel::WindowModel(DesignModel design, std::filesystem::path cataloguePath)
     : design_(std::move(design))
     , cataloguePath_(std::move(cataloguePath))
 {
+    savedText_ = fileText();
 }
 
 void WindowModel::setField(InputField field, std::string text)
 {
-    design_.field(field) = std::move(text);
+    std::string& stored = design_.field(field);
+    if (stored == text)
+        return;
+    stored = std::move(text);
+    inputsChanged();
 }
 
 void WindowModel::setBondNo(bool bondNo)
 {
+    if (design_.bondNo == bondNo)
+        return;
     design_.bondNo = bondNo;
+    inputsChanged();
 }
 
 void WindowModel::setSlabText(std::string text)
@@ -51,6 +87,50 @@ void WindowModel::replaceSession(DesignModel design)
     evaluation_.reset();
     view_ = View::Title;
     mixReplaced();
+    inputsChanged();
+}
+
+void WindowModel::inputsChanged(Staleness why)
+{
+    ++revision_;
+    lastChange_ = why;
+}
+
+Staleness WindowModel::stalenessSince(std::uint64_t revision) const
+{
+    return revision == revision_ ? Staleness::Current : lastChange_;
+}
+
+Staleness WindowModel::designStaleness() const
+{
+    return design_.result.trace.empty() ? Staleness::Current : stalenessSince(designRevision_);
+}
+
+Staleness WindowModel::evaluationStaleness() const
+{
+    if (!evaluation_)
+        return Staleness::Current;
+    const Staleness staleness = stalenessSince(evaluationRevision_);
+    if (staleness == Staleness::Current && slabText_ != evaluatedSlabText_)
+        return Staleness::InputsChanged;
+    return staleness;
+}
+
+Staleness WindowModel::sensitivityStaleness() const
+{
+    return sensitivity_ ? stalenessSince(sensitivityRevision_) : Staleness::Current;
+}
+
+Staleness WindowModel::reliabilityStaleness() const
+{
+    return reliability_ ? stalenessSince(reliabilityRevision_) : Staleness::Current;
+}
+
+void WindowModel::noteExport(const std::string& what, const std::string& path, bool saved)
+{
+    status_ = saved ? "Saved the " + what + " to " + path + "." : "The " + what + " was not saved.";
+    if (saved)
+        lastFolder_ = std::filesystem::path(path).parent_path();
 }
 
 void WindowModel::setReliabilitySettings(const ReliabilitySettings& settings)
@@ -66,7 +146,10 @@ const char* WindowModel::unitCaption(const UnitCaption& caption) const
 const ViewLayout& WindowModel::enterView(View view)
 {
     view_ = view;
-    if (view == View::OneLayer || view == View::TwoLayer) {
+    if (IsDesignView(view)) {
+        // Another structure is another design: what was computed for the old one is marked.
+        if ((design_.layerMode == kOneLayer) != (view == View::OneLayer))
+            inputsChanged();
         design_.layerMode = view == View::OneLayer ? kOneLayer : kTwoLayerBonded;
         design_.lbh.clear();
         evaluation_.reset();
@@ -76,17 +159,47 @@ const ViewLayout& WindowModel::enterView(View view)
 
 bool WindowModel::chooseUnits(UnitSystem units, Prompter& prompter)
 {
-    if (!ChooseUnitSystem(design_, units, prompter))
+    RecordingPrompter recorder(prompter);
+    if (!ChooseUnitSystem(design_, units, recorder)) {
+        if (design_.units != units)
+            status_ = StoppedStatus("Units not switched", recorder.last());
         return false;
+    }
     slabText_.clear();
     evaluation_.reset();
+    status_ = units == UnitSystem::Metric ? "Units: Metric." : "Units: English.";
     return true;
+}
+
+DesignOutcome WindowModel::runDesign(Prompter& prompter)
+{
+    RecordingPrompter recorder(prompter);
+    const auto fieldsBefore = design_.fields;
+    const DesignOutcome outcome = DesignThickness(design_, recorder);
+    // An offered bound the user accepted is an input changed by the check.
+    if (design_.fields != fieldsBefore)
+        inputsChanged();
+    switch (outcome) {
+    case DesignOutcome::Designed:
+        designRevision_ = revision_;
+        status_ = DesignedStatus(design_.lbh, design_.units);
+        break;
+    case DesignOutcome::InvalidInput:
+        status_ = StoppedStatus("Not designed", recorder.last());
+        break;
+    case DesignOutcome::Stopped:
+        // The results of the design before stay on screen, marked.
+        inputsChanged(Staleness::DesignStopped);
+        status_ = StoppedStatus("Design stopped", recorder.last());
+        break;
+    }
+    return outcome;
 }
 
 DesignOutcome WindowModel::designThickness(Prompter& prompter)
 {
     try {
-        const DesignOutcome outcome = DesignThickness(design_, prompter);
+        const DesignOutcome outcome = runDesign(prompter);
         if (outcome != DesignOutcome::Designed)
             return outcome;
         evaluation_.reset();
@@ -94,6 +207,8 @@ DesignOutcome WindowModel::designThickness(Prompter& prompter)
             try {
                 evaluation_
                     = EvaluateSlabText(design_.result.trace.basis, slabText_, design_.units);
+                evaluationRevision_ = revision_;
+                evaluatedSlabText_ = slabText_;
             } catch (const EvaluationRefused&) {
             } catch (const DesignStopped&) {
                 // Evaluate reports these; the design itself has succeeded.
@@ -101,7 +216,9 @@ DesignOutcome WindowModel::designThickness(Prompter& prompter)
         }
         return outcome;
     } catch (const std::bad_alloc&) {
-        prompter.ask(OutOfMemoryMessage("Design Thickness"));
+        const Message message = OutOfMemoryMessage("Design Thickness");
+        prompter.ask(message);
+        status_ = StoppedStatus("Design stopped", &message);
     }
     return DesignOutcome::Stopped;
 }
@@ -121,49 +238,73 @@ bool WindowModel::evaluate(Prompter& prompter)
     try {
         SlabThicknessOfText(slabText_, design_.units);
     } catch (const EvaluationRefused& refused) {
-        prompter.ask({ refused.what(), kProgramName, Buttons::Ok, Icon::Warning });
+        const Message message { refused.what(), kProgramName, Buttons::Ok, Icon::Warning };
+        prompter.ask(message);
+        status_ = StoppedStatus("Not evaluated", &message);
         return false;
     }
-    if (DesignThickness(design_, prompter) != DesignOutcome::Designed)
+    if (runDesign(prompter) != DesignOutcome::Designed)
         return false;
     evaluation_.reset();
     try {
         evaluation_ = EvaluateSlabText(design_.result.trace.basis, slabText_, design_.units);
     } catch (const DesignStopped& stopped) {
-        prompter.ask({ stopped.what(), kProgramName, Buttons::Ok, Icon::Critical });
+        const Message message { stopped.what(), kProgramName, Buttons::Ok, Icon::Critical };
+        prompter.ask(message);
+        status_ = StoppedStatus("Evaluation stopped", &message);
         return false;
     }
+    evaluationRevision_ = revision_;
+    evaluatedSlabText_ = slabText_;
+    status_ = "Evaluated the " + evaluation_->thicknessText
+        + " slab: " + EvaluationSummary(*evaluation_) + ".";
     return true;
 }
 
 bool WindowModel::runSensitivity(Prompter& prompter)
 {
+    std::string failure;
     try {
         sensitivity_ = RunSensitivityStudy(design_, sensitivityPercent_);
+        sensitivityRevision_ = revision_;
+        status_ = "Sensitivity study done.";
         return true;
     } catch (const DesignStopped& stopped) {
-        ReportStudyFailure(stopped.what(), prompter);
+        failure = stopped.what();
     } catch (const std::invalid_argument& invalid) {
-        ReportStudyFailure(invalid.what(), prompter);
+        failure = invalid.what();
     } catch (const std::bad_alloc&) {
-        prompter.ask(OutOfMemoryMessage("Sensitivity study"));
+        const Message message = OutOfMemoryMessage("Sensitivity study");
+        prompter.ask(message);
+        status_ = StoppedStatus("Sensitivity study stopped", &message);
+        return false;
     }
+    ReportStudyFailure(failure, prompter);
+    status_ = "Sensitivity study stopped: " + FirstLine(failure);
     return false;
 }
 
-std::unique_ptr<ReliabilityRun> WindowModel::startReliability() const
+std::unique_ptr<ReliabilityRun> WindowModel::startReliability()
 {
+    reliabilityStartRevision_ = revision_;
     return std::make_unique<ReliabilityRun>(design_, reliabilitySettings_);
 }
 
 bool WindowModel::finishReliability(ReliabilityRun& run, Prompter& prompter)
 {
+    const bool cancelled = run.cancelled();
     ReliabilityOutcome outcome = run.take();
-    if (!outcome.failure.empty())
+    if (!outcome.failure.empty()) {
         ReportStudyFailure(outcome.failure, prompter);
+        status_ = "Reliability study stopped: " + FirstLine(outcome.failure);
+    } else if (!outcome.result) {
+        status_ = cancelled ? "Reliability study cancelled." : "Reliability study stopped.";
+    }
     if (!outcome.result)
         return false;
     reliability_ = std::move(outcome.result);
+    reliabilityRevision_ = reliabilityStartRevision_;
+    status_ = "Reliability study done.";
     return true;
 }
 
@@ -180,22 +321,40 @@ bool WindowModel::chartsShown() const
         && !design_.result.trace.empty();
 }
 
-std::optional<std::string> WindowModel::reportForView(Prompter& prompter) const
+std::optional<std::string> WindowModel::reportForView(Prompter& prompter)
 {
     if (design_.lbh.empty()) {
         prompter.ask({ kDesignFirstPrompt, kProgramName, Buttons::CancelTryAgainContinue,
             Icon::Information });
+        status_ = "No report: press Design Thickness first.";
         return std::nullopt;
     }
     return ReportText(design_);
 }
 
+std::vector<std::string> WindowModel::reportHeader(const std::string& date) const
+{
+    return ReportPageHeader(currentFile_.filename().string(), modified(), date, designStaleness());
+}
+
 bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& prompter)
 {
+    RecordingPrompter recorder(prompter);
     const std::optional<InputFileLoaded> loaded
-        = ReadDataFromFile(design_, path, cataloguePath_, prompter);
-    if (!loaded)
+        = ReadDataFromFile(design_, path, cataloguePath_, recorder);
+    if (!loaded) {
+        status_ = StoppedStatus("Not read", recorder.last());
+        std::error_code error;
+        if (!std::filesystem::exists(path, error) && !error)
+            recentFiles_ = WithoutRecentFile(std::move(recentFiles_), path);
         return false;
+    }
+    currentFile_ = loaded->path;
+    savedText_ = fileTextOf(loaded->content);
+    lastFolder_ = currentFile_.parent_path();
+    recentFiles_ = WithRecentFile(std::move(recentFiles_), currentFile_);
+    status_ = "Read " + loaded->path.string() + ".";
+    inputsChanged();
     slabText_.clear();
     evaluation_.reset();
     if (loaded->layerMode) {
@@ -210,14 +369,21 @@ bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& pro
 }
 
 std::optional<std::filesystem::path> WindowModel::saveInputData(
-    const std::filesystem::path& path, Prompter& prompter) const
+    const std::filesystem::path& path, Prompter& prompter)
 {
-    return SaveInputData(design_, path, prompter);
-}
-
-bool WindowModel::confirmClose(Prompter& prompter, const std::function<bool()>& saveInputData) const
-{
-    return ConfirmClose(prompter, saveInputData);
+    RecordingPrompter recorder(prompter);
+    const std::optional<std::string> text = fileText();
+    std::optional<std::filesystem::path> saved = SaveInputData(design_, path, recorder);
+    if (!saved) {
+        status_ = StoppedStatus("Not saved", recorder.last());
+        return saved;
+    }
+    currentFile_ = *saved;
+    savedText_ = text;
+    lastFolder_ = currentFile_.parent_path();
+    recentFiles_ = WithRecentFile(std::move(recentFiles_), currentFile_);
+    status_ = "Saved " + saved->string() + ".";
+    return saved;
 }
 
 std::filesystem::path LoadStartCatalogue(

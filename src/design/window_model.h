@@ -2,9 +2,10 @@
 // the traffic grid's texts and bookkeeping (clicked row, the cell under edit and its old value),
 // the Change Data prompt and the checked storing of an edited value, the report request, the
 // design and the evaluation of a given slab, when the damage charts and the calculation trace
-// are shown, reading and saving input data files with the close prompt, the unit switch, and the
-// settings and last results of the sensitivity and reliability studies. The Qt window only shows
-// what this object says and hands it the user's actions.
+// are shown, reading and saving input data files with the close prompt, the unit switch, the
+// settings and last results of the sensitivity and reliability studies, which shown results are
+// out of date, and the status line after each command. The Qt window only shows what this object
+// says and hands it the user's actions.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +25,7 @@
 #include "design/sensitivity_study.h"
 #include "design/slab_evaluation.h"
 #include "design/unit_switch.h"
+#include "design/window_status.h"
 #include "design/window_views.h"
 #include "traffic/aircraft_database.h"
 
@@ -122,22 +124,56 @@ public:
 
     // "Read Data From File..." after the open dialog returned `path`: reads the file whole with
     // the catalogue again, then returns to the title screen with the file's mix, or, when its
-    // project section restored the structure, to that structure's view; a file that cannot be
-    // read is reported and changes nothing. Returns whether it was read.
+    // project section restored the structure, to that structure's view; the file becomes the
+    // current file, first in the recent files. A file that cannot be read is reported and
+    // changes nothing (one that no longer exists leaves the recent files). Returns whether it
+    // was read.
     bool readInputData(const std::filesystem::path& path, Prompter& prompter);
 
-    // "Save Input Data..." after the save dialog returned `path`: saves the session silently, or
-    // reports the failure. Returns the path written, nothing on failure.
+    // Save and Save As after the path is known: saves the session silently, which makes the
+    // file written the current file, first in the recent files; or reports the failure. Returns
+    // the path written, nothing on failure.
     std::optional<std::filesystem::path> saveInputData(
-        const std::filesystem::path& path, Prompter& prompter) const;
-
-    // The close prompt: whether the window may close. Yes runs `saveInputData` (the window's
-    // whole save with its dialog), which returns false when it was cancelled or failed.
-    bool confirmClose(Prompter& prompter, const std::function<bool()>& saveInputData) const;
+        const std::filesystem::path& path, Prompter& prompter);
 
     // A unit menu entry (ChooseUnitSystem); a typed slab thickness and its evaluation, which
     // were in the old units, are dropped. Returns whether the units were switched.
     bool chooseUnits(UnitSystem units, Prompter& prompter);
+
+    // --- The input data file as a document -----------------------------------------------------
+
+    // The input data file the session was last read from or saved to (empty: none).
+    const std::filesystem::path& currentFile() const { return currentFile_; }
+
+    // Whether saving now would write another text than the current file holds; for a session
+    // that was never read or saved, another text than its start state gives. The structure is
+    // compared as the design reads it (see window_document.cpp).
+    bool modified() const;
+
+    // "design.inp[*] — KORVANT", or "KORVANT[*]" before a file was read or saved. The
+    // window shows "[*]" as "*" while the session is modified, and drops it otherwise.
+    std::string windowTitle() const;
+
+    // Where a file dialog starts: the current file for the input data, else `name` in the last
+    // folder a file was read from or written to (`name` alone before any).
+    std::filesystem::path proposedPath(const std::string& name, bool inputData) const;
+    const std::filesystem::path& lastFolder() const { return lastFolder_; }
+    void setLastFolder(std::filesystem::path folder) { lastFolder_ = std::move(folder); }
+
+    // The input data files last read or saved, newest first (see recent_files.h).
+    const std::vector<std::filesystem::path>& recentFiles() const { return recentFiles_; }
+    void setRecentFiles(std::vector<std::filesystem::path> files);
+
+    // The start state in `units`, its texts converted as a switch converts them, without the
+    // switch's message; the session is then not modified.
+    void startIn(UnitSystem units);
+
+    // Before the session's work would be lost by closing the window or reading another file:
+    // asks its question (SaveBeforeClosingQuestion, SaveBeforeReadingQuestion) only when the
+    // session is modified. Yes runs `save` (the window's Save), which returns false when it was
+    // cancelled or failed, and then the work stays. Returns whether the work may be left.
+    enum class Leaving { Closing, ReadingAnother };
+    bool confirmLeave(Leaving leaving, Prompter& prompter, const std::function<bool()>& save) const;
 
     // --- Design and evaluation -----------------------------------------------------------------
 
@@ -165,8 +201,27 @@ public:
     // file is read).
     bool traceAvailable() const { return !design_.result.trace.empty(); }
 
-    // The report for the Report button, or, before any design, the request to design first.
-    std::optional<std::string> reportForView(Prompter& prompter) const;
+    // The report for the Report button, Print Report and Save Report as PDF, or, before any
+    // design, the request to design first.
+    std::optional<std::string> reportForView(Prompter& prompter);
+    // The lines above the report on each printed or PDF page, dated `date`.
+    std::vector<std::string> reportHeader(const std::string& date) const;
+
+    // --- Results out of date and the status line -----------------------------------------------
+
+    // Whether the shown thickness (with its charts, trace and report), the evaluation and each
+    // study's result still rest on the inputs as they are now. A change of an input field, the
+    // bond option, the structure or the mix after a result was computed marks it, and so does a
+    // later design that stops; a unit switch converts the results and does not.
+    Staleness designStaleness() const;
+    Staleness evaluationStaleness() const;
+    Staleness sensitivityStaleness() const;
+    Staleness reliabilityStaleness() const;
+
+    // The one-line status after the last command ("" before any).
+    const std::string& statusText() const { return status_; }
+    // An export by the window: "Saved the <what> to <path>." or that it was not.
+    void noteExport(const std::string& what, const std::string& path, bool saved);
 
     // --- Studies -------------------------------------------------------------------------------
 
@@ -185,8 +240,9 @@ public:
     bool runSensitivity(Prompter& prompter);
 
     // Starts the reliability study on its own thread over copies of the session and the
-    // settings, which the window may go on changing while it runs.
-    [[nodiscard]] std::unique_ptr<ReliabilityRun> startReliability() const;
+    // settings, which the window may go on changing while it runs; its result rests on the
+    // inputs as they were at the start.
+    [[nodiscard]] std::unique_ptr<ReliabilityRun> startReliability();
     // Takes what a run ended with, waiting for its end: keeps its result, or reports why it could
     // not run as runSensitivity does; a cancelled run changes nothing. Returns whether a result
     // was kept.
@@ -198,12 +254,36 @@ private:
 
     // Tells the bookkeeping that the mix was replaced as a whole (for example from a file).
     void mixReplaced() { clickStale_ = true; }
+    // Marks every result computed so far as out of date, for `why`.
+    void inputsChanged(Staleness why = Staleness::InputsChanged);
+    Staleness stalenessSince(std::uint64_t revision) const;
+    // Runs the design checks and the design, keeping what they rest on and the status line.
+    DesignOutcome runDesign(Prompter& prompter);
+    // The text saving would write now, and the text of a file's content, each with the
+    // structure as the design reads it; none when a value cannot be written or read.
+    std::optional<std::string> fileText() const;
+    std::optional<std::string> fileTextOf(const std::string& content) const;
 
     DesignModel design_;
     std::filesystem::path cataloguePath_;
     View view_ = View::Title;
     std::string slabText_;
     std::optional<SlabEvaluation> evaluation_;
+    std::filesystem::path currentFile_;
+    std::optional<std::string> savedText_; // what the current file holds, or the start state's
+    std::filesystem::path lastFolder_;
+    std::vector<std::filesystem::path> recentFiles_;
+    std::string status_;
+
+    // Each change of the inputs counts one revision; a result keeps the revision it rests on.
+    std::uint64_t revision_ = 0;
+    Staleness lastChange_ = Staleness::Current; // why the revision last moved on
+    std::uint64_t designRevision_ = 0;
+    std::uint64_t evaluationRevision_ = 0;
+    std::string evaluatedSlabText_;
+    std::uint64_t sensitivityRevision_ = 0;
+    std::uint64_t reliabilityRevision_ = 0;
+    std::uint64_t reliabilityStartRevision_ = 0;
 
     std::int16_t clickedRow_ = 0;
     bool clickStale_ = false;

@@ -94,6 +94,13 @@ Message ExportFailureMessage(
         Icon::Warning };
 }
 
+Message ManualMissingMessage(const std::string& path)
+{
+    return { "The manual is not installed: there is no " + path
+            + ". Reinstall KORVANT, or read docs/manual/index.html in its sources.",
+        kProgramName, Buttons::Ok, Icon::Warning };
+}
+
 Message OutOfMemoryMessage(const std::string& command)
 {
     return { command + ": out of memory.", kProgramName, Buttons::Ok, Icon::Critical };

@@ -1,5 +1,6 @@
 // The texts the window shows around a session: the report's lines and their pages, the About
-// box, and the messages for a catalogue, a report PDF or an export that could not be handled.
+// box, and the messages for a catalogue, a report PDF, an export or the manual that could not be
+// handled.
 #pragma once
 
 #include <string>
@@ -29,6 +30,8 @@ Message CatalogueFailureMessage(const CatalogueError& error);
 // <reason>", for the report, the calculation trace, the damage charts and the studies.
 Message ExportFailureMessage(
     const std::string& what, const std::string& path, const std::string& reason);
+// The message for Help > Manual when the manual is not where it was looked for.
+Message ManualMissingMessage(const std::string& path);
 
 // The message for a window command that ran out of memory: "<command>: out of memory.", title
 // "KORVANT", critical; the command did not complete.

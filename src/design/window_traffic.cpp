@@ -55,7 +55,11 @@ bool WindowModel::addListAircraft(int listPosition)
 {
     if (listPosition < 0 || listPosition >= design_.database.recordCount)
         return false;
-    return design_.mix.add(listPosition + 1);
+    if (!design_.mix.add(listPosition + 1))
+        return false;
+    inputsChanged();
+    status_ = "Added " + design_.database.record(listPosition + 1).name + " to the mix.";
+    return true;
 }
 
 void WindowModel::clickCell(int row, int /*column*/)
@@ -73,13 +77,20 @@ bool WindowModel::removeClicked(Prompter& prompter)
         prompter.ask({ kRemovePrompt, kProgramName, Buttons::Ok, Icon::Information });
         return false;
     }
+    const std::string name = design_.database.record(design_.mix.record(clickedRow_ - 1)).name;
     design_.mix.removeSlot(clickedRow_ - 1);
     clickedRow_ = 0;
+    inputsChanged();
+    status_ = "Removed " + name + " from the mix.";
     return true;
 }
 
 void WindowModel::removeAll()
 {
+    if (design_.mix.count() > 0) {
+        inputsChanged();
+        status_ = "Removed every aircraft from the mix.";
+    }
     design_.mix.clear();
     clickStale_ = true;
 }
@@ -111,10 +122,21 @@ EditResult WindowModel::confirmEdit(std::string_view text, Prompter& prompter)
     AircraftRecord& record
         = targetKept ? design_.database.record(design_.mix.record(editRow_)) : nowhere;
     const AircraftField field = FieldOfColumn(targetKept ? editColumn_ : 1);
+    const std::string before = record.field(field);
     ChangeOutcome outcome = ChangeAircraftValue(record, field, text, prompter);
-    if (!outcome.stored)
+    if (!outcome.stored) {
+        status_ = "Not changed: the value is not a valid number.";
         return { EditOutcome::Rejected, oldValue_ };
-    return { targetKept ? EditOutcome::Stored : EditOutcome::TargetGone, outcome.text };
+    }
+    if (!targetKept) {
+        status_ = "Not changed: the aircraft is no longer in the mix.";
+        return { EditOutcome::TargetGone, outcome.text };
+    }
+    if (record.field(field) != before)
+        inputsChanged();
+    status_ = "Changed the " + design_.database.titles[static_cast<std::size_t>(field)] + " of "
+        + record.name + " to " + record.field(field) + ".";
+    return { EditOutcome::Stored, outcome.text };
 }
 
 } // namespace korvant

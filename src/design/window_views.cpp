@@ -21,6 +21,7 @@ const ViewLayout& ViewLayoutOf(View view)
         .aircraftMenu = true,
         .structureMenu = true,
         .rowsLowered = {},
+        .focus = nullptr,
     };
     static const ViewLayout aircraft = {
         .picture = false,
@@ -36,6 +37,7 @@ const ViewLayout& ViewLayoutOf(View view)
         .aircraftMenu = false,
         .structureMenu = true,
         .rowsLowered = {},
+        .focus = "ListAircraft",
     };
     static const ViewLayout oneLayer = {
         .picture = true,
@@ -51,6 +53,7 @@ const ViewLayout& ViewLayoutOf(View view)
         .aircraftMenu = true,
         .structureMenu = false,
         .rowsLowered = false,
+        .focus = "TxtE",
     };
     static const ViewLayout twoLayer = [] {
         ViewLayout layout = oneLayer;
@@ -78,6 +81,7 @@ const ViewLayout& ReportShownLayout()
         shown.report = true;
         shown.trace = false;
         shown.structureMenu = true;
+        shown.focus = "txtReports";
         return shown;
     }();
     return layout;
@@ -91,6 +95,7 @@ const ViewLayout& TraceShownLayout()
         shown.trace = true;
         shown.aircraftMenu = true;
         shown.structureMenu = true;
+        shown.focus = "tblTraceAircraft";
         return shown;
     }();
     return layout;

@@ -1,6 +1,6 @@
 // The main window's views (title screen, aircraft data, one-layer and two-layer structure) and
-// what each shows, hides, enables and disables; and the report and the calculation trace shown
-// over a view.
+// what each shows, hides, enables and disables and which control then takes the keyboard; and
+// the report and the calculation trace shown over a view.
 #pragma once
 
 #include <optional>
@@ -27,6 +27,8 @@ struct ViewLayout
     std::optional<bool> structureMenu; // "&Design Structure" enabled
     // The subgrade and slab-size rows sit lower, below the bottom layer (two-layer view).
     std::optional<bool> rowsLowered;
+    // The object name of the control that takes the keyboard focus (none: the window keeps it).
+    const char* focus = nullptr;
 };
 
 const ViewLayout& ViewLayoutOf(View view);

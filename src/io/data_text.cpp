@@ -1,5 +1,6 @@
 // Exported number texts come from std::to_chars, whose shortest forms are exact by definition;
-// the table form rounds with "%.*g". JSON strings keep valid UTF-8 and escape everything else.
+// the table form rounds as "%.*g" does in the C locale, whatever locale the program runs in (the
+// window's toolkit sets the user's). JSON strings keep valid UTF-8 and escape everything else.
 #include "io/data_text.h"
 
 #include <array>
@@ -75,9 +76,10 @@ std::string ExactNumberText(float value)
 
 std::string SignificantText(double value, int digits)
 {
-    std::array<char, 64> buffer {};
-    std::snprintf(buffer.data(), buffer.size(), "%.*g", digits, value);
-    return buffer.data();
+    std::array<char, 400> buffer {};
+    const auto result = std::to_chars(
+        buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::general, digits);
+    return std::string(buffer.data(), result.ptr);
 }
 
 std::string CsvField(std::string_view text)

@@ -138,4 +138,8 @@ std::string InputFileText(const InputFileData& data);
 // "design." become "design.inp"); any other name is kept.
 std::filesystem::path WithInputFileExtension(const std::filesystem::path& path);
 
+// Whether a file's name ends in ".inp" (any case), as the files a file manager or a drop hands
+// the window are recognised.
+bool HasInputFileExtension(const std::filesystem::path& path);
+
 } // namespace korvant

@@ -1,5 +1,6 @@
 // Writing input data files byte for byte in the line format that every version of the program
 // reads (io/input_file_format.h): CR LF line ends, integers in print form " 3 ".
+#include <cctype>
 #include <utility>
 
 #include "basics/program_info.h"
@@ -96,6 +97,14 @@ std::filesystem::path WithInputFileExtension(const std::filesystem::path& path)
     else
         named += kInputFileExtension;
     return named;
+}
+
+bool HasInputFileExtension(const std::filesystem::path& path)
+{
+    std::string extension = path.extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension == ".inp";
 }
 
 } // namespace korvant

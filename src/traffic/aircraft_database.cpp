@@ -315,18 +315,24 @@ std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase
     return ParseAircraftData(content, name, database);
 }
 
-std::vector<std::filesystem::path> CatalogueCandidates(const std::filesystem::path& executableDir)
+std::vector<std::filesystem::path> DataFileCandidates(
+    const std::filesystem::path& executableDir, const std::filesystem::path& name)
 {
     const std::filesystem::path candidates[] = {
-        executableDir / "fly.dll",
-        (executableDir / ".." / KORVANT_RELATIVE_DATA_DIR / "fly.dll").lexically_normal(),
-        std::filesystem::path(KORVANT_INSTALLED_DATA_DIR) / "fly.dll",
+        executableDir / name,
+        (executableDir / ".." / KORVANT_RELATIVE_DATA_DIR / name).lexically_normal(),
+        std::filesystem::path(KORVANT_INSTALLED_DATA_DIR) / name,
     };
     std::vector<std::filesystem::path> result;
     for (const auto& candidate : candidates)
         if (std::find(result.begin(), result.end(), candidate) == result.end())
             result.push_back(candidate);
     return result;
+}
+
+std::vector<std::filesystem::path> CatalogueCandidates(const std::filesystem::path& executableDir)
+{
+    return DataFileCandidates(executableDir, "fly.dll");
 }
 
 std::filesystem::path FindCatalogue(const std::vector<std::filesystem::path>& candidates)

@@ -72,9 +72,11 @@ inline constexpr std::size_t kMaxCatalogueBytes = 1 << 20;
 // kMaxCatalogueBytes, throws CatalogueError with the path and the reason.
 std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase& database);
 
-// The places of fly.dll, in the order they are tried: beside the executable, then the installed
-// data folder relative to it (<exe dir>/../share/korvant), then the data folder fixed at build
-// time.
+// The places of a data file the program ships (fly.dll, manual/index.html), in the order they are
+// tried: beside the executable, then the installed data folder relative to it
+// (<exe dir>/../share/korvant), then the data folder fixed at build time.
+std::vector<std::filesystem::path> DataFileCandidates(
+    const std::filesystem::path& executableDir, const std::filesystem::path& name);
 std::vector<std::filesystem::path> CatalogueCandidates(const std::filesystem::path& executableDir);
 
 // The catalogue to read among the candidates: the first that is a regular file, else the first

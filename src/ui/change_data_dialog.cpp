@@ -1,5 +1,5 @@
 // The Change Data dialog: closing it by its close box or Escape only hides it, so a pending edit
-// is dropped without storing anything.
+// is dropped without storing anything. Enter presses OK.
 #include "ui/change_data_dialog.h"
 
 #include <QGridLayout>
@@ -54,10 +54,15 @@ void ChangeDataDialog::showRequest(const QString& prompt, const QString& value, 
     label1_->setText(prompt);
     adjustSize();
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    const QRect area = screen->geometry();
+    const QRect area = screen->availableGeometry();
     move(area.x() + (area.width() - frameGeometry().width()) / 2,
         area.y() + (area.height() - frameGeometry().height()) / 2);
     show();
+    focusValue();
+}
+
+void ChangeDataDialog::focusValue()
+{
     raise();
     activateWindow();
     text1_->selectAll();

@@ -20,6 +20,9 @@ public:
     // Shows the dialog (again) for one cell, centred on the screen.
     void showRequest(const QString& prompt, const QString& value, const QString& unit);
 
+    // Brings the dialog up with its value selected for typing.
+    void focusValue();
+
     QString valueText() const;
     void setValueText(const QString& text);
 

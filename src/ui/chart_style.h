@@ -1,5 +1,6 @@
 // What the windows' Qt Charts have in common: the colours, a chart with its title in bold, small
-// margins and the legend below, and a view whose chart is replaced at each replot.
+// margins and the legend below, in the light or dark chart theme that matches the desktop's
+// colour scheme, and a view whose chart is replaced at each replot.
 #pragma once
 
 #include <QColor>
@@ -11,14 +12,23 @@ class QChartView;
 
 namespace korvant::ui {
 
+// Whether the application's palette is a dark scheme (a window darker than its text).
+bool DarkScheme();
+
 // The colours every chart of the program draws with: the main series (a curve, lowered inputs),
 // the second series (trials, raised inputs), what is singled out (the design point, the
-// governing aircraft, the base design), the bars of shares and samples, and the minor grid.
-inline const QColor kChartMain { 0x2b, 0x5c, 0x8a };
-inline const QColor kChartSecond { 0xe0, 0x8a, 0x1e };
-inline const QColor kChartMarked { 0xc0, 0x28, 0x2d };
-inline const QColor kChartBars { 0x8f, 0xa9, 0xc4 };
-inline const QColor kChartMinorGrid { 0xee, 0xee, 0xee };
+// governing aircraft, the base design), the bars of shares and samples, the minor grid and the
+// bar labels; lighter on a dark scheme, so that each stands out from the chart's background.
+struct ChartColours
+{
+    QColor main;
+    QColor second;
+    QColor marked;
+    QColor bars;
+    QColor minorGrid;
+    QColor labels;
+};
+ChartColours ChartPalette();
 
 QChart* NewTitledChart(const std::string& title);
 

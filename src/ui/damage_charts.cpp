@@ -19,6 +19,10 @@
 namespace korvant::ui {
 namespace {
 
+// The least size of one chart, in lines of text and average characters.
+constexpr int kChartLines = 21;
+constexpr int kChartColumns = 56;
+
 QString Text(const std::string& text)
 {
     return QString::fromStdString(text);
@@ -27,24 +31,25 @@ QString Text(const std::string& text)
 QChart* CurveChart(const DamageCurve& data, const std::string& title)
 {
     QChart* chart = NewTitledChart(title);
+    const ChartColours colours = ChartPalette();
     auto* curve = new QLineSeries;
     curve->setName(QObject::tr("Total damage"));
-    curve->setPen(QPen(kChartMain, 2));
+    curve->setPen(QPen(colours.main, 2));
     for (const ChartPoint& point : data.curve)
         curve->append(point.thickness, point.damage);
     auto* trials = new QScatterSeries;
     trials->setName(QObject::tr("Bisection trials"));
     trials->setMarkerSize(9);
-    trials->setColor(kChartSecond);
-    trials->setBorderColor(kChartSecond.darker(140));
+    trials->setColor(colours.second);
+    trials->setBorderColor(colours.second.darker(140));
     for (const ChartPoint& point : data.trials)
         trials->append(point.thickness, point.damage);
     auto* design = new QScatterSeries;
     design->setName(QObject::tr("Design point"));
     design->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
     design->setMarkerSize(14);
-    design->setColor(kChartMarked);
-    design->setBorderColor(Qt::black);
+    design->setColor(colours.marked);
+    design->setBorderColor(colours.labels);
     if (data.design)
         design->append(data.design->thickness, data.design->damage);
     for (QAbstractSeries* series :
@@ -64,7 +69,7 @@ QChart* CurveChart(const DamageCurve& data, const std::string& title)
     damage->setRange(data.damageMin, data.damageMax);
     damage->setLabelFormat(QStringLiteral("%g"));
     damage->setMinorTickCount(-1);
-    damage->setMinorGridLineColor(kChartMinorGrid);
+    damage->setMinorGridLineColor(colours.minorGrid);
     chart->addAxis(thickness, Qt::AlignBottom);
     chart->addAxis(damage, Qt::AlignLeft);
     for (QAbstractSeries* series : chart->series()) {
@@ -77,12 +82,13 @@ QChart* CurveChart(const DamageCurve& data, const std::string& title)
 QChart* SharesChart(const std::vector<DamageShare>& shares, const std::string& title)
 {
     QChart* chart = NewTitledChart(title);
+    const ChartColours colours = ChartPalette();
     chart->legend()->hide();
     auto* set = new QBarSet(QObject::tr("Share of the damage (%)"));
-    set->setColor(kChartBars);
-    set->setBorderColor(kChartBars.darker(130));
-    set->setSelectedColor(kChartMarked);
-    set->setLabelColor(Qt::black);
+    set->setColor(colours.bars);
+    set->setBorderColor(colours.bars.darker(130));
+    set->setSelectedColor(colours.marked);
+    set->setLabelColor(colours.labels);
     QStringList names;
     // The bars run from the bottom up, so the mix is added last to first to read from the top.
     for (std::size_t i = shares.size(); i-- > 0;) {
@@ -132,7 +138,21 @@ DamageCharts::DamageCharts(QWidget* parent)
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("lbChartNote"));
     note_->setWordWrap(true);
-    note_->setStyleSheet(QStringLiteral("color: #7a4b00;"));
+    QFont bold = note_->font();
+    bold.setBold(true);
+    note_->setFont(bold);
+}
+
+QSize DamageCharts::minimumSizeHint() const
+{
+    // Each chart keeps room for its title, axes and legend; side by side from twice its width.
+    const int chartHeight = fontMetrics().height() * kChartLines;
+    return { fontMetrics().averageCharWidth() * kChartColumns, chartHeight };
+}
+
+bool DamageCharts::stacked() const
+{
+    return width() < 2 * fontMetrics().averageCharWidth() * kChartColumns;
 }
 
 void DamageCharts::showCharts(const DamageCurve& curve, const std::string& curveTitle,
@@ -148,11 +168,21 @@ void DamageCharts::showCharts(const DamageCurve& curve, const std::string& curve
 void DamageCharts::resizeEvent(QResizeEvent* /*event*/)
 {
     const int noteHeight = note_->isVisibleTo(this) ? note_->heightForWidth(width()) : 0;
-    const int chartHeight = height() - noteHeight;
-    const int half = width() / 2;
-    curveView_->setGeometry(0, 0, half, chartHeight);
-    sharesView_->setGeometry(half, 0, width() - half, chartHeight);
-    note_->setGeometry(0, chartHeight, width(), noteHeight);
+    const int chartsHeight = height() - noteHeight;
+    // A narrow window puts the charts one above the other and asks for the height of both.
+    const int wanted = (stacked() ? 2 : 1) * minimumSizeHint().height() + noteHeight;
+    if (minimumHeight() != wanted)
+        setMinimumHeight(wanted);
+    if (stacked()) {
+        const int half = chartsHeight / 2;
+        curveView_->setGeometry(0, 0, width(), half);
+        sharesView_->setGeometry(0, half, width(), chartsHeight - half);
+    } else {
+        const int half = width() / 2;
+        curveView_->setGeometry(0, 0, half, chartsHeight);
+        sharesView_->setGeometry(half, 0, width() - half, chartsHeight);
+    }
+    note_->setGeometry(0, chartsHeight, width(), noteHeight);
 }
 
 } // namespace korvant::ui

@@ -1,7 +1,8 @@
 // The damage charts below the design panel: the total damage of the mix over the slab thickness
 // on a logarithmic axis, with the bisection's trials and the design point, and each aircraft's
-// share of the damage at the design thickness as bars, the governing one highlighted. They draw
-// the core's chart data and nothing else.
+// share of the damage at the design thickness as bars, the governing one highlighted; side by
+// side, or one above the other in a narrow window. They draw the core's chart data and nothing
+// else.
 #pragma once
 
 #include <QWidget>
@@ -27,10 +28,14 @@ public:
     void showCharts(const DamageCurve& curve, const std::string& curveTitle,
         const std::vector<DamageShare>& shares, const std::string& sharesTitle);
 
+    QSize minimumSizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    bool stacked() const;
+
     QChartView* curveView_ = nullptr;
     QChartView* sharesView_ = nullptr;
     QLabel* note_ = nullptr;

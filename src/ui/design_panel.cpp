@@ -1,29 +1,31 @@
-// The design panel: its controls in twips columns (bands, labels, fields, units, the thickness
-// result and the climate column), built once and shown or hidden by group.
+// The design panel: three columns of grid layouts (the layers with their bands, labels, fields and
+// units; the thickness result and the evaluation; the climate and the two buttons), built once
+// and shown or hidden by group. Hidden rows take no room, so the two-layer view's bottom layer
+// pushes the subgrade and slab-size rows down.
 #include "ui/design_panel.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "design/input_help.h"
 #include "ui/evaluation_box.h"
 #include "ui/logo.h"
 
 namespace korvant::ui {
 namespace {
 
-constexpr int kRowTwips = 400; // height of a field row
-constexpr int kButtonHeightTwips = 460;
-// How far the subgrade and slab-size rows move down in the two-layer view.
-constexpr int kRowShiftTwips = 1000;
-
-// Columns of the panel.
-constexpr int kBandX = 240, kBandWidth = 1260;
-constexpr int kLabelX = 1740, kFieldX = 2400, kFieldWidth = 1500, kUnitX = 4000;
-constexpr int kRightX = 5000; // thickness result, bottom-layer thickness, evaluation
-constexpr int kClimateX = 8700, kClimateWidth = 3420;
+// Room in a field for its value, in digits.
+constexpr int kFieldDigits = 10;
+constexpr int kClimateDigits = 7;
 
 void SetShown(const std::vector<QWidget*>& group, std::optional<bool> shown)
 {
@@ -33,6 +35,18 @@ void SetShown(const std::vector<QWidget*>& group, std::optional<bool> shown)
         widget->setVisible(*shown);
 }
 
+void SetDigitsWidth(QLineEdit* edit, int digits)
+{
+    const QMargins margins = edit->textMargins();
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')))
+        + margins.left() + margins.right() + 2 * edit->fontMetrics().averageCharWidth());
+}
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
 } // namespace
 
 DesignPanel::DesignPanel(WindowModel& state, QWidget* parent)
@@ -40,18 +54,66 @@ DesignPanel::DesignPanel(WindowModel& state, QWidget* parent)
     , state_(state)
 {
     setObjectName(QStringLiteral("DesignPanel"));
-    setStyleSheet(QStringLiteral("#DesignPanel { background-color: #fdfdfc; border: "
-                                 "1px solid #cfcbc2; border-radius: 6px; }"));
-    buildSlabRows();
-    buildBottomLayer();
-    buildSubgradeRows();
-    buildClimate();
+    setFrameShape(QFrame::StyledPanel);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
-    evaluation_ = new EvaluationBox(state_, this);
-    placement_.place(evaluation_, { kRightX, 2860, 3460, 3000 });
-    evaluation_->placeChildren(placement_);
-    connect(evaluation_, &EvaluationBox::evaluateRequested, this, &DesignPanel::evaluateRequested);
-    slabGroup_.push_back(evaluation_);
+    layers_ = buildLayers();
+    result_ = buildResult();
+    climate_ = buildClimate();
+    columns_ = new QGridLayout(this);
+    columns_->setHorizontalSpacing(fontMetrics().averageCharWidth() * 3);
+    fitWidth(QWIDGETSIZE_MAX);
+
+    // Tab runs through the inputs, the climate included, to the two buttons, then to the
+    // evaluation.
+    const auto field = [this](InputField f) { return fields_[static_cast<std::size_t>(f)]; };
+    QWidget* order[] = { field(InputField::SlabWidth), field(InputField::Precipitation),
+        field(InputField::Temperature), field(InputField::WindSpeed), buttonGroup_[0],
+        buttonGroup_[1], evaluation_->findChild<QWidget*>(QStringLiteral("txtEvaluate")) };
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void DesignPanel::fitWidth(int width)
+{
+    // As many columns side by side as the width holds: the layers, the result and the climate;
+    // the layers and the result over the climate; or the layers, the climate with the buttons and
+    // the result one below the other.
+    const int layers = layers_->sizeHint().width();
+    const int result = result_->sizeHint().width();
+    const int climate = climate_->sizeHint().width();
+    const QMargins margins = columns_->contentsMargins();
+    const int frame = margins.left() + margins.right() + 2 * frameWidth();
+    const int gap = columns_->horizontalSpacing();
+    int columns = 1;
+    if (layers + result + climate + 2 * gap + frame <= width)
+        columns = 3;
+    else if (std::max(layers + gap + result, climate) + frame <= width)
+        columns = 2;
+    if (columns == columns_->columnCount() && columns_->count() > 0)
+        return;
+    for (QWidget* column : { layers_, result_, climate_ })
+        columns_->removeWidget(column);
+    // A grid keeps the columns it once had; a new one starts afresh.
+    delete columns_;
+    columns_ = new QGridLayout(this);
+    columns_->setHorizontalSpacing(gap);
+    columns_->setVerticalSpacing(gap / 2);
+    const Qt::Alignment top = Qt::AlignTop | Qt::AlignLeft;
+    columns_->addWidget(layers_, 0, 0, top);
+    if (columns == 3) {
+        columns_->addWidget(result_, 0, 1, top);
+        columns_->addWidget(climate_, 0, 2, top);
+    } else if (columns == 2) {
+        columns_->addWidget(result_, 0, 1, top);
+        columns_->addWidget(climate_, 1, 0, 1, 2, top);
+    } else {
+        // The inputs and the buttons first, the results below them.
+        columns_->addWidget(climate_, 1, 0, top);
+        columns_->addWidget(result_, 2, 0, top);
+    }
+    columns_->activate();
+    adjustSize();
 }
 
 QLineEdit* DesignPanel::addField(InputField field, QWidget* parent)
@@ -61,8 +123,11 @@ QLineEdit* DesignPanel::addField(InputField field, QWidget* parent)
     edit->setObjectName(QString::fromUtf8(info.objectName));
     edit->setAccessibleName(QString::fromUtf8(info.meaning));
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(edit, &QLineEdit::textEdited, this,
-        [this, field](const QString& text) { state_.setField(field, text.toStdString()); });
+    SetDigitsWidth(edit, kFieldDigits);
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+        state_.setField(field, text.toStdString());
+        emit inputsEdited();
+    });
     fields_[static_cast<std::size_t>(field)] = edit;
     return edit;
 }
@@ -77,6 +142,11 @@ QLabel* DesignPanel::addUnitCaption(const char* objectName, QWidget* parent)
             if (unitCaptions_.size() <= i)
                 unitCaptions_.resize(i + 1, nullptr);
             unitCaptions_[i] = label;
+            // Room for the longer of the two units, so a switch moves nothing.
+            const QString english = QString::fromUtf8(UnitCaptions()[i].english);
+            const QString metric = QString::fromUtf8(UnitCaptions()[i].metric);
+            label->setMinimumWidth(qMax(label->fontMetrics().horizontalAdvance(english),
+                label->fontMetrics().horizontalAdvance(metric)));
         }
     return label;
 }
@@ -89,175 +159,235 @@ QLabel* DesignPanel::addLabel(const QString& text, QWidget* parent, bool heading
         QFont bold = label->font();
         bold.setBold(true);
         label->setFont(bold);
-        label->setStyleSheet(QStringLiteral("color: #2b3a4a;"));
     }
     return label;
 }
 
-QLabel* DesignPanel::addBand(
-    const QColor& colour, const QString& objectName, const QString& pictured)
+void DesignPanel::addBand(QGridLayout* grid, int row, int rows, const QColor& colour,
+    const QString& objectName, const QString& pictured, std::vector<QWidget*>& group)
 {
-    auto* band = new QLabel(this);
+    // A picture of the layer in its material's colour, the same in every colour scheme.
+    auto* band = new QLabel(grid->parentWidget());
     band->setObjectName(objectName);
     band->setAccessibleName(tr("picture of the %1").arg(pictured));
-    band->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid %2;")
-                            .arg(colour.name(), colour.darker(125).name()));
-    return band;
+    band->setAutoFillBackground(true);
+    band->setBackgroundRole(QPalette::Window);
+    QPalette colours = band->palette();
+    colours.setColor(QPalette::Window, colour);
+    band->setPalette(colours);
+    band->setFrameShape(QFrame::Box);
+    band->setMinimumWidth(fontMetrics().averageCharWidth() * 6);
+    grid->addWidget(band, row, 0, rows, 1);
+    group.push_back(band);
 }
 
-void DesignPanel::buildSlabRows()
+QWidget* DesignPanel::buildLayers()
 {
-    // Slab: the PCC rows E and Sc, and the thickness found by the design.
-    QLabel* band = addBand(kSlabColour, QStringLiteral("bandSlab"), tr("concrete slab"));
-    QLabel* pcc = addLabel(tr("PCC"), this, true);
-    QLabel* thickness = addLabel(tr("Thickness"), this, true);
-    QLabel* labelE = addLabel(tr("E"), this);
-    QLabel* labelSc = addLabel(tr("Sc"), this);
-    QLineEdit* txtE = addField(InputField::E, this);
-    QLineEdit* txtSc = addField(InputField::Sc, this);
+    // Slab, bottom layer and subgrade from the top down, then the slab size.
+    auto* box = new QWidget(this);
+    box->setObjectName(QStringLiteral("layerColumn"));
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    const int gap = fontMetrics().height() / 2;
+
+    // The slab: PCC with E and Sc.
+    addBand(grid, 0, 3, kSlabColour, QStringLiteral("bandSlab"), tr("concrete slab"), slabGroup_);
+    QLabel* pcc = addLabel(tr("PCC"), box, true);
+    QLabel* labelE = addLabel(tr("E"), box);
+    QLabel* labelSc = addLabel(tr("Sc"), box);
+    QLineEdit* txtE = addField(InputField::E, box);
+    QLineEdit* txtSc = addField(InputField::Sc, box);
     labelE->setBuddy(txtE);
     labelSc->setBuddy(txtSc);
-    QLabel* unitE = addUnitCaption("LbunitE", this);
-    QLabel* unitSc = addUnitCaption("LbunitSc", this);
-    lbh_ = new QLabel(this);
-    lbh_->setObjectName(QStringLiteral("lbh"));
-    lbh_->setAccessibleName(tr("design thickness"));
-    lbh_->setAlignment(Qt::AlignCenter);
-    lbh_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont resultFont = lbh_->font();
-    resultFont.setBold(true);
-    resultFont.setPointSizeF(resultFont.pointSizeF() * 1.3);
-    lbh_->setFont(resultFont);
-    lbh_->setStyleSheet(QStringLiteral(
-        "#lbh { background-color: #ffffff; border: 1px solid #8f99a3; color: #123a66; }"));
-    QLabel* unitH = addUnitCaption("Lbunith", this);
-    notes_ = new QLabel(this);
-    notes_->setObjectName(QStringLiteral("lbDesignNotes"));
-    notes_->setWordWrap(true);
-    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    notes_->setStyleSheet(QStringLiteral("color: #9a3412;"));
-    placement_.place(band, { kBandX, 240, kBandWidth, 1500 });
-    placement_.place(pcc, { kLabelX, 300, 2400, 360 });
-    placement_.place(labelE, { kLabelX, 780, 600, kRowTwips });
-    placement_.place(txtE, { kFieldX, 780, kFieldWidth, kRowTwips });
-    placement_.place(unitE, { kUnitX, 780, 900, kRowTwips });
-    placement_.place(labelSc, { kLabelX, 1260, 600, kRowTwips });
-    placement_.place(txtSc, { kFieldX, 1260, kFieldWidth, kRowTwips });
-    placement_.place(unitSc, { kUnitX, 1260, 900, kRowTwips });
-    placement_.place(thickness, { kRightX, 300, 2400, 360 });
-    placement_.place(lbh_, { kRightX, 780, 1300, 520 });
-    placement_.place(unitH, { kRightX + 1400, 780, 700, 520 });
-    placement_.place(notes_, { kRightX, 1320, 3460, 420 });
-    slabGroup_ = { this, band, pcc, thickness, labelE, labelSc, txtE, txtSc, lbh_, notes_ };
-    slabUnitGroup_ = { unitE, unitSc, unitH };
-}
+    QLabel* unitE = addUnitCaption("LbunitE", box);
+    QLabel* unitSc = addUnitCaption("LbunitSc", box);
+    grid->addWidget(pcc, 0, 1, 1, 3);
+    grid->addWidget(labelE, 1, 1);
+    grid->addWidget(txtE, 1, 2);
+    grid->addWidget(unitE, 1, 3);
+    grid->addWidget(labelSc, 2, 1);
+    grid->addWidget(txtSc, 2, 2);
+    grid->addWidget(unitSc, 2, 3);
+    slabGroup_.insert(slabGroup_.end(), { pcc, labelE, labelSc, txtE, txtSc });
+    slabUnitGroup_ = { unitE, unitSc };
 
-void DesignPanel::buildBottomLayer()
-{
-    // In the space that the two-layer view frees below the slab.
-    QLabel* band
-        = addBand(kBottomLayerColour, QStringLiteral("bandBottomLayer"), tr("bottom layer"));
-    QLabel* heading = addLabel(tr("Bottom Layer Information"), this, true);
-    QLabel* labelE2 = addLabel(tr("E"), this);
-    QLabel* labelH2 = addLabel(tr("h"), this);
-    QLineEdit* txtE2 = addField(InputField::E2, this);
-    QLineEdit* txtH2 = addField(InputField::h2, this);
+    // The bottom layer of the two-layer view, with its bond option.
+    addBand(grid, 3, 3, kBottomLayerColour, QStringLiteral("bandBottomLayer"), tr("bottom layer"),
+        bottomGroup_);
+    QLabel* heading = addLabel(tr("Bottom Layer Information"), box, true);
+    QLabel* labelE2 = addLabel(tr("E"), box);
+    QLabel* labelH2 = addLabel(tr("h"), box);
+    QLineEdit* txtE2 = addField(InputField::E2, box);
+    QLineEdit* txtH2 = addField(InputField::h2, box);
     labelE2->setBuddy(txtE2);
     labelH2->setBuddy(txtH2);
-    QLabel* unitE2 = addUnitCaption("lbUnitE2", this);
-    QLabel* unitH2 = addUnitCaption("lbunith2", this);
-    auto* bonded = new QGroupBox(tr("Bonded"), this);
+    QLabel* unitE2 = addUnitCaption("lbUnitE2", box);
+    QLabel* unitH2 = addUnitCaption("lbunith2", box);
+    auto* bonded = new QGroupBox(tr("Bonded"), box);
     bonded->setObjectName(QStringLiteral("fraBonded"));
+    bonded->setToolTip(QString::fromStdString(BondTip()));
     bondYes_ = new QRadioButton(tr("Yes"), bonded);
     bondYes_->setObjectName(QStringLiteral("bondyes"));
     bondNo_ = new QRadioButton(tr("No"), bonded);
     bondNo_->setObjectName(QStringLiteral("bondno"));
-    connect(
-        bondNo_, &QRadioButton::toggled, this, [this](bool checked) { state_.setBondNo(checked); });
-    placement_.place(band, { kBandX, 1740, kBandWidth, 1000 });
-    placement_.place(heading, { kLabelX, 1800, 3300, 360 });
-    placement_.place(labelE2, { kLabelX, 2220, 600, kRowTwips });
-    placement_.place(txtE2, { kFieldX, 2220, kFieldWidth, kRowTwips });
-    placement_.place(unitE2, { kUnitX, 2220, 900, kRowTwips });
-    placement_.place(labelH2, { kRightX, 2220, 300, kRowTwips });
-    placement_.place(txtH2, { kRightX + 400, 2220, 900, kRowTwips });
-    placement_.place(unitH2, { kRightX + 1400, 2220, 700, kRowTwips });
-    placement_.place(bonded, { 7260, 1740, 1140, 1000 });
-    placement_.place(bondYes_, { 150, 320, 900, 300 });
-    placement_.place(bondNo_, { 150, 640, 900, 300 });
-    bottomGroup_ = { band, heading, labelE2, labelH2, txtE2, txtH2, unitE2, unitH2, bonded };
-}
+    auto* bondLayout = new QVBoxLayout(bonded);
+    bondLayout->addWidget(bondYes_);
+    bondLayout->addWidget(bondNo_);
+    connect(bondNo_, &QRadioButton::toggled, this, [this](bool checked) {
+        state_.setBondNo(checked);
+        emit inputsEdited();
+    });
+    grid->addWidget(heading, 3, 1, 1, 3);
+    grid->addWidget(labelE2, 4, 1);
+    grid->addWidget(txtE2, 4, 2);
+    grid->addWidget(unitE2, 4, 3);
+    grid->addWidget(labelH2, 5, 1);
+    grid->addWidget(txtH2, 5, 2);
+    grid->addWidget(unitH2, 5, 3);
+    grid->addWidget(bonded, 3, 4, 3, 1, Qt::AlignTop);
+    bottomGroup_.insert(
+        bottomGroup_.end(), { heading, labelE2, labelH2, txtE2, txtH2, unitE2, unitH2, bonded });
 
-void DesignPanel::buildSubgradeRows()
-{
-    // Directly below the slab, or kRowShiftTwips lower in the two-layer view.
-    QLabel* band = addBand(kSubgradeColour, QStringLiteral("bandSubgrade"), tr("subgrade"));
-    QLabel* subgrade = addLabel(tr("Subgrade"), this, true);
-    QLabel* labelK = addLabel(tr("k"), this);
-    QLineEdit* txtK = addField(InputField::k, this);
+    // The subgrade with k, then the slab size.
+    addBand(
+        grid, 6, 2, kSubgradeColour, QStringLiteral("bandSubgrade"), tr("subgrade"), slabGroup_);
+    QLabel* subgrade = addLabel(tr("Subgrade"), box, true);
+    QLabel* labelK = addLabel(tr("k"), box);
+    QLineEdit* txtK = addField(InputField::k, box);
     labelK->setBuddy(txtK);
-    QLabel* unitK = addUnitCaption("Lbunitk", this);
-    QLabel* labelL = addLabel(tr("Slab Length"), this);
-    QLabel* labelW = addLabel(tr("Slab Width"), this);
-    QLineEdit* txtL = addField(InputField::SlabLength, this);
-    QLineEdit* txtW = addField(InputField::SlabWidth, this);
+    QLabel* unitK = addUnitCaption("Lbunitk", box);
+    QLabel* labelL = addLabel(tr("Slab Length"), box);
+    QLabel* labelW = addLabel(tr("Slab Width"), box);
+    QLineEdit* txtL = addField(InputField::SlabLength, box);
+    QLineEdit* txtW = addField(InputField::SlabWidth, box);
     labelL->setBuddy(txtL);
     labelW->setBuddy(txtW);
-    QLabel* unitL = addUnitCaption("LbunitL", this);
-    QLabel* unitW = addUnitCaption("lbunitW", this);
-    placement_.place(band, { kBandX, 1740, kBandWidth, 1000 }, true);
-    placement_.place(subgrade, { kLabelX, 1800, 2400, 360 }, true);
-    placement_.place(labelK, { kLabelX, 2220, 600, kRowTwips }, true);
-    placement_.place(txtK, { kFieldX, 2220, kFieldWidth, kRowTwips }, true);
-    placement_.place(unitK, { kUnitX, 2220, 900, kRowTwips }, true);
-    placement_.place(labelL, { kBandX, 3000, 2000, kRowTwips }, true);
-    placement_.place(txtL, { kFieldX, 3000, kFieldWidth, kRowTwips }, true);
-    placement_.place(unitL, { kUnitX, 3000, 900, kRowTwips }, true);
-    placement_.place(labelW, { kBandX, 3480, 2000, kRowTwips }, true);
-    placement_.place(txtW, { kFieldX, 3480, kFieldWidth, kRowTwips }, true);
-    placement_.place(unitW, { kUnitX, 3480, 900, kRowTwips }, true);
-    slabGroup_.insert(slabGroup_.end(),
-        { band, subgrade, labelK, txtK, labelL, labelW, txtL, txtW, unitL, unitW });
+    QLabel* unitL = addUnitCaption("LbunitL", box);
+    QLabel* unitW = addUnitCaption("lbunitW", box);
+    grid->addWidget(subgrade, 6, 1, 1, 3);
+    grid->addWidget(labelK, 7, 1);
+    grid->addWidget(txtK, 7, 2);
+    grid->addWidget(unitK, 7, 3);
+    grid->setRowMinimumHeight(8, gap);
+    grid->addWidget(labelL, 9, 0, 1, 2);
+    grid->addWidget(txtL, 9, 2);
+    grid->addWidget(unitL, 9, 3);
+    grid->addWidget(labelW, 10, 0, 1, 2);
+    grid->addWidget(txtW, 10, 2);
+    grid->addWidget(unitW, 10, 3);
+    grid->setColumnStretch(5, 1);
+    slabGroup_.insert(
+        slabGroup_.end(), { subgrade, labelK, txtK, labelL, labelW, txtL, txtW, unitL, unitW });
     slabUnitGroup_.push_back(unitK);
+    return box;
 }
 
-void DesignPanel::buildClimate()
+QWidget* DesignPanel::buildResult()
 {
-    // The climate of the airfield and the two buttons, in the right-hand column.
-    auto* climate = new QGroupBox(tr("Airfeild Annual Mean"), this);
+    // The thickness found by the design, its out-of-date note and the evaluation below.
+    auto* box = new QWidget(this);
+    box->setObjectName(QStringLiteral("resultColumn"));
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    QLabel* thickness = addLabel(tr("Thickness"), box, true);
+    lbh_ = new QLabel(box);
+    lbh_->setObjectName(QStringLiteral("lbh"));
+    lbh_->setAccessibleName(tr("design thickness"));
+    lbh_->setAlignment(Qt::AlignCenter);
+    lbh_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lbh_->setFrameShape(QFrame::StyledPanel);
+    lbh_->setFrameShadow(QFrame::Sunken);
+    lbh_->setAutoFillBackground(true);
+    lbh_->setBackgroundRole(QPalette::Base);
+    lbh_->setForegroundRole(QPalette::Text);
+    QFont resultFont = lbh_->font();
+    resultFont.setBold(true);
+    resultFont.setPointSizeF(resultFont.pointSizeF() * 1.3);
+    lbh_->setFont(resultFont);
+    const QFontMetrics resultMetrics(resultFont);
+    lbh_->setMinimumSize(
+        resultMetrics.horizontalAdvance(QStringLiteral("000.0")) * 2, resultMetrics.height() * 2);
+    QLabel* unitH = addUnitCaption("Lbunith", box);
+    lbhNote_ = new QLabel(box);
+    lbhNote_->setObjectName(QStringLiteral("lbhOutOfDate"));
+    lbhNote_->setWordWrap(true);
+    lbhNote_->hide();
+    // What the engineer must know beside the thickness (below 4 in, beyond 30 in ...).
+    notes_ = new QLabel(box);
+    notes_->setObjectName(QStringLiteral("lbDesignNotes"));
+    notes_->setWordWrap(true);
+    notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = notes_->font();
+    bold.setBold(true);
+    notes_->setFont(bold);
+    notes_->hide();
+    auto* row = new QHBoxLayout;
+    row->addWidget(lbh_);
+    row->addWidget(unitH);
+    row->addStretch(1);
+    column->addWidget(thickness);
+    column->addLayout(row);
+    column->addWidget(lbhNote_);
+    column->addWidget(notes_);
+
+    evaluation_ = new EvaluationBox(state_, box);
+    connect(evaluation_, &EvaluationBox::evaluateRequested, this, &DesignPanel::evaluateRequested);
+    column->addWidget(evaluation_);
+    column->addStretch(1);
+    slabGroup_.insert(slabGroup_.end(), { this, thickness, lbh_, evaluation_ });
+    slabUnitGroup_.push_back(unitH);
+    return box;
+}
+
+QWidget* DesignPanel::buildClimate()
+{
+    // The climate of the airfield and the two buttons.
+    auto* box = new QWidget(this);
+    box->setObjectName(QStringLiteral("climateColumn"));
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* climate = new QGroupBox(tr("Airfeild Annual Mean"), box);
     climate->setObjectName(QStringLiteral("fraClimate"));
+    auto* grid = new QGridLayout(climate);
     const struct
     {
         InputField field;
         const char* label;
         const char* unit;
     } rows[] = {
-        { InputField::Precipitation, "Precipitation", "lbunitprec" },
-        { InputField::Temperature, "Temperature", "lbunittemp" },
-        { InputField::WindSpeed, "Wind Speed", "lbunitwind" },
+        { InputField::Precipitation, QT_TR_NOOP("Precipitation"), "lbunitprec" },
+        { InputField::Temperature, QT_TR_NOOP("Temperature"), "lbunittemp" },
+        { InputField::WindSpeed, QT_TR_NOOP("Wind Speed"), "lbunitwind" },
     };
-    int rowY = 420;
+    int line = 0;
     for (const auto& row : rows) {
         QLabel* label = addLabel(tr(row.label), climate);
         QLineEdit* edit = addField(row.field, climate);
+        SetDigitsWidth(edit, kClimateDigits);
         label->setBuddy(edit);
-        placement_.place(label, { 200, rowY, 1500, kRowTwips });
-        placement_.place(edit, { 1700, rowY, 1000, kRowTwips });
-        placement_.place(addUnitCaption(row.unit, climate), { 2800, rowY, 600, kRowTwips });
-        rowY += 500;
+        grid->addWidget(label, line, 0);
+        grid->addWidget(edit, line, 1);
+        grid->addWidget(addUnitCaption(row.unit, climate), line, 2);
+        ++line;
     }
-    placement_.place(climate, { kClimateX, 240, kClimateWidth, 2000 });
 
-    auto* design = new QPushButton(tr("Design Thickness"), this);
+    // Alt+G and Alt+P: no menu title and no other control of the window uses G or P.
+    auto* design = new QPushButton(tr("Desi&gn Thickness"), box);
     design->setObjectName(QStringLiteral("cmdDesign"));
-    auto* report = new QPushButton(tr("Report"), this);
+    design->setAutoDefault(false);
+    auto* report = new QPushButton(tr("Re&port"), box);
     report->setObjectName(QStringLiteral("cmdReport"));
-    placement_.place(design, { kClimateX, 2520, kClimateWidth, kButtonHeightTwips });
-    placement_.place(report, { kClimateX, 3120, kClimateWidth, kButtonHeightTwips });
+    report->setAutoDefault(false);
     connect(design, &QPushButton::clicked, this, &DesignPanel::designRequested);
     connect(report, &QPushButton::clicked, this, &DesignPanel::reportRequested);
+    column->addWidget(climate);
+    column->addSpacing(fontMetrics().height());
+    column->addWidget(design);
+    column->addWidget(report);
+    column->addStretch(1);
     climateGroup_ = { climate };
     buttonGroup_ = { design, report };
+    return box;
 }
 
 void DesignPanel::applyLayout(const ViewLayout& layout)
@@ -267,15 +397,6 @@ void DesignPanel::applyLayout(const ViewLayout& layout)
     SetShown(climateGroup_, layout.climate);
     SetShown(bottomGroup_, layout.bottomLayer);
     SetShown(buttonGroup_, layout.designButtons);
-    if (layout.rowsLowered && *layout.rowsLowered != rowsLowered_) {
-        rowsLowered_ = *layout.rowsLowered;
-        placeControls();
-    }
-}
-
-void DesignPanel::placeControls()
-{
-    placement_.apply(*this, rowsLowered_ ? kRowShiftTwips : 0);
 }
 
 void DesignPanel::refresh()
@@ -283,18 +404,31 @@ void DesignPanel::refresh()
     const DesignModel& design = state_.design();
     for (const InputFieldInfo& info : InputFields()) {
         QLineEdit* edit = fields_[static_cast<std::size_t>(info.field)];
-        const QString text = QString::fromStdString(design.field(info.field));
+        const QString text = Text(design.field(info.field));
         if (edit->text() != text)
             edit->setText(text);
+        edit->setToolTip(Text(InputFieldTip(info.field, design.units)));
     }
-    lbh_->setText(QString::fromStdString(design.lbh));
-    lbh_->setAccessibleDescription(lbh_->text()); // the name says what it is, this its value
+    lbh_->setText(Text(design.lbh));
+    lbh_->setToolTip(Text(DesignThicknessTip(design.units)));
+    // Out of date: the number greys and the note under it says what to do.
+    const std::string note = design.lbh.empty()
+        ? std::string()
+        : OutOfDateNote(ShownResult::Thickness, state_.designStaleness());
+    lbh_->setEnabled(note.empty());
+    lbhNote_->setText(Text(note));
+    lbhNote_->setVisible(!note.empty());
+    // The name says what it is, the description its value and whether it is current.
+    lbh_->setAccessibleDescription(note.empty() ? lbh_->text() : lbh_->text() + ", " + Text(note));
+    {
+        const QSignalBlocker blocker(bondNo_);
+        (design.bondNo ? bondNo_ : bondYes_)->setChecked(true);
+    }
     QStringList notes;
-    for (const std::string& note : state_.designNotes())
-        notes << QString::fromStdString(note);
+    for (const std::string& line : state_.designNotes())
+        notes << Text(line);
     notes_->setText(notes.join(QLatin1Char(' ')));
-    notes_->setToolTip(notes_->text());
-    (design.bondNo ? bondNo_ : bondYes_)->setChecked(true);
+    notes_->setVisible(!notes_->text().isEmpty());
     for (std::size_t i = 0; i < unitCaptions_.size(); ++i)
         if (unitCaptions_[i])
             unitCaptions_[i]->setText(QString::fromUtf8(state_.unitCaption(UnitCaptions()[i])));

@@ -1,8 +1,9 @@
 // The design panel DesignPanel on the picture area: the slab and subgrade rows with their layer
 // bands, the bottom layer and its "Bonded" option, the slab size, the airfield's climate, the
-// thickness found by the design, the Design Thickness and Report buttons and the evaluation of a
-// given slab, each placed in twips. It hands what the user types to the window's state and shows
-// what the state holds.
+// thickness found by the design (greyed with a note when it is out of date), the Design Thickness
+// and Report buttons and the evaluation of a given slab. Layouts size every control to its
+// contents at any font and scale; in a narrow window the columns move below one another.
+// It hands what the user types to the window's state and shows what the state holds.
 #pragma once
 
 #include <QFrame>
@@ -11,8 +12,8 @@
 #include <vector>
 
 #include "design/window_model.h"
-#include "ui/twips.h"
 
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -27,42 +28,44 @@ class DesignPanel : public QFrame
     Q_OBJECT
 
 public:
-    // The panel's size in twips.
-    static constexpr int kWidthTwips = 12360;
-    static constexpr int kHeightTwips = 6000;
-
     DesignPanel(WindowModel& state, QWidget* parent);
 
-    // Shows the state: field texts, thickness, bond option, unit captions and the evaluation.
+    // Shows the state: field texts and their tooltips, thickness and whether it is out of date,
+    // bond option, unit captions and the evaluation.
     void refresh();
-    // Shows and hides the panel's control groups as a view asks, and lowers the subgrade and
-    // slab-size rows in the two-layer view.
+    // Shows and hides the panel's control groups as a view asks; the two-layer view's bottom
+    // layer takes its rows between the slab and the subgrade.
     void applyLayout(const ViewLayout& layout);
-    // Places every control at the screen's resolution.
-    void placeControls();
+    // Puts as many of its three columns side by side as `width` holds.
+    void fitWidth(int width);
 
 signals:
     void designRequested();
     void reportRequested();
     void evaluateRequested();
+    // The user changed an input or the bond option.
+    void inputsEdited();
 
 private:
-    void buildSlabRows();
-    void buildBottomLayer();
-    void buildSubgradeRows();
-    void buildClimate();
+    QWidget* buildLayers();
+    QWidget* buildResult();
+    QWidget* buildClimate();
+    void addBand(QGridLayout* grid, int row, int rows, const QColor& colour,
+        const QString& objectName, const QString& pictured, std::vector<QWidget*>& group);
     QLineEdit* addField(InputField field, QWidget* parent);
     QLabel* addUnitCaption(const char* objectName, QWidget* parent);
     QLabel* addLabel(const QString& text, QWidget* parent, bool heading = false);
-    QLabel* addBand(const QColor& colour, const QString& objectName, const QString& pictured);
 
     WindowModel& state_;
-    TwipsPlacement placement_;
-    bool rowsLowered_ = false;
+    QGridLayout* columns_ = nullptr;
+    QWidget* layers_ = nullptr;
+    QWidget* result_ = nullptr;
+    QWidget* climate_ = nullptr;
 
     std::array<QLineEdit*, kInputFieldCount> fields_ {};
     std::vector<QLabel*> unitCaptions_; // in the order of UnitCaptions()
     QLabel* lbh_ = nullptr;
+    QLabel* lbhNote_ = nullptr;
     QLabel* notes_ = nullptr; // what the engineer must know beside the thickness
     QRadioButton* bondYes_ = nullptr;
     QRadioButton* bondNo_ = nullptr;

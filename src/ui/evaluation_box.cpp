@@ -2,17 +2,21 @@
 // design's inputs, and the rows and summary that the core writes for it.
 #include "ui/evaluation_box.h"
 
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "design/input_help.h"
+#include "ui/stale_banner.h"
+
 namespace korvant::ui {
 namespace {
 
-constexpr int kRowTwips = 400;
-constexpr int kButtonHeightTwips = 460;
+constexpr int kShownRows = 5; // aircraft rows the table shows without scrolling
+constexpr int kThicknessDigits = 7;
 
 } // namespace
 
@@ -27,16 +31,22 @@ EvaluationBox::EvaluationBox(WindowModel& state, QWidget* parent)
     thickness_->setObjectName(QStringLiteral("txtEvaluate"));
     thickness_->setAccessibleName(tr("thickness of the slab to evaluate"));
     thickness_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    thickness_->setMinimumWidth(
+        thickness_->fontMetrics().horizontalAdvance(QString(kThicknessDigits, QLatin1Char('0'))));
     label_->setBuddy(thickness_);
-    connect(thickness_, &QLineEdit::textEdited, this,
-        [this](const QString& text) { state_.setSlabText(text.toStdString()); });
+    connect(thickness_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        state_.setSlabText(text.toStdString());
+        refresh();
+    });
     connect(thickness_, &QLineEdit::returnPressed, this, &EvaluationBox::evaluateRequested);
     unit_ = new QLabel(this);
     unit_->setObjectName(QStringLiteral("lbunitEvaluate"));
     evaluate_ = new QPushButton(tr("E&valuate"), this);
     evaluate_->setObjectName(QStringLiteral("cmdEvaluate"));
+    evaluate_->setAutoDefault(false);
     connect(evaluate_, &QPushButton::clicked, this, &EvaluationBox::evaluateRequested);
 
+    banner_ = new StaleBanner(QStringLiteral("lbEvaluationOutOfDate"), this);
     table_ = new QTableWidget(0, 2, this);
     table_->setObjectName(QStringLiteral("tblEvaluation"));
     table_->setAccessibleName(tr("damage ratio of each aircraft at the given slab"));
@@ -47,32 +57,36 @@ EvaluationBox::EvaluationBox(WindowModel& state, QWidget* parent)
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height()
+        + kShownRows * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth());
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lbEvaluation"));
     summary_->setWordWrap(true);
     QFont bold = summary_->font();
     bold.setBold(true);
     summary_->setFont(bold);
-}
 
-void EvaluationBox::placeChildren(TwipsPlacement& placement)
-{
-    placement.place(label_, { 160, 360, 260, kRowTwips });
-    placement.place(thickness_, { 440, 360, 900, kRowTwips });
-    placement.place(unit_, { 1400, 360, 460, kRowTwips });
-    placement.place(evaluate_, { 1900, 330, 1400, kButtonHeightTwips });
-    placement.place(table_, { 160, 900, 3140, 1440 });
-    placement.place(summary_, { 160, 2380, 3140, 560 });
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label_, 0, 0);
+    grid->addWidget(thickness_, 0, 1);
+    grid->addWidget(unit_, 0, 2);
+    grid->addWidget(evaluate_, 0, 3);
+    grid->addWidget(banner_, 1, 0, 1, 4);
+    grid->addWidget(table_, 2, 0, 1, 4);
+    grid->addWidget(summary_, 3, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
 }
 
 void EvaluationBox::refresh()
 {
     const DesignModel& design = state_.design();
     unit_->setText(QString::fromUtf8(SlabThicknessUnit(design.units)));
+    thickness_->setToolTip(QString::fromStdString(EvaluatedThicknessTip(design.units)));
     const QString typed = QString::fromStdString(state_.slabText());
     if (thickness_->text() != typed)
         thickness_->setText(typed);
     const auto& evaluation = state_.evaluation();
+    banner_->showNote(OutOfDateNote(ShownResult::Evaluation, state_.evaluationStaleness()));
     const std::vector<EvaluationRow> rows = evaluation
         ? EvaluationRows(design.result.trace.basis, *evaluation)
         : std::vector<EvaluationRow> {};

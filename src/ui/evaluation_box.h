@@ -1,12 +1,12 @@
 // The group "Evaluate a Given Slab" fraEvaluate beside the design result: the slab thickness to
 // evaluate with its unit and the Evaluate button, the damage ratio of each aircraft, and the
-// total damage with the years the slab carries the traffic.
+// total damage with the years the slab carries the traffic, with a banner when the evaluation is
+// out of date.
 #pragma once
 
 #include <QGroupBox>
 
 #include "design/window_model.h"
-#include "ui/twips.h"
 
 class QLabel;
 class QLineEdit;
@@ -15,6 +15,8 @@ class QTableWidget;
 
 namespace korvant::ui {
 
+class StaleBanner;
+
 class EvaluationBox : public QGroupBox
 {
     Q_OBJECT
@@ -22,8 +24,6 @@ class EvaluationBox : public QGroupBox
 public:
     EvaluationBox(WindowModel& state, QWidget* parent);
 
-    // Places the box's own controls in twips within it.
-    void placeChildren(TwipsPlacement& placement);
     // Shows the typed thickness, its unit and the state's evaluation.
     void refresh();
 
@@ -36,6 +36,7 @@ private:
     QLineEdit* thickness_ = nullptr;
     QLabel* unit_ = nullptr;
     QPushButton* evaluate_ = nullptr;
+    StaleBanner* banner_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* summary_ = nullptr;
 };

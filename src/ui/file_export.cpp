@@ -14,7 +14,6 @@
 #include "basics/program_info.h"
 #include "design/export_file.h"
 #include "design/window_texts.h"
-#include "ui/report_printing.h"
 
 namespace korvant::ui {
 namespace {
@@ -46,7 +45,7 @@ bool GuardMemory(const QString& path, const std::string& what, Prompter& prompte
     return false;
 }
 
-bool SavePdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter)
+bool SavePdf(const QString& path, const ReportPages& report, Prompter& prompter)
 {
     QByteArray pdf;
     {
@@ -56,7 +55,7 @@ bool SavePdf(const QString& path, const std::vector<std::string>& lines, Prompte
         QPdfWriter writer(&buffer);
         writer.setTitle(QObject::tr("KORVANT design report"));
         writer.setCreator(QString::fromStdString(ProgramVersionLine()));
-        if (!PaintReportPages(writer, lines, 1))
+        if (!PaintReportPages(writer, report, 1))
             pdf.clear();
     }
     if (pdf.isEmpty()) {
@@ -92,20 +91,31 @@ std::filesystem::path LocalPath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+QString ShownPath(const std::filesystem::path& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+QString ProposedExportPath(const WindowModel& state, const char* name)
+{
+    return ShownPath(state.proposedPath(name, false));
+}
+
 bool SaveTextFile(
     const QString& path, const std::string& text, const std::string& what, Prompter& prompter)
 {
     return SaveContent(path, text, what, prompter);
 }
 
-bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption,
-    const QString& suggestedName, const std::string& what, const std::function<std::string()>& csv)
+bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
+    const QString& caption, const char* name, const std::string& what,
+    const std::function<std::string()>& csv)
 {
     const QString path = services.files->saveFileName(
-        parent, caption, QObject::tr("CSV files (*.csv)"), suggestedName);
+        parent, caption, QObject::tr("CSV files (*.csv)"), ProposedExportPath(state, name));
     if (path.isEmpty())
         return false;
-    return GuardMemory(path, what, *services.prompter, [&] {
+    const bool saved = GuardMemory(path, what, *services.prompter, [&] {
         std::string text;
         {
             BusyPointer busy;
@@ -113,11 +123,13 @@ bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption
         }
         return SaveTextFile(path, text, what, *services.prompter);
     });
+    state.noteExport(what, path.toStdString(), saved);
+    return saved;
 }
 
-bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter)
+bool SaveReportPdf(const QString& path, const ReportPages& report, Prompter& prompter)
 {
-    return GuardMemory(path, "report", prompter, [&] { return SavePdf(path, lines, prompter); });
+    return GuardMemory(path, "report", prompter, [&] { return SavePdf(path, report, prompter); });
 }
 
 bool SaveWidgetPng(

@@ -10,14 +10,20 @@
 #include <string>
 #include <vector>
 
+#include "design/window_model.h"
+#include "ui/report_printing.h"
 #include "ui/services.h"
 
 class QWidget;
 
 namespace korvant::ui {
 
-// A file name from a dialog as the file system spells it.
+// A file name from a dialog as the file system spells it, and back.
 std::filesystem::path LocalPath(const QString& path);
+QString ShownPath(const std::filesystem::path& path);
+
+// Where a save dialog starts for an export named `name`: in the last folder used.
+QString ProposedExportPath(const WindowModel& state, const char* name);
 
 // Writes the text to `path`; a write-protected file is replaced only when the user answers Yes,
 // and a failure (running out of memory included) is reported as "Cannot write the <what> to
@@ -25,13 +31,16 @@ std::filesystem::path LocalPath(const QString& path);
 bool SaveTextFile(
     const QString& path, const std::string& text, const std::string& what, Prompter& prompter);
 
-// Asks for a CSV file's path and saves the text made by `csv`, which is made only once a path
-// was chosen. Returns whether the file was written; false also when the dialog was cancelled.
-bool SaveCsvAs(const Services& services, QWidget* parent, const QString& caption,
-    const QString& suggestedName, const std::string& what, const std::function<std::string()>& csv);
+// Asks for a CSV file's path, starting at `name` in the last folder used, and saves the text
+// made by `csv`, which is made only once a path was chosen; the state notes the export for the
+// status line and the next dialog. Returns whether the file was written; false also when the
+// dialog was cancelled.
+bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
+    const QString& caption, const char* name, const std::string& what,
+    const std::function<std::string()>& csv);
 
-// The report's lines as PDF pages, in the printed report's font.
-bool SaveReportPdf(const QString& path, const std::vector<std::string>& lines, Prompter& prompter);
+// The report as PDF pages, in the printed report's font, with its header on each page.
+bool SaveReportPdf(const QString& path, const ReportPages& report, Prompter& prompter);
 
 // The widget as it is shown, as a PNG image.
 bool SaveWidgetPng(

@@ -1,29 +1,47 @@
 // The main window: builds the menus and the views, switches the views from the core's view
-// table and passes every menu command to the core before showing the model again.
+// table and passes every menu command to the core before showing the model again. The views
+// share one place in the window; the report and the trace cover the view they are shown over.
 #include "ui/main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDate>
 #include <QFontDatabase>
+#include <QGridLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcutEvent>
+#include <QStatusBar>
+#include <QVBoxLayout>
 
 #include "basics/program_info.h"
 #include "design/design_trace.h"
 #include "design/window_texts.h"
+#include "traffic/aircraft_database.h"
 #include "ui/about_box.h"
 #include "ui/damage_charts.h"
 #include "ui/design_panel.h"
 #include "ui/file_export.h"
 #include "ui/logo.h"
+#include "ui/manual_window.h"
 #include "ui/picture_area.h"
-#include "ui/report_printing.h"
+#include "ui/stale_banner.h"
 #include "ui/trace_view.h"
 #include "ui/traffic_panel.h"
 
 namespace korvant::ui {
+namespace {
+
+// The size the window opens with on a screen that has room for it.
+constexpr QSize kPreferredSize(1180, 800);
+
+} // namespace
 
 MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* parent)
     : QMainWindow(parent)
@@ -33,35 +51,52 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
     setObjectName(QStringLiteral("frmAircraft"));
     setWindowTitle(QString::fromUtf8(kProgramName));
     setWindowIcon(ProgramIcon());
+    // Numbers are shown and typed as the report writes them, whatever the desktop's language.
+    setLocale(QLocale::c());
 
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("centralWidget"));
     setCentralWidget(central_);
-    central_->installEventFilter(this);
 
     picture_ = new PictureArea(state_, central_);
+    pictureScroll_ = new QScrollArea(central_);
+    pictureScroll_->setObjectName(QStringLiteral("pictureScroll"));
+    pictureScroll_->setWidgetResizable(true);
+    pictureScroll_->setFrameShape(QFrame::NoFrame);
+    pictureScroll_->setWidget(picture_);
+    pictureScroll_->viewport()->installEventFilter(this);
     DesignPanel* panel = picture_->designPanel();
     connect(panel, &DesignPanel::designRequested, this, &MainWindow::designThickness);
     connect(panel, &DesignPanel::reportRequested, this, &MainWindow::showReport);
     connect(panel, &DesignPanel::evaluateRequested, this, &MainWindow::evaluateSlab);
+    connect(panel, &DesignPanel::inputsEdited, this, &MainWindow::refreshMarks);
 
     traffic_ = new TrafficPanel(state_, services_, central_);
     traffic_->addButton()->installEventFilter(this);
+    connect(traffic_, &TrafficPanel::mixChanged, this, &MainWindow::refreshMarks);
 
-    txtReports_ = new QPlainTextEdit(central_);
-    txtReports_->setObjectName(QStringLiteral("txtReports"));
-    txtReports_->setAccessibleName(tr("design report"));
-    txtReports_->setReadOnly(true);
-    txtReports_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtReports_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-
+    reportPane_ = buildReportPane();
     traceView_ = new TraceView(central_);
     traceView_->hide();
     connect(traceView_, &TraceView::saveCsvClicked, this, &MainWindow::saveTraceCsvAs);
 
+    auto* views = new QGridLayout(central_);
+    views->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* view : { static_cast<QWidget*>(pictureScroll_), static_cast<QWidget*>(traffic_),
+             reportPane_, static_cast<QWidget*>(traceView_) })
+        views->addWidget(view, 0, 0);
+
     buildMenus();
     menuBar()->installEventFilter(this);
-    resize(1180, 800);
+    setAcceptDrops(true);
+    // The status line is a label of its own, so that a menu's hints do not wipe it out.
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("lbStatus"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addWidget(status_, 1);
+    // Never larger than the screen's room for windows, whatever its size and scale.
+    resize(kPreferredSize.boundedTo(screen()->availableGeometry().size()));
+    readSettings();
 
     applyLayout(state_.enterView(View::Title));
     refresh();
@@ -69,37 +104,68 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
 
 MainWindow::~MainWindow() = default;
 
+QWidget* MainWindow::buildReportPane()
+{
+    auto* pane = new QWidget(central_);
+    pane->setObjectName(QStringLiteral("reportPane"));
+    reportBanner_ = new StaleBanner(QStringLiteral("lbReportOutOfDate"), pane);
+    txtReports_ = new QPlainTextEdit(pane);
+    txtReports_->setObjectName(QStringLiteral("txtReports"));
+    txtReports_->setAccessibleName(tr("design report"));
+    txtReports_->setReadOnly(true);
+    txtReports_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txtReports_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* column = new QVBoxLayout(pane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(reportBanner_);
+    column->addWidget(txtReports_, 1);
+    pane->hide();
+    return pane;
+}
+
 void MainWindow::applyLayout(const ViewLayout& layout)
 {
     picture_->applyLayout(layout);
+    if (layout.picture)
+        pictureScroll_->setVisible(*layout.picture);
     if (layout.aircraftControls)
         traffic_->setVisible(*layout.aircraftControls);
-    if (layout.report) {
-        txtReports_->setVisible(*layout.report);
-        if (*layout.report)
-            txtReports_->raise();
-    }
-    if (layout.trace) {
+    if (layout.report)
+        reportPane_->setVisible(*layout.report);
+    if (layout.trace)
         traceView_->setVisible(*layout.trace);
-        if (*layout.trace)
-            traceView_->raise();
+    // The report and the trace cover the view below them, which leaves the keyboard's reach
+    // until a view is chosen again.
+    if (reportPane_->isVisibleTo(central_) || traceView_->isVisibleTo(central_)) {
+        pictureScroll_->hide();
+        traffic_->hide();
     }
     if (layout.aircraftMenu)
         aircraftMenu_->setEnabled(*layout.aircraftMenu);
     if (layout.structureMenu)
         structureMenu_->menuAction()->setEnabled(*layout.structureMenu);
+    // The shown groups are laid out now, before the focus moves and the view is drawn.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (layout.focus) {
+        if (auto* first = central_->findChild<QWidget*>(QString::fromLatin1(layout.focus)))
+            first->setFocus(Qt::OtherFocusReason);
+    } else if (layout.picture) {
+        central_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::showView(View view)
 {
-    applyLayout(state_.enterView(view));
+    const ViewLayout& layout = state_.enterView(view);
     refresh();
+    applyLayout(layout);
+    pictureScroll_->verticalScrollBar()->setValue(0);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == central_ && event->type() == QEvent::Resize && traffic_ != nullptr)
-        layoutWindow();
+    if (watched == pictureScroll_->viewport() && event->type() == QEvent::Resize)
+        picture_->fitWidth(pictureScroll_->viewport()->width());
     const bool mnemonicTarget
         = watched == menuBar() || (traffic_ != nullptr && watched == traffic_->addButton());
     if (mnemonicTarget && takeSharedMnemonic(event))
@@ -119,16 +185,6 @@ bool MainWindow::takeSharedMnemonic(QEvent* event)
         return false;
     add->click();
     return true;
-}
-
-void MainWindow::layoutWindow()
-{
-    const int width = central_->width();
-    const int height = central_->height();
-    picture_->placeIn(QRect(0, 0, qRound(width * 0.999), qRound(height * 0.999)));
-    traffic_->placeIn(QRect(0, 0, width, height));
-    txtReports_->setGeometry(0, 0, qRound(width * 0.99), qRound(height * 0.99));
-    traceView_->setGeometry(0, 0, qRound(width * 0.99), qRound(height * 0.99));
 }
 
 void MainWindow::refresh()
@@ -153,6 +209,21 @@ void MainWindow::refreshInsight()
     if (traceView_->isVisible())
         traceView_->showTrace(TraceSummary(design.result.trace, design.units),
             AircraftTraceSheet(design.result.trace), TrialTraceTable(design.result.trace));
+    refreshMarks();
+}
+
+void MainWindow::refreshMarks()
+{
+    picture_->designPanel()->refresh();
+    picture_->refreshCharts();
+    const Staleness design = state_.designStaleness();
+    traceView_->showNote(OutOfDateNote(ShownResult::Trace, design));
+    reportBanner_->showNote(OutOfDateNote(ShownResult::Report, design));
+    if (studies_)
+        studies_->refreshMarks();
+    status_->setText(QString::fromStdString(state_.statusText()));
+    setWindowTitle(QString::fromStdString(state_.windowTitle()));
+    setWindowModified(state_.modified());
 }
 
 void MainWindow::chooseUnits(UnitSystem units)
@@ -160,33 +231,6 @@ void MainWindow::chooseUnits(UnitSystem units)
     state_.chooseUnits(units, *services_.prompter);
     refresh();
     picture_->replotCharts();
-}
-
-void MainWindow::readInputData()
-{
-    const QString path = services_.files->openFileName(
-        this, tr("Read Data From File"), tr("Input data files (*.inp)"));
-    if (path.isEmpty())
-        return;
-    bool read = false;
-    {
-        BusyPointer busy;
-        read = state_.readInputData(LocalPath(path), *services_.prompter);
-    }
-    if (read) {
-        traffic_->closeChangeData();
-        showView(state_.view());
-    }
-}
-
-bool MainWindow::saveInputData()
-{
-    const QString path = services_.files->saveFileName(
-        this, tr("Save Input Data"), tr("Input data files (*.inp)"), QStringLiteral("design.inp"));
-    if (path.isEmpty())
-        return false;
-    BusyPointer busy;
-    return state_.saveInputData(LocalPath(path), *services_.prompter).has_value();
 }
 
 void MainWindow::designThickness()
@@ -214,54 +258,88 @@ void MainWindow::showTrace()
 void MainWindow::showReport()
 {
     const auto report = state_.reportForView(*services_.prompter);
+    refreshMarks();
     if (!report)
         return;
+    {
+        BusyPointer busy;
+        txtReports_->setPlainText(QString::fromStdString(*report));
+    }
     applyLayout(ReportShownLayout());
-    BusyPointer busy;
-    txtReports_->setPlainText(QString::fromStdString(*report));
+}
+
+std::optional<ReportPages> MainWindow::reportPages()
+{
+    const bool designed = state_.reportForView(*services_.prompter).has_value();
+    refreshMarks();
+    if (!designed)
+        return std::nullopt;
+    const QDate today = QDate::currentDate();
+    const std::chrono::year_month_day date { std::chrono::year(today.year()),
+        std::chrono::month(static_cast<unsigned>(today.month())),
+        std::chrono::day(static_cast<unsigned>(today.day())) };
+    return ReportPages { state_.reportHeader(DateText(date)), ReportLines(state_.design()) };
 }
 
 void MainWindow::printReport()
 {
-    PrintReport(*services_.printing, this, ReportLines(state_.design()));
+    if (const auto pages = reportPages())
+        PrintReport(*services_.printing, this, *pages);
 }
 
 void MainWindow::saveReportPdfAs()
 {
-    const QString path = services_.files->saveFileName(
-        this, tr("Save Report as PDF"), tr("PDF files (*.pdf)"), QStringLiteral("report.pdf"));
+    // Before a design there is no report: the Report button's message, and no file dialog.
+    if (!reportPages())
+        return;
+    const QString path = services_.files->saveFileName(this, tr("Save Report as PDF"),
+        tr("PDF files (*.pdf)"), ProposedExportPath(state_, "report.pdf"));
     if (!path.isEmpty())
         saveReportPdf(path);
 }
 
 bool MainWindow::saveReportPdf(const QString& path)
 {
-    return SaveReportPdf(path, ReportLines(state_.design()), *services_.prompter);
+    const auto pages = reportPages();
+    if (!pages)
+        return false;
+    const bool saved = SaveReportPdf(path, *pages, *services_.prompter);
+    state_.noteExport("report", path.toStdString(), saved);
+    refreshMarks();
+    return saved;
 }
 
 void MainWindow::saveTraceCsvAs()
 {
-    SaveCsvAs(services_, this, tr("Save Calculation Trace"), QStringLiteral("trace.csv"),
+    SaveCsvAs(services_, state_, this, tr("Save Calculation Trace"), "trace.csv",
         "calculation trace", [this] { return TraceCsv(state_.design().result.trace); });
+    refreshMarks();
 }
 
 bool MainWindow::saveTraceCsv(const QString& path)
 {
-    return SaveTextFile(
+    const bool saved = SaveTextFile(
         path, TraceCsv(state_.design().result.trace), "calculation trace", *services_.prompter);
+    state_.noteExport("calculation trace", path.toStdString(), saved);
+    refreshMarks();
+    return saved;
 }
 
 void MainWindow::saveChartsPngAs()
 {
     const QString path = services_.files->saveFileName(this, tr("Save Charts as PNG"),
-        tr("PNG images (*.png)"), QStringLiteral("damage-charts.png"));
+        tr("PNG images (*.png)"), ProposedExportPath(state_, "damage-charts.png"));
     if (!path.isEmpty())
         saveChartsPng(path);
 }
 
 bool MainWindow::saveChartsPng(const QString& path)
 {
-    return SaveWidgetPng(*picture_->charts(), path, "damage charts", *services_.prompter);
+    const bool saved
+        = SaveWidgetPng(*picture_->charts(), path, "damage charts", *services_.prompter);
+    state_.noteExport("damage charts", path.toStdString(), saved);
+    refreshMarks();
+    return saved;
 }
 
 void MainWindow::showAbout()
@@ -276,27 +354,27 @@ void MainWindow::showAbout()
     about_->activateWindow();
 }
 
-void MainWindow::showStudies(StudyWindow::Tab tab)
+void MainWindow::showManual()
 {
-    if (!studies_)
-        studies_ = new StudyWindow(state_, services_, this);
-    studies_->showTab(tab);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    // The close prompt; a cancelled or failed save keeps the window open so no work is lost.
-    if (!state_.confirmClose(*services_.prompter, [this] { return saveInputData(); })) {
-        event->ignore();
+    const std::filesystem::path index
+        = FindCatalogue(DataFileCandidates(ExecutableDir(), "manual/index.html"));
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(index, error)) {
+        services_.prompter->ask(ManualMissingMessage(index.string()));
         return;
     }
-    // Closing the main window ends the program with all its windows.
-    traffic_->closeChangeData();
-    if (about_)
-        about_->close();
-    if (studies_)
-        studies_->close(); // cancels a running study
-    event->accept();
+    if (!manual_)
+        manual_ = new ManualWindow(this);
+    manual_->showManual(ShownPath(index));
+}
+
+void MainWindow::showStudies(StudyWindow::Tab tab)
+{
+    if (!studies_) {
+        studies_ = new StudyWindow(state_, services_, this);
+        connect(studies_, &StudyWindow::commandDone, this, &MainWindow::refreshMarks);
+    }
+    studies_->showTab(tab);
 }
 
 } // namespace korvant::ui

@@ -1,7 +1,9 @@
-// The main window's menu bar: File with the unit options, files, report outputs and Exit, then
-// Aircraft Data, Design Structure, Calculation Trace, Studies and Help, each entry named as the
-// window's tests and the user's shortcuts find it.
+// The main window's menu bar: File with the unit options, files, recent files, report outputs and
+// Exit, then Aircraft Data, Design Structure, Calculation Trace, Studies and Help, each entry
+// named as the window's tests and the user's shortcuts find it, the usual ones with the desktop's
+// standard keys beside their mnemonics.
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -43,6 +45,9 @@ void MainWindow::buildMenus()
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
     help->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* manual = help->addAction(tr("&Manual"), this, &MainWindow::showManual);
+    manual->setObjectName(QStringLiteral("mnuManual"));
+    manual->setShortcut(QKeySequence::HelpContents);
     help->addAction(tr("&About"), this, &MainWindow::showAbout)
         ->setObjectName(QStringLiteral("mnuAbout"));
 }
@@ -64,14 +69,30 @@ void MainWindow::buildFileMenu()
     connect(metricOption_, &QAction::triggered, this, [this] { chooseUnits(UnitSystem::Metric); });
     connect(
         englishOption_, &QAction::triggered, this, [this] { chooseUnits(UnitSystem::English); });
+    options->addSeparator();
+    // The unit system a new session starts in, from the next start on.
+    startMetric_ = options->addAction(tr("&Start in Metric System"));
+    startMetric_->setObjectName(QStringLiteral("StartMetricOption"));
+    startMetric_->setCheckable(true);
+    startMetric_->setStatusTip(tr("KORVANT starts in Metric units from its next start"));
+    connect(startMetric_, &QAction::toggled, this, [this] { writeSettings(false); });
     file->addSeparator();
-    file->addAction(tr("&Read Data From File..."), this, &MainWindow::readInputData)
-        ->setObjectName(QStringLiteral("FileLoad"));
-    file->addAction(tr("&Save Input Data..."), this, &MainWindow::saveInputData)
-        ->setObjectName(QStringLiteral("FileSave"));
+    const auto add = [this, file](const QString& text, auto slot, const char* name,
+                         QKeySequence::StandardKey key) {
+        QAction* action = file->addAction(text, this, slot);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        return action;
+    };
+    add(tr("&Read Data From File..."), &MainWindow::readInputData, "FileLoad", QKeySequence::Open);
+    recentMenu_ = file->addMenu(tr("Recen&t Files"));
+    recentMenu_->setObjectName(QStringLiteral("mnuRecent"));
+    recentMenu_->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
+    add(tr("&Save Input Data"), &MainWindow::saveInputData, "FileSave", QKeySequence::Save);
+    add(tr("Save Input Data &As..."), &MainWindow::saveInputDataAs, "FileSaveAs",
+        QKeySequence::SaveAs);
     file->addSeparator();
-    file->addAction(tr("&Print Report..."), this, &MainWindow::printReport)
-        ->setObjectName(QStringLiteral("mnuPrintReport"));
+    add(tr("&Print Report..."), &MainWindow::printReport, "mnuPrintReport", QKeySequence::Print);
     file->addAction(tr("Save Report as PD&F..."), this, &MainWindow::saveReportPdfAs)
         ->setObjectName(QStringLiteral("mnuSaveReportPdf"));
     saveTraceCsv_ = file->addAction(tr("Save Trace as &CSV..."), this, &MainWindow::saveTraceCsvAs);
@@ -80,7 +101,7 @@ void MainWindow::buildFileMenu()
         = file->addAction(tr("Save Charts as PN&G..."), this, &MainWindow::saveChartsPngAs);
     saveChartsPng_->setObjectName(QStringLiteral("mnuSaveChartsPng"));
     file->addSeparator();
-    file->addAction(tr("E&xit"), this, &QWidget::close)->setObjectName(QStringLiteral("FileExit"));
+    add(tr("E&xit"), &QWidget::close, "FileExit", QKeySequence::Quit);
 }
 
 } // namespace korvant::ui

@@ -1,6 +1,7 @@
 // Message boxes, file dialogs, the print dialog and the busy pointer on Qt.
 #include "ui/qt_services.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -64,8 +65,13 @@ std::vector<BoxButton> ButtonsOf(Buttons buttons)
 
 Answer QtPrompter::ask(const Message& message)
 {
+    // The box belongs to the window the user works in (the Change Data dialog, the Studies
+    // window), which gets the keyboard back, on the control that had it, once the box is closed.
+    QPointer<QWidget> active = QApplication::activeWindow();
+    QPointer<QWidget> focused = QApplication::focusWidget();
+    QWidget* owner = active ? active.data() : parent_.data();
     QMessageBox box(BoxIcon(message.icon), QString::fromStdString(message.title),
-        QString::fromStdString(message.text), QMessageBox::NoButton, parent_);
+        QString::fromStdString(message.text), QMessageBox::NoButton, owner);
     box.setObjectName(QStringLiteral("messageBox"));
     std::vector<std::pair<QPushButton*, Answer>> buttons;
     for (const BoxButton& button : ButtonsOf(message.buttons)) {
@@ -81,21 +87,27 @@ Answer QtPrompter::ask(const Message& message)
         if (answer == Answer::Cancel || answer == Answer::No)
             box.setEscapeButton(button);
     box.exec();
+    if (active && active->isVisible()) {
+        active->activateWindow();
+        if (focused && focused->isVisible())
+            focused->setFocus(Qt::OtherFocusReason);
+    }
     for (const auto& [button, answer] : buttons)
         if (box.clickedButton() == button)
             return answer;
     return buttons.back().second;
 }
 
-QString QtFileChooser::openFileName(QWidget* parent, const QString& caption, const QString& filter)
+QString QtFileChooser::openFileName(
+    QWidget* parent, const QString& caption, const QString& filter, const QString& folder)
 {
-    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
 QString QtFileChooser::saveFileName(
-    QWidget* parent, const QString& caption, const QString& filter, const QString& suggestedName)
+    QWidget* parent, const QString& caption, const QString& filter, const QString& proposedPath)
 {
-    return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
+    return QFileDialog::getSaveFileName(parent, caption, proposedPath, filter);
 }
 
 bool QtPrintDialog::choosePrinter(QPrinter& printer, QWidget* parent)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QSettings>
 #include <QWidget>
 
 #include "ui/services.h"
@@ -26,9 +27,10 @@ private:
 class QtFileChooser : public FileChooser
 {
 public:
-    QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& filter,
+        const QString& folder) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
-        const QString& suggestedName) override;
+        const QString& proposedPath) override;
 };
 
 class QtPrintDialog : public PrintDialog
@@ -37,13 +39,15 @@ public:
     bool choosePrinter(QPrinter& printer, QWidget* parent) override;
 };
 
-// The three Qt services together, for the program.
+// The Qt services together, for the program; the settings in the user's configuration folder
+// under the organisation and application names that main() sets.
 struct QtServices
 {
     QtPrompter prompter;
     QtFileChooser files;
     QtPrintDialog printing;
-    Services services() { return { &prompter, &files, &printing }; }
+    QSettings settings;
+    Services services() { return { &prompter, &files, &printing, &settings }; }
 };
 
 } // namespace korvant::ui

@@ -28,6 +28,7 @@
 #include "design/window_texts.h"
 #include "ui/chart_style.h"
 #include "ui/file_export.h"
+#include "ui/stale_banner.h"
 #include "ui/study_charts.h"
 #include "ui/text_table.h"
 
@@ -36,6 +37,7 @@ namespace {
 
 constexpr int kFollowMilliseconds = 100;
 constexpr int kLargestSampleCount = 1000000;
+constexpr int kChartLines = 18; // the histogram's least height, in lines of text
 
 // The inputs that the study draws, as the rows and the widgets' object names call them, with
 // the part of the settings that holds their spread.
@@ -93,6 +95,8 @@ ReliabilityTab::ReliabilityTab(WindowModel& state, const Services& services, QWi
     progress_->setAccessibleName(tr("designs of the reliability study done"));
     progress_->setFormat(tr("%v of %m designs"));
     progress_->setValue(0);
+    progress_->setTextVisible(false); // no count before a run
+
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("lbReliabilityStatus"));
     auto* running = new QHBoxLayout;
@@ -106,17 +110,21 @@ ReliabilityTab::ReliabilityTab(WindowModel& state, const Services& services, QWi
     summary_->setObjectName(QStringLiteral("lbReliabilitySummary"));
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    banner_ = new StaleBanner(QStringLiteral("lbReliabilityOutOfDate"), this);
     quantiles_ = NewTextTable(
         QStringLiteral("tblQuantiles"), tr("thickness at each reliability level"), this);
     histogram_ = new QChartView(this);
     histogram_->setObjectName(QStringLiteral("chartHistogram"));
     histogram_->setAccessibleName(tr("histogram of the samples' thicknesses"));
     histogram_->setRenderHint(QPainter::Antialiasing);
+    // A small window scrolls the tab rather than squeeze the chart below its labels.
+    histogram_->setMinimumHeight(histogram_->fontMetrics().height() * kChartLines);
     auto* results = new QSplitter(Qt::Horizontal, this);
     results->addWidget(quantiles_);
     results->addWidget(histogram_);
     results->setStretchFactor(1, 1);
     layout->addWidget(summary_);
+    layout->addWidget(banner_);
     layout->addWidget(results, 1);
 
     saveCsv_ = new QPushButton(tr("Save as &CSV..."), this);
@@ -179,7 +187,6 @@ QGroupBox* ReliabilityTab::buildSettings()
     samples_ = new QSpinBox(group);
     samples_->setObjectName(QStringLiteral("spnSamples"));
     samples_->setRange(1, kLargestSampleCount);
-    samples_->setGroupSeparatorShown(true);
     connect(samples_, &QSpinBox::valueChanged, this, [this](int count) {
         ReliabilitySettings settings = state_.reliabilitySettings();
         settings.samples = count;
@@ -223,8 +230,14 @@ void ReliabilityTab::refresh()
     showResult();
 }
 
+void ReliabilityTab::refreshMark()
+{
+    banner_->showNote(OutOfDateNote(ShownResult::Study, state_.reliabilityStaleness()));
+}
+
 void ReliabilityTab::showResult()
 {
+    refreshMark();
     const auto& result = state_.reliability();
     saveCsv_->setEnabled(result.has_value());
     saveSamplesCsv_->setEnabled(result.has_value());
@@ -263,6 +276,7 @@ void ReliabilityTab::run()
     }
     progress_->setRange(0, run_->samples());
     progress_->setValue(0);
+    progress_->setTextVisible(true);
     status_->setText(tr("Running..."));
     showRunning(true);
     timer_->start();
@@ -290,6 +304,7 @@ void ReliabilityTab::follow()
     else
         status_->setText(cancelled ? tr("Cancelled.") : tr("The study could not run."));
     showResult();
+    emit commandDone();
 }
 
 void ReliabilityTab::stop()
@@ -305,17 +320,18 @@ void ReliabilityTab::saveCsvAs()
 {
     if (!state_.reliability())
         return;
-    SaveCsvAs(services_, this, tr("Save Reliability Study"), QStringLiteral("reliability.csv"),
+    SaveCsvAs(services_, state_, this, tr("Save Reliability Study"), "reliability.csv",
         "reliability study", [this] { return ReliabilityCsv(*state_.reliability()); });
+    emit commandDone();
 }
 
 void ReliabilityTab::saveSamplesCsvAs()
 {
     if (!state_.reliability())
         return;
-    SaveCsvAs(services_, this, tr("Save Reliability Samples"),
-        QStringLiteral("reliability-samples.csv"), "reliability samples",
-        [this] { return ReliabilitySamplesCsv(*state_.reliability()); });
+    SaveCsvAs(services_, state_, this, tr("Save Reliability Samples"), "reliability-samples.csv",
+        "reliability samples", [this] { return ReliabilitySamplesCsv(*state_.reliability()); });
+    emit commandDone();
 }
 
 } // namespace korvant::ui

@@ -1,7 +1,8 @@
 // The reliability tab of the Studies window: a distribution and a coefficient of variation for
 // Sc, k, E and the departures, the number of samples and the seed, Run and Cancel with a
 // progress bar, then the quantile table of the last result with its base design and its stopped
-// samples, the histogram of the thicknesses and the CSV exports. The study runs on a thread of
+// samples (with a banner when the inputs changed since the run began), the histogram of the
+// thicknesses and the CSV exports. The study runs on a thread of
 // its own over copies of the session and the settings; a timer on the window's thread follows
 // its progress and takes its outcome, so no widget is touched from the study's thread.
 #pragma once
@@ -27,6 +28,8 @@ class QTimer;
 
 namespace korvant::ui {
 
+class StaleBanner;
+
 class ReliabilityTab : public QWidget
 {
     Q_OBJECT
@@ -42,6 +45,8 @@ public:
 
     // Shows the model's settings and its last result.
     void refresh();
+    // Shows whether the last result is out of date.
+    void refreshMark();
     bool running() const { return run_ != nullptr; }
     // Cancels a running study and waits for its thread; the model keeps what it had.
     void stop();
@@ -51,6 +56,10 @@ public slots:
     void cancel();
     void saveCsvAs();
     void saveSamplesCsvAs();
+
+signals:
+    // A command ended: the state's status line is new.
+    void commandDone();
 
 private:
     QGroupBox* buildSettings();
@@ -74,6 +83,7 @@ private:
     QProgressBar* progress_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* summary_ = nullptr;
+    StaleBanner* banner_ = nullptr;
     QTableWidget* quantiles_ = nullptr;
     QChartView* histogram_ = nullptr;
 };

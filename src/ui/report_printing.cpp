@@ -38,21 +38,34 @@ QFont ReportPrintFont()
     return font;
 }
 
-bool PaintReportPages(QPagedPaintDevice& device, const std::vector<std::string>& lines, int copies)
+bool PaintReportPages(QPagedPaintDevice& device, const ReportPages& report, int copies)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     QFont font = ReportPrintFont();
     const qreal width = device.width();
-    const qreal lineWidth = QFontMetricsF(font, &device)
-                                .horizontalAdvance(QString(WidestLine(lines), QLatin1Char('M')));
+    const qreal lineWidth
+        = QFontMetricsF(font, &device)
+              .horizontalAdvance(QString(WidestLine(report.lines), QLatin1Char('M')));
     if (lineWidth > width)
         font.setPointSizeF(std::max(kSmallestPointSize, kLargestPointSize * width / lineWidth));
-    painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
-    const int linesPerPage = std::max(1, static_cast<int>(device.height() / metrics.lineSpacing()));
-    const auto pages = PaginateLines(lines, linesPerPage);
+    // The header in the report's size, wrapped to the page, and one empty line below it.
+    QFont headerFont;
+    headerFont.setPointSizeF(font.pointSizeF());
+    const QFontMetricsF headerMetrics(headerFont, &device);
+    qreal headerHeight = 0;
+    for (const std::string& line : report.header)
+        headerHeight += headerMetrics
+                            .boundingRect(QRectF(0, 0, width, device.height()), Qt::TextWordWrap,
+                                QString::fromStdString(line))
+                            .height();
+    if (!report.header.empty())
+        headerHeight += metrics.lineSpacing();
+    const int linesPerPage
+        = std::max(1, static_cast<int>((device.height() - headerHeight) / metrics.lineSpacing()));
+    const auto pages = PaginateLines(report.lines, linesPerPage);
 
     bool first = true;
     for (int copy = 0; copy < copies; ++copy) {
@@ -60,7 +73,16 @@ bool PaintReportPages(QPagedPaintDevice& device, const std::vector<std::string>&
             if (!first)
                 device.newPage();
             first = false;
-            qreal baseline = metrics.ascent();
+            qreal top = 0;
+            painter.setFont(headerFont);
+            for (const std::string& line : report.header) {
+                const QRectF area(0, top, width, device.height() - top);
+                QRectF used;
+                painter.drawText(area, Qt::TextWordWrap, QString::fromStdString(line), &used);
+                top += used.height();
+            }
+            painter.setFont(font);
+            qreal baseline = headerHeight + metrics.ascent();
             for (const std::string& line : page) {
                 painter.drawText(QPointF(0, baseline), QString::fromStdString(line));
                 baseline += metrics.lineSpacing();
@@ -70,7 +92,7 @@ bool PaintReportPages(QPagedPaintDevice& device, const std::vector<std::string>&
     return painter.end();
 }
 
-void PrintReport(PrintDialog& dialog, QWidget* parent, const std::vector<std::string>& lines)
+void PrintReport(PrintDialog& dialog, QWidget* parent, const ReportPages& report)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QObject::tr("KORVANT design report"));
@@ -80,7 +102,7 @@ void PrintReport(PrintDialog& dialog, QWidget* parent, const std::vector<std::st
         BusyPointer busy;
         const int copies = qMax(1, printer.copyCount());
         printer.setCopyCount(1);
-        PaintReportPages(printer, lines, copies);
+        PaintReportPages(printer, report, copies);
     } catch (const std::exception&) {
         // A failed print ends the command without a message.
     }

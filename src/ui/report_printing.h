@@ -1,5 +1,6 @@
-// Paints the design report on printer pages or PDF pages: every report line one line in
-// "Courier", a new page when one is full, each copy starting on a fresh page.
+// Paints the design report on printer pages or PDF pages: the header lines at the top of every
+// page, then every report line one line in "Courier", a new page when one is full, each copy
+// starting on a fresh page.
 #pragma once
 
 #include <QFont>
@@ -17,12 +18,19 @@ namespace korvant::ui {
 // The font of printed report lines.
 QFont ReportPrintFont();
 
-// Paints `copies` copies of the lines on `device`. Returns false when the device cannot be
-// painted on (a printer or file that refused to open).
-bool PaintReportPages(QPagedPaintDevice& device, const std::vector<std::string>& lines, int copies);
+// The report's lines and the header above them on each page.
+struct ReportPages
+{
+    std::vector<std::string> header;
+    std::vector<std::string> lines;
+};
 
-// Print Report: the print dialog, then the lines on the chosen printer in the copies asked for.
+// Paints `copies` copies of the report on `device`. Returns false when the device cannot be
+// painted on (a printer or file that refused to open).
+bool PaintReportPages(QPagedPaintDevice& device, const ReportPages& report, int copies);
+
+// Print Report: the print dialog, then the report on the chosen printer in the copies asked for.
 // A cancelled dialog or a failed print ends the command without a message.
-void PrintReport(PrintDialog& dialog, QWidget* parent, const std::vector<std::string>& lines);
+void PrintReport(PrintDialog& dialog, QWidget* parent, const ReportPages& report);
 
 } // namespace korvant::ui

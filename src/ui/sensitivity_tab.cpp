@@ -16,6 +16,7 @@
 #include "design/window_studies.h"
 #include "ui/chart_style.h"
 #include "ui/file_export.h"
+#include "ui/stale_banner.h"
 #include "ui/study_charts.h"
 #include "ui/text_table.h"
 
@@ -23,6 +24,7 @@ namespace korvant::ui {
 namespace {
 
 constexpr double kLargestPercent = 50;
+constexpr int kChartLines = 22; // the tornado chart's least height, in lines of text
 
 } // namespace
 
@@ -54,12 +56,15 @@ SensitivityTab::SensitivityTab(WindowModel& state, const Services& services, QWi
     summary_->setObjectName(QStringLiteral("lbSensitivitySummary"));
     summary_->setWordWrap(true);
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    banner_ = new StaleBanner(QStringLiteral("lbSensitivityOutOfDate"), this);
     table_ = NewTextTable(
         QStringLiteral("tblSensitivity"), tr("thickness with each input lowered and raised"), this);
     tornado_ = new QChartView(this);
     tornado_->setObjectName(QStringLiteral("chartTornado"));
     tornado_->setAccessibleName(tr("change of the thickness with each input"));
     tornado_->setRenderHint(QPainter::Antialiasing);
+    // A small window scrolls the tab rather than squeeze the chart below its labels.
+    tornado_->setMinimumHeight(tornado_->fontMetrics().height() * kChartLines);
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(percentLabel);
@@ -78,8 +83,14 @@ SensitivityTab::SensitivityTab(WindowModel& state, const Services& services, QWi
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
     layout->addWidget(summary_);
+    layout->addWidget(banner_);
     layout->addWidget(results, 1);
     refresh();
+}
+
+void SensitivityTab::refreshMark()
+{
+    banner_->showNote(OutOfDateNote(ShownResult::Study, state_.sensitivityStaleness()));
 }
 
 void SensitivityTab::refresh()
@@ -90,6 +101,7 @@ void SensitivityTab::refresh()
     }
     const auto& result = state_.sensitivity();
     saveCsv_->setEnabled(result.has_value());
+    refreshMark();
     if (!result) {
         summary_->setText(tr("Run the study to see how far each input moves the thickness."));
         FillTextTable(table_, {});
@@ -109,14 +121,16 @@ void SensitivityTab::run()
     }
     if (ran)
         refresh();
+    emit commandDone();
 }
 
 void SensitivityTab::saveCsvAs()
 {
     if (!state_.sensitivity())
         return;
-    SaveCsvAs(services_, this, tr("Save Sensitivity Study"), QStringLiteral("sensitivity.csv"),
+    SaveCsvAs(services_, state_, this, tr("Save Sensitivity Study"), "sensitivity.csv",
         "sensitivity study", [this] { return SensitivityCsv(*state_.sensitivity()); });
+    emit commandDone();
 }
 
 } // namespace korvant::ui

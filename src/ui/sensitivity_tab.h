@@ -1,6 +1,7 @@
 // The sensitivity tab of the Studies window: the percentage by which each input is lowered and
-// raised, Run, the table of the last result with its base design, its tornado chart and the CSV
-// export. The study runs at once on the window's thread; its eighteen designs take a moment.
+// raised, Run, the table of the last result with its base design (and a banner when the inputs
+// changed since), its tornado chart and the CSV export. The study runs at once on the window's
+// thread; its eighteen designs take a moment.
 #pragma once
 
 #include <QWidget>
@@ -16,6 +17,8 @@ class QTableWidget;
 
 namespace korvant::ui {
 
+class StaleBanner;
+
 class SensitivityTab : public QWidget
 {
     Q_OBJECT
@@ -26,6 +29,12 @@ public:
 
     // Shows the model's percentage and its last result.
     void refresh();
+    // Shows whether the last result is out of date.
+    void refreshMark();
+
+signals:
+    // A command ended: the state's status line is new.
+    void commandDone();
 
 public slots:
     void run();
@@ -38,6 +47,7 @@ private:
     QPushButton* run_ = nullptr;
     QPushButton* saveCsv_ = nullptr;
     QLabel* summary_ = nullptr;
+    StaleBanner* banner_ = nullptr;
     QTableWidget* table_ = nullptr;
     QChartView* tornado_ = nullptr;
 };

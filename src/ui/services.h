@@ -1,6 +1,7 @@
 // The platform services that the main window reaches through small interfaces, so that tests
 // can answer them with scripted fakes: message boxes (the core's Prompter), file dialogs and the
-// print dialog. Also the busy mouse pointer, restored however the guarded work ends.
+// print dialog, and the settings the window keeps. Also the busy mouse pointer, restored however
+// the guarded work ends.
 #pragma once
 
 #include <QString>
@@ -8,6 +9,7 @@
 #include "design/prompter.h"
 
 class QPrinter;
+class QSettings;
 class QWidget;
 
 namespace korvant::ui {
@@ -16,11 +18,13 @@ class FileChooser
 {
 public:
     virtual ~FileChooser() = default;
-    // The chosen path, or an empty text when the user cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter)
+    // The chosen path, or an empty text when the user cancelled. The open dialog starts in
+    // `folder` (or at a file there), the save dialog with `proposedPath` chosen.
+    virtual QString openFileName(
+        QWidget* parent, const QString& caption, const QString& filter, const QString& folder)
         = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& filter,
-        const QString& suggestedName)
+    virtual QString saveFileName(
+        QWidget* parent, const QString& caption, const QString& filter, const QString& proposedPath)
         = 0;
 };
 
@@ -38,6 +42,9 @@ struct Services
     Prompter* prompter = nullptr;
     FileChooser* files = nullptr;
     PrintDialog* printing = nullptr;
+    // Where the window keeps its geometry, last folder, recent files and start units; without
+    // settings nothing is kept from one start to the next.
+    QSettings* settings = nullptr;
 };
 
 // Shows the busy pointer for its lifetime.

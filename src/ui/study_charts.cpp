@@ -41,8 +41,9 @@ void Attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* x, QAbstractA
 QChart* NewTornadoChart(const TornadoChart& data)
 {
     QChart* chart = NewTitledChart(data.title);
-    QBarSet* lowered = NewBarSet(QObject::tr("Input lowered"), kChartMain);
-    QBarSet* raised = NewBarSet(QObject::tr("Input raised"), kChartSecond);
+    const ChartColours colours = ChartPalette();
+    QBarSet* lowered = NewBarSet(QObject::tr("Input lowered"), colours.main);
+    QBarSet* raised = NewBarSet(QObject::tr("Input raised"), colours.second);
     QStringList inputs;
     // The bars run from the bottom up, so the inputs are added last to first.
     for (std::size_t i = data.bars.size(); i-- > 0;) {
@@ -72,6 +73,7 @@ QChart* NewTornadoChart(const TornadoChart& data)
 QChart* NewHistogramChart(const ThicknessHistogramChart& data)
 {
     QChart* chart = NewTitledChart(data.title);
+    const ChartColours colours = ChartPalette();
     auto* samples = new QAreaSeries;
     auto* steps = new QLineSeries(samples); // the area series does not own its line
     int highest = 0;
@@ -82,11 +84,11 @@ QChart* NewHistogramChart(const ThicknessHistogramChart& data)
     }
     samples->setUpperSeries(steps);
     samples->setName(QObject::tr("Samples"));
-    samples->setColor(kChartBars);
-    samples->setBorderColor(kChartBars.darker(150));
+    samples->setColor(colours.bars);
+    samples->setBorderColor(colours.bars.darker(150));
     auto* base = new QLineSeries;
     base->setName(QObject::tr("Base design"));
-    base->setPen(QPen(kChartMarked, 2));
+    base->setPen(QPen(colours.marked, 2));
     base->append(data.base, 0);
     base->append(data.base, highest * kAxisRoom);
 

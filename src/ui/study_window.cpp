@@ -1,6 +1,10 @@
-// The Studies window with its two tabs; closing it cancels a running reliability study.
+// The Studies window with its two tabs; closing it cancels a running reliability study. Numbers
+// are shown and typed as the report writes them, whatever the desktop's language.
 #include "ui/study_window.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -8,6 +12,19 @@
 #include "ui/sensitivity_tab.h"
 
 namespace korvant::ui {
+namespace {
+
+QScrollArea* Scrolled(QWidget* tab)
+{
+    auto* area = new QScrollArea;
+    area->setObjectName(tab->objectName() + QStringLiteral("Scroll"));
+    area->setWidgetResizable(true);
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidget(tab);
+    return area;
+}
+
+} // namespace
 
 StudyWindow::StudyWindow(WindowModel& state, const Services& services, QWidget* parent)
     : QDialog(parent)
@@ -15,26 +32,39 @@ StudyWindow::StudyWindow(WindowModel& state, const Services& services, QWidget* 
     setObjectName(QStringLiteral("frmStudies"));
     setWindowTitle(tr("Studies"));
     setModal(false);
+    setLocale(QLocale::c());
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("tabStudies"));
-    sensitivity_ = new SensitivityTab(state, services, tabs_);
-    reliability_ = new ReliabilityTab(state, services, tabs_);
-    tabs_->addTab(sensitivity_, tr("Sensitivity"));
-    tabs_->addTab(reliability_, tr("Reliability"));
+    sensitivity_ = new SensitivityTab(state, services);
+    reliability_ = new ReliabilityTab(state, services);
+    tabs_->addTab(Scrolled(sensitivity_), tr("Sensitivity"));
+    tabs_->addTab(Scrolled(reliability_), tr("Reliability"));
+    connect(sensitivity_, &SensitivityTab::commandDone, this, &StudyWindow::commandDone);
+    connect(reliability_, &ReliabilityTab::commandDone, this, &StudyWindow::commandDone);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    resize(900, 720);
+    QScreen* shown = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    resize(QSize(900, 720).boundedTo(shown->availableGeometry().size()));
 }
 
 void StudyWindow::showTab(Tab tab)
 {
     sensitivity_->refresh();
     reliability_->refresh();
-    tabs_->setCurrentWidget(
-        tab == Tab::Sensitivity ? static_cast<QWidget*>(sensitivity_) : reliability_);
+    const bool sensitivity = tab == Tab::Sensitivity;
+    tabs_->setCurrentIndex(sensitivity ? 0 : 1);
     show();
     raise();
     activateWindow();
+    const char* first = sensitivity ? "spnSensitivityPercent" : "cboSpreadSc";
+    if (auto* field = findChild<QWidget*>(QString::fromLatin1(first)))
+        field->setFocus(Qt::OtherFocusReason);
+}
+
+void StudyWindow::refreshMarks()
+{
+    sensitivity_->refreshMark();
+    reliability_->refreshMark();
 }
 
 void StudyWindow::done(int result)

@@ -2,6 +2,7 @@
 #include "ui/text_table.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
 
 namespace korvant::ui {
@@ -39,6 +40,12 @@ void FillTextTable(QTableWidget* table, const TraceTable& data)
         }
     }
     table->resizeColumnsToContents();
+}
+
+int TableContentWidth(const QTableWidget* table)
+{
+    return table->horizontalHeader()->length() + 2 * table->frameWidth()
+        + table->verticalScrollBar()->sizeHint().width();
 }
 
 } // namespace korvant::ui

@@ -14,7 +14,11 @@ namespace korvant::ui {
 QTableWidget* NewTextTable(
     const QString& objectName, const QString& accessibleName, QWidget* parent);
 
-// Replaces the table's headings and cells with the data's.
+// Replaces the table's headings and cells with the data's; every column as wide as its heading
+// and its values.
 void FillTextTable(QTableWidget* table, const TraceTable& data);
+
+// The width that shows every column of the table whole, with its frame and vertical scroll bar.
+int TableContentWidth(const QTableWidget* table);
 
 } // namespace korvant::ui

@@ -1,13 +1,16 @@
-// Two read-only tables of texts side by side below the summary, and the CSV button.
+// Two read-only tables of texts side by side below the summary, in a splitter that starts them at
+// the widths of their columns, and the CSV button.
 #include "ui/trace_view.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/stale_banner.h"
 #include "ui/text_table.h"
 
 namespace korvant::ui {
@@ -31,7 +34,8 @@ TraceView::TraceView(QWidget* parent)
     auto* units = new QLabel(tr("Values in the units the design works in: in, lb, psi, pci, 'F, "
                                 "mph. The aircraft values are those of the last trial."),
         this);
-    units->setStyleSheet(QStringLiteral("color: #4d5966;"));
+    units->setWordWrap(true);
+    banner_ = new StaleBanner(QStringLiteral("lbTraceOutOfDate"), this);
 
     sheet_ = NewTextTable(QStringLiteral("tblTraceAircraft"), tr("values of each aircraft"), this);
     sheet_->horizontalHeader()->setStretchLastSection(false);
@@ -52,21 +56,33 @@ TraceView::TraceView(QWidget* parent)
     sheetHeading->setFont(bold);
 
     // The sheet and the trials side by side, each as high as the view allows.
-    auto* sheetColumn = new QVBoxLayout;
-    sheetColumn->addWidget(sheetHeading);
-    sheetColumn->addWidget(sheet_);
-    auto* trialsColumn = new QVBoxLayout;
-    trialsColumn->addWidget(trialsHeading);
-    trialsColumn->addWidget(trials_);
-    auto* tables = new QHBoxLayout;
-    tables->addLayout(sheetColumn, 3);
-    tables->addLayout(trialsColumn, 2);
+    auto* sheetColumn = new QWidget(this);
+    auto* sheetLayout = new QVBoxLayout(sheetColumn);
+    sheetLayout->setContentsMargins(0, 0, 0, 0);
+    sheetLayout->addWidget(sheetHeading);
+    sheetLayout->addWidget(sheet_);
+    auto* trialsColumn = new QWidget(this);
+    auto* trialsLayout = new QVBoxLayout(trialsColumn);
+    trialsLayout->setContentsMargins(0, 0, 0, 0);
+    trialsLayout->addWidget(trialsHeading);
+    trialsLayout->addWidget(trials_);
+    tables_ = new QSplitter(Qt::Horizontal, this);
+    tables_->setObjectName(QStringLiteral("splTrace"));
+    tables_->setChildrenCollapsible(false);
+    tables_->addWidget(sheetColumn);
+    tables_->addWidget(trialsColumn);
 
     layout->addWidget(title);
+    layout->addWidget(banner_);
     layout->addWidget(summary_);
     layout->addWidget(units);
-    layout->addLayout(tables, 1);
+    layout->addWidget(tables_, 1);
     layout->addLayout(buttons);
+}
+
+void TraceView::showNote(const std::string& note)
+{
+    banner_->showNote(note);
 }
 
 void TraceView::showTrace(
@@ -75,6 +91,16 @@ void TraceView::showTrace(
     summary_->setText(QString::fromStdString(summary));
     FillTextTable(sheet_, sheet);
     FillTextTable(trials_, trials);
+    // Each table as wide as its columns where the view has the room, the rest shared.
+    const int sheetWidth = TableContentWidth(sheet_);
+    const int trialsWidth = TableContentWidth(trials_);
+    const int room = tables_->width() - tables_->handleWidth();
+    if (room <= 0 || sheetWidth + trialsWidth <= 0)
+        return;
+    const int sheetShare = room >= sheetWidth + trialsWidth
+        ? room - trialsWidth
+        : room * sheetWidth / (sheetWidth + trialsWidth);
+    tables_->setSizes({ sheetShare, room - sheetShare });
 }
 
 } // namespace korvant::ui

@@ -9,9 +9,12 @@
 
 class QLabel;
 class QPushButton;
+class QSplitter;
 class QTableWidget;
 
 namespace korvant::ui {
+
+class StaleBanner;
 
 class TraceView : public QWidget
 {
@@ -21,12 +24,16 @@ public:
     explicit TraceView(QWidget* parent = nullptr);
 
     void showTrace(const std::string& summary, const TraceTable& sheet, const TraceTable& trials);
+    // The banner of a trace that is out of date; empty while it is current.
+    void showNote(const std::string& note);
 
 signals:
     void saveCsvClicked();
 
 private:
     QLabel* summary_ = nullptr;
+    StaleBanner* banner_ = nullptr;
+    QSplitter* tables_ = nullptr;
     QTableWidget* sheet_ = nullptr;
     QTableWidget* trials_ = nullptr;
 };

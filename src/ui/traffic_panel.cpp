@@ -2,7 +2,10 @@
 // takes the state's texts again.
 #include "ui/traffic_panel.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,19 +13,9 @@
 
 #include "ui/change_data_dialog.h"
 #include "ui/traffic_table_model.h"
-#include "ui/twips.h"
 
 namespace korvant::ui {
 namespace {
-
-constexpr int kRowTwips = 400; // the headings above the list and the grid
-constexpr int kControlGapTwips = 100; // the buttons below the list and the grid
-constexpr int kMarginTwips = 240;
-constexpr int kListWidthTwips = 3900; // widest aircraft list
-constexpr int kButtonHeightTwips = 460;
-constexpr int kNameColumnTwips = 1300;
-constexpr int kValueColumnTwips = 1200;
-constexpr int kTitleRowTwips = 500;
 
 QLabel* Heading(const QString& text, const QString& objectName, QWidget* parent)
 {
@@ -32,7 +25,6 @@ QLabel* Heading(const QString& text, const QString& objectName, QWidget* parent)
     QFont bold = label->font();
     bold.setBold(true);
     label->setFont(bold);
-    label->setStyleSheet(QStringLiteral("color: #2b3a4a;"));
     return label;
 }
 
@@ -44,30 +36,34 @@ TrafficPanel::TrafficPanel(WindowModel& state, const Services& services, QWidget
     , services_(services)
 {
     setObjectName(QStringLiteral("TrafficPanel"));
-    listHeading_ = Heading(tr("Aircraft"), QStringLiteral("lblAircraftList"), this);
-    gridHeading_ = Heading(tr("Traffic mix"), QStringLiteral("lblTrafficMix"), this);
+    QLabel* listHeading = Heading(tr("Aircraft"), QStringLiteral("lblAircraftList"), this);
+    QLabel* gridHeading = Heading(tr("Traffic mix"), QStringLiteral("lblTrafficMix"), this);
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("ListAircraft"));
     list_->setAccessibleName(tr("aircraft list"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    listHeading_->setBuddy(list_);
+    listHeading->setBuddy(list_);
     for (const std::string& name : state_.aircraftListNames())
         list_->addItem(QString::fromStdString(name));
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { addSelectedAircraft(); });
+    list_->setMinimumWidth(fontMetrics().averageCharWidth() * 16);
 
     model_ = new TrafficTableModel(state_, this);
     grid_ = new QTableView(this);
     grid_->setObjectName(QStringLiteral("Grid1"));
     grid_->setAccessibleName(tr("traffic mix"));
+    grid_->setToolTip(tr("Double-click a value, or press Enter or F2 on it, to change it."));
     grid_->setModel(model_);
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setWordWrap(true);
-    gridHeading_->setBuddy(grid_);
+    grid_->setWordWrap(false);
+    grid_->setTabKeyNavigation(false);
+    grid_->installEventFilter(this);
+    gridHeading->setBuddy(grid_);
     connect(grid_, &QTableView::clicked, this,
         [this](const QModelIndex& index) { state_.clickCell(index.row(), index.column()); });
     connect(grid_, &QTableView::doubleClicked, this,
@@ -82,15 +78,52 @@ TrafficPanel::TrafficPanel(WindowModel& state, const Services& services, QWidget
     connect(add_, &QPushButton::clicked, this, &TrafficPanel::addSelectedAircraft);
     connect(remove_, &QPushButton::clicked, this, &TrafficPanel::removeClickedAircraft);
     connect(removeAll_, &QPushButton::clicked, this, &TrafficPanel::removeAllAircraft);
+
+    auto* gridButtons = new QHBoxLayout;
+    gridButtons->addWidget(remove_);
+    gridButtons->addWidget(removeAll_);
+    gridButtons->addStretch(1);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(listHeading, 0, 0);
+    layout->addWidget(gridHeading, 0, 1);
+    layout->addWidget(list_, 1, 0);
+    layout->addWidget(grid_, 1, 1);
+    layout->addWidget(add_, 2, 0, Qt::AlignLeft);
+    layout->addLayout(gridButtons, 2, 1);
+    layout->setColumnStretch(0, 2);
+    layout->setColumnStretch(1, 5);
+    layout->setRowStretch(1, 1);
+    setTabOrder(list_, add_);
+    setTabOrder(add_, grid_);
+    setTabOrder(grid_, remove_);
+    setTabOrder(remove_, removeAll_);
     sizeGrid();
 }
 
 void TrafficPanel::sizeGrid()
 {
-    grid_->setColumnWidth(0, TwipsToPixels(kNameColumnTwips, logicalDpiX()));
-    for (int c = 1; c < kGridColumns; ++c)
-        grid_->setColumnWidth(c, TwipsToPixels(kValueColumnTwips, logicalDpiX()));
-    grid_->setRowHeight(0, TwipsToPixels(kTitleRowTwips, logicalDpiY()));
+    // Every title, unit and value whole: the columns and the rows follow their contents.
+    grid_->resizeColumnsToContents();
+    grid_->resizeRowsToContents();
+}
+
+bool TrafficPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter and F2 change the value of the current cell as a double click does; Space selects
+    // its row for Remove as a click does.
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const QModelIndex current = grid_->currentIndex();
+        if (current.isValid()
+            && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_F2
+                || key == Qt::Key_Space)) {
+            state_.clickCell(current.row(), current.column());
+            if (key != Qt::Key_Space)
+                editCell(current.row(), current.column());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TrafficPanel::refresh()
@@ -99,38 +132,14 @@ void TrafficPanel::refresh()
     sizeGrid();
 }
 
-void TrafficPanel::placeIn(const QRect& area)
-{
-    setGeometry(area);
-    const int margin = TwipsToPixels(kMarginTwips, logicalDpiX());
-    const int gridWidth = qRound(width() * 0.6);
-    const int listHeight = qRound(height() * 0.7);
-    const int listWidth = qMax(TwipsToPixels(1200, logicalDpiX()),
-        qMin(TwipsToPixels(kListWidthTwips, logicalDpiX()), width() - gridWidth - 3 * margin));
-    const int left = qMax(margin, (width() - listWidth - margin - gridWidth) / 2);
-    const int headingHeight = TwipsToPixels(kRowTwips, logicalDpiY());
-    const int top = TwipsToPixels(kMarginTwips, logicalDpiY()) + headingHeight;
-    listHeading_->setGeometry(left, top - headingHeight, listWidth, headingHeight);
-    list_->setGeometry(left, top, listWidth, listHeight);
-    const int gridLeft = left + listWidth + margin;
-    gridHeading_->setGeometry(gridLeft, top - headingHeight, gridWidth, headingHeight);
-    grid_->setGeometry(gridLeft, top, gridWidth, listHeight);
-    const int buttonTop = top + listHeight + TwipsToPixels(kControlGapTwips, logicalDpiY());
-    const int buttonHeight = TwipsToPixels(kButtonHeightTwips, logicalDpiY());
-    const int buttonWidth = TwipsToPixels(1500, logicalDpiX());
-    add_->setGeometry(left, buttonTop, qMin(buttonWidth, listWidth), buttonHeight);
-    remove_->setGeometry(gridLeft, buttonTop, buttonWidth, buttonHeight);
-    removeAll_->setGeometry(
-        gridLeft + buttonWidth + TwipsToPixels(kControlGapTwips * 2, logicalDpiX()), buttonTop,
-        buttonWidth, buttonHeight);
-}
-
 void TrafficPanel::addSelectedAircraft()
 {
     const auto selected = list_->selectionModel()->selectedRows();
     const int position = selected.isEmpty() ? -1 : selected.back().row();
-    if (state_.addListAircraft(position))
+    if (state_.addListAircraft(position)) {
         refresh();
+        emit mixChanged();
+    }
 }
 
 void TrafficPanel::removeClickedAircraft()
@@ -138,6 +147,7 @@ void TrafficPanel::removeClickedAircraft()
     if (state_.removeClicked(*services_.prompter)) {
         grid_->clearSelection();
         refresh();
+        emit mixChanged();
     }
 }
 
@@ -145,6 +155,7 @@ void TrafficPanel::removeAllAircraft()
 {
     state_.removeAll();
     refresh();
+    emit mixChanged();
 }
 
 void TrafficPanel::editCell(int row, int column)
@@ -165,10 +176,14 @@ void TrafficPanel::confirmChangeData()
     const EditResult result
         = state_.confirmEdit(changeData_->valueText().toStdString(), *services_.prompter);
     changeData_->setValueText(QString::fromStdString(result.text));
-    if (result.outcome == EditOutcome::Rejected)
+    emit mixChanged();
+    if (result.outcome == EditOutcome::Rejected) {
+        changeData_->focusValue();
         return;
+    }
     changeData_->hide();
     window()->activateWindow();
+    grid_->setFocus();
     refresh();
 }
 

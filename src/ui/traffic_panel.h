@@ -1,6 +1,7 @@
 // The aircraft data view: the aircraft list ListAircraft, the traffic grid Grid1 over the mix,
-// the Add, Remove and Remove ALL buttons, and the Change Data dialog for a double-clicked value.
-// The list and the grid take 70 % of the height, the grid 60 % of the width.
+// the Add, Remove and Remove ALL buttons, and the Change Data dialog for a value, opened by a
+// double click, Enter or F2 on its cell. The list and the grid share the width, the grid's
+// columns as wide as their titles and values.
 #pragma once
 
 #include <QWidget>
@@ -31,9 +32,12 @@ public:
     // Closes the Change Data dialog, whose cell the mix may no longer hold.
     void closeChangeData();
 
-    // Takes `area` within its parent: the list and the grid at 70 % of its height, the grid at
-    // 60 % of its width, the buttons below them.
-    void placeIn(const QRect& area);
+signals:
+    // The mix or a value of its aircraft changed, or a command ended with a status line.
+    void mixChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void addSelectedAircraft();
@@ -46,8 +50,6 @@ private:
     WindowModel& state_;
     Services services_;
     TrafficTableModel* model_ = nullptr;
-    QLabel* listHeading_ = nullptr;
-    QLabel* gridHeading_ = nullptr;
     QListWidget* list_ = nullptr;
     QTableView* grid_ = nullptr;
     QPushButton* add_ = nullptr;

@@ -372,7 +372,9 @@ TEST(ClosePrompt, FourAnswers)
     for (const Row& row : rows) {
         ScriptedPrompter prompter({ row.answer });
         int saves = 0;
-        EXPECT_EQ(ConfirmClose(prompter, [&] { return ++saves, row.saved; }), row.closes);
+        EXPECT_EQ(
+            ConfirmLeave(SaveBeforeClosingQuestion(), prompter, [&] { return ++saves, row.saved; }),
+            row.closes);
         EXPECT_EQ(saves, row.saves);
         EXPECT_EQ(prompter.shown, std::vector<Message> { question });
     }

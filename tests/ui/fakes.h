@@ -19,15 +19,23 @@ class FakeFileChooser : public FileChooser
 public:
     QString path; // the answer; empty for Cancel
     int asked = 0;
+    QString caption; // of the last dialog
+    QString proposed; // the folder or path the last dialog started at
 
-    QString openFileName(QWidget*, const QString&, const QString&) override
+    QString openFileName(
+        QWidget*, const QString& title, const QString&, const QString& folder) override
     {
         ++asked;
+        caption = title;
+        proposed = folder;
         return path;
     }
-    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override
+    QString saveFileName(
+        QWidget*, const QString& title, const QString&, const QString& proposedPath) override
     {
         ++asked;
+        caption = title;
+        proposed = proposedPath;
         return path;
     }
 };

@@ -113,7 +113,9 @@ private slots:
         trigger("mnuReliability");
         auto* studies = find<QDialog>("frmStudies");
         QVERIFY(studies->isVisible() && !studies->isModal());
-        QCOMPARE(find<QTabWidget>("tabStudies")->currentWidget(), find<QWidget>("tabReliability"));
+        QVERIFY(find<QTabWidget>("tabStudies")
+                    ->currentWidget()
+                    ->isAncestorOf(find<QWidget>("tabReliability")));
         QCOMPARE(find<QDoubleSpinBox>("spnSensitivityPercent")->value(), 10.0);
         QCOMPARE(find<QComboBox>("cboSpreadSc")->currentText(), QStringLiteral("Normal"));
         QCOMPARE(find<QComboBox>("cboSpreadk")->currentText(), QStringLiteral("Log-normal"));
@@ -227,15 +229,14 @@ private slots:
             find<QDialog>("frmStudies")->close();
             QVERIFY(!reliabilityRunning());
         } else {
-            prompter->answers = { Answer::No }; // do not save the input data
-            QVERIFY(window->close());
+            QVERIFY(window->close()); // no unsaved changes: no question
             QVERIFY(!reliabilityRunning());
         }
         QVERIFY(state().design() == design);
         QVERIFY(state().reliabilitySettings() == settings);
         QCOMPARE(SensitivityCsv(*state().sensitivity()), sensitivity);
         QCOMPARE(ReliabilitySamplesCsv(*state().reliability()), reliability);
-        QCOMPARE(prompter->shown.size(), std::size_t(how == "main window" ? 1 : 0));
+        QVERIFY(prompter->shown.empty());
     }
 
     void sessionWhoseDesignStopsShowsTheMessage_data()

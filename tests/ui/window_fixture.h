@@ -17,14 +17,15 @@ namespace korvant::ui::test {
 class WindowFixture
 {
 protected:
-    // A new window over fresh fakes, shown on screen.
-    void openWindow(const WindowModel& state)
+    // A new window over fresh fakes, shown on screen; it keeps its settings in `settings` when
+    // one is given.
+    void openWindow(const WindowModel& state, QSettings* settings = nullptr)
     {
         prompter = std::make_unique<ScriptedPrompter>();
         files = std::make_unique<FakeFileChooser>();
         printing = std::make_unique<FakePrintDialog>();
         window = std::make_unique<MainWindow>(
-            state, Services { prompter.get(), files.get(), printing.get() });
+            state, Services { prompter.get(), files.get(), printing.get(), settings });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }

@@ -1,6 +1,6 @@
 // What the main window gives out: the report view, printing and the PDF, the damage charts, the
-// evaluation of a given slab, the calculation trace and its exports, input data files read and
-// saved, and the close prompt. Message boxes and dialogs are answered by the scripted fakes.
+// evaluation of a given slab, and the calculation trace and its exports. Message boxes and
+// dialogs are answered by the scripted fakes.
 #include <QAction>
 #include <QBarSet>
 #include <QChartView>
@@ -231,104 +231,6 @@ private slots:
         trigger("mnuOneLayer");
         QVERIFY(!shown("TraceView"));
         QCOMPARE(table->rowCount(), 0); // the view dropped the evaluation
-    }
-
-    void inputDataRoundTrip_data()
-    {
-        QTest::addColumn<bool>("metric");
-        QTest::newRow("English") << false;
-        QTest::newRow("Metric") << true;
-    }
-    void inputDataRoundTrip()
-    {
-        QFETCH(bool, metric);
-        trigger("mnuAircraft");
-        addFromList(2);
-        addFromList(0);
-        if (metric)
-            trigger("MetricOption");
-        trigger("mnuOneLayer");
-        type("TxtSc", QStringLiteral("700"));
-        const QString path = temp->filePath(QStringLiteral("my design"));
-        files->path = path;
-        trigger("FileSave");
-        const QString saved = path + QStringLiteral(".inp");
-        QVERIFY(QFile::exists(saved));
-        const DesignModel before = window->state().design();
-
-        trigger("mnuAircraft");
-        click("cmddelall");
-        trigger(metric ? "EnglishOption" : "MetricOption");
-        files->path = saved;
-        prompter->shown.clear();
-        trigger("FileLoad");
-        QCOMPARE(prompter->texts().back(), saved.toStdString() + "  Loaded!");
-        // The file's project section names the structure, whose view opens with its inputs.
-        QVERIFY(shown("TxtE") && !shown("LbTitle1") && !shown("TxtE2"));
-        const DesignModel& after = window->state().design();
-        QCOMPARE(after.units, before.units);
-        QCOMPARE(after.mix, before.mix);
-        QCOMPARE(after.field(InputField::Sc), std::string("700"));
-        QCOMPARE(find<QAction>("MetricOption")->isChecked(), metric);
-
-        files->path = temp->filePath(QStringLiteral("again.inp"));
-        trigger("FileSave");
-        QFile first(saved), second(files->path);
-        QVERIFY(first.open(QIODevice::ReadOnly) && second.open(QIODevice::ReadOnly));
-        QCOMPARE(second.readAll(), first.readAll());
-    }
-
-    // Cancelling the open dialog, a damaged file and a failed save change nothing.
-    void inputDataFailuresChangeNothing()
-    {
-        trigger("mnuAircraft");
-        addFromList(1);
-        const DesignModel before = window->state().design();
-        files->path.clear();
-        trigger("FileLoad");
-        QVERIFY(window->state().design() == before);
-        QVERIFY(shown("Grid1"));
-
-        QFile damaged(temp->filePath(QStringLiteral("damaged.inp")));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write("KORVANT-x\r\n****ENG****\r\n\r\n1\r\n2\r\n3\r\n\r\n***aircraft\r\n 0 \r\n");
-        damaged.close();
-        files->path = damaged.fileName();
-        trigger("FileLoad");
-        QCOMPARE(prompter->texts().back(), std::string("Incorrect Input File!"));
-        QVERIFY(window->state().design() == before);
-
-        // A target whose folder is a plain file cannot be written; that file stays as it was.
-        files->path = damaged.fileName() + QStringLiteral("/design.inp");
-        prompter->shown.clear();
-        trigger("FileSave");
-        QCOMPARE(prompter->shown.size(), size_t(1));
-        QVERIFY(QFileInfo(damaged.fileName()).isFile());
-        QVERIFY(window->state().design() == before);
-    }
-
-    void closePrompt_data()
-    {
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("savePath");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("Yes, save cancelled") << int(Answer::Yes) << QString() << false;
-        QTest::newRow("Yes, saved") << int(Answer::Yes) << QStringLiteral("closing.inp") << true;
-        QTest::newRow("No") << int(Answer::No) << QString() << true;
-        QTest::newRow("Cancel") << int(Answer::Cancel) << QString() << false;
-    }
-    void closePrompt()
-    {
-        QFETCH(int, answer);
-        QFETCH(QString, savePath);
-        QFETCH(bool, closes);
-        prompter->answers = { static_cast<Answer>(answer) };
-        files->path = savePath.isEmpty() ? QString() : temp->filePath(savePath);
-        QCOMPARE(window->close(), closes);
-        QCOMPARE(prompter->shown.at(0).text, std::string("Save Input Data before closi ng?"));
-        QCOMPARE(prompter->shown.at(0).title, std::string("Save Dialog"));
-        if (!savePath.isEmpty())
-            QVERIFY(QFile::exists(temp->filePath(savePath)));
     }
 };
 
