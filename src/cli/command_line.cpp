@@ -18,6 +18,7 @@
 #include "basics/program_info.h"
 #include "cli/acr_run.h"
 #include "cli/batch_prompter.h"
+#include "cli/design_run.h"
 #include "cli/exit_status.h"
 #include "cli/options.h"
 #include "cli/pcr_run.h"
@@ -247,20 +248,9 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
     if (options.pcr)
         return RunPcr(model, *options.pcr, options.category, prompter, options.output(), out, err);
 
-    switch (DesignThickness(model, prompter)) {
-    case DesignOutcome::InvalidInput:
-        return kExitUsage;
-    case DesignOutcome::Stopped:
-        return kExitStopped;
-    case DesignOutcome::Designed:
-        break;
-    }
-    // A thickness the engineer must not take as it stands is said on the error stream; one that
-    // is only the search's limit is not a design.
-    const bool beyondSearch = model.result.trace.end == DesignEnd::BeyondSearch;
-    for (const std::string& note : DesignNotes(model.result, model.units))
-        err << "korvant-cli: " << (beyondSearch ? "" : "warning: ") << note << '\n';
-    const int designed = beyondSearch ? kExitBeyondSearch : kExitDesigned;
+    const int designed = DesignWithNotes(model, prompter, err);
+    if (designed == kExitUsage || designed == kExitStopped)
+        return designed;
     std::optional<SlabEvaluation> evaluation;
     if (options.evaluate) {
         try {

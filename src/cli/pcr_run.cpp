@@ -2,6 +2,7 @@
 // PCR with its notes on standard error, and its tables on standard output.
 #include "cli/pcr_run.h"
 
+#include "cli/design_run.h"
 #include "cli/exit_status.h"
 #include "design/acr_table.h"
 #include "design/aircraft_step.h"
@@ -39,21 +40,11 @@ int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
             return kExitStopped;
         }
     } else {
-        switch (DesignThickness(model, prompter)) {
-        case DesignOutcome::InvalidInput:
-            return kExitUsage;
-        case DesignOutcome::Stopped:
-            return kExitStopped;
-        case DesignOutcome::Designed:
-            break;
-        }
-        const bool beyondSearch = model.result.trace.end == DesignEnd::BeyondSearch;
-        for (const std::string& note : DesignNotes(model.result, model.units))
-            err << "korvant-cli: " << (beyondSearch ? "" : "warning: ") << note << '\n';
-        if (beyondSearch) {
+        const int designed = DesignWithNotes(model, prompter, err);
+        if (designed == kExitBeyondSearch)
             err << "korvant-cli: no PCR: the design found no thickness to rate.\n";
-            return kExitBeyondSearch;
-        }
+        if (designed != kExitDesigned)
+            return designed;
         slab = model.result.thickness;
         basis = model.result.trace.basis;
     }
