@@ -5,6 +5,7 @@
 
 #include "bench_session.h"
 #include "design/damage_chart.h"
+#include "design/design_json.h"
 #include "design/design_trace.h"
 #include "design/report.h"
 #include "design/slab_evaluation.h"
@@ -57,7 +58,7 @@ void BM_TraceTexts(benchmark::State& state)
     RunDesign(model);
     for (auto _ : state) {
         benchmark::DoNotOptimize(TraceCsv(model.result.trace));
-        benchmark::DoNotOptimize(TraceJson(model));
+        benchmark::DoNotOptimize(TraceJson(model, nullptr, {}));
     }
 }
 BENCHMARK(BM_TraceTexts)->Unit(benchmark::kMicrosecond);

@@ -1,12 +1,11 @@
 #!/usr/bin/env python3
-"""Draws KORVANT's icon, a section through a rigid pavement under a wheel, as SVG and PNG.
+"""Draws KORVANT's icon, a section through a rigid pavement under a wheel, as SVG.
 
-The two files come from the same list of shapes so that they always agree:
-    tools/make_icon.py packaging/korvant.svg packaging/korvant.png
+    tools/make_icon.py packaging/korvant.svg
+
+The build renders the PNGs of every hicolor size from that SVG (cmake/icons.cmake).
 """
-import struct
 import sys
-import zlib
 
 SIZE = 256
 # (kind, colour, geometry) in a 256 x 256 box.
@@ -37,60 +36,6 @@ def svg():
     return "\n".join(parts) + "\n"
 
 
-def inside(kind, geometry, x, y):
-    if kind == "circle":
-        cx, cy, radius = geometry
-        return (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2
-    left, top, w, h, radius = geometry
-    if not (left <= x <= left + w and top <= y <= top + h):
-        return False
-    # Rounded corners: outside the quarter circle of a corner square.
-    cx = min(max(x, left + radius), left + w - radius)
-    cy = min(max(y, top + radius), top + h - radius)
-    return (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2
-
-
-def png():
-    samples = 4
-    rows = []
-    for py in range(SIZE):
-        row = bytearray([0])
-        for px in range(SIZE):
-            total = [0, 0, 0, 0]
-            for sy in range(samples):
-                for sx in range(samples):
-                    x = px + (sx + 0.5) / samples
-                    y = py + (sy + 0.5) / samples
-                    colour = None
-                    for kind, rgb, geometry in SHAPES:
-                        if inside(kind, geometry, x, y):
-                            colour = rgb
-                    if colour:
-                        total[0] += colour[0]
-                        total[1] += colour[1]
-                        total[2] += colour[2]
-                        total[3] += 255
-            n = samples * samples
-            alpha = total[3] // n
-            if alpha:
-                row += bytes([total[0] * 255 // total[3], total[1] * 255 // total[3],
-                              total[2] * 255 // total[3], alpha])
-            else:
-                row += bytes(4)
-        rows.append(bytes(row))
-
-    def chunk(tag, data):
-        body = tag + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    header = struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(b"".join(rows), 9)) + chunk(b"IEND", b""))
-
-
 if __name__ == "__main__":
-    svg_path, png_path = sys.argv[1:3]
-    with open(svg_path, "w", encoding="ascii") as out:
+    with open(sys.argv[1], "w", encoding="ascii") as out:
         out.write(svg())
-    with open(png_path, "wb") as out:
-        out.write(png())

@@ -18,6 +18,7 @@
 #include "design/desktop_arguments.h"
 #include "design/window_model.h"
 #include "design/window_texts.h"
+#include "ui/logo.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
 
@@ -53,6 +54,10 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("korvant"));
     QApplication::setApplicationDisplayName(QString::fromUtf8(korvant::kProgramName));
     QApplication::setApplicationVersion(QString::fromUtf8(korvant::kVersion));
+    // The installed desktop entry, by which a Wayland compositor finds the icon; the same icon
+    // for every window of the program.
+    QGuiApplication::setDesktopFileName(QStringLiteral("korvant"));
+    QApplication::setWindowIcon(korvant::ui::ProgramIcon());
     const korvant::DesktopArguments arguments
         = korvant::ParseDesktopArguments(Arguments(argc, argv));
     if (!arguments.error.empty()) {

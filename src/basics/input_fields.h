@@ -1,6 +1,6 @@
 // The ten input fields of a design session: their order, the object names the window and the
-// input data files use for them, the words messages use and the English texts a session starts
-// with.
+// input data files use for them, the words messages use, the English texts a session starts
+// with and their units.
 #pragma once
 
 #include <array>
@@ -29,6 +29,8 @@ struct InputFieldInfo
     const char* objectName; // the widget's name
     const char* meaning; // spoken by screen readers and used in messages
     const char* startText; // English text the window opens with
+    const char* englishUnit; // as the window's unit captions write it
+    const char* metricUnit;
 };
 const std::array<InputFieldInfo, kInputFieldCount>& InputFields();
 const InputFieldInfo& InputFieldInfoOf(InputField field);

@@ -5,7 +5,6 @@
 #include "cli/acr_run.h"
 
 #include "cli/exit_status.h"
-#include "cli/options.h"
 #include "design/acr_table.h"
 
 namespace korvant {
@@ -27,7 +26,7 @@ std::vector<int> AcrRecords(const std::vector<int>& asked, const AircraftDatabas
 }
 
 int RunAcrTable(const std::vector<int>& records, int threads, const DesignModel& model,
-    std::ostream& out, std::ostream& err)
+    OutputFormat format, std::ostream& out, std::ostream& err)
 {
     const std::vector<AcrResult> results
         = ComputeRecordsAcr(model.database, records, model.units, threads);
@@ -43,7 +42,10 @@ int RunAcrTable(const std::vector<int>& records, int threads, const DesignModel&
             err << where << ": " << note << '\n';
         }
     }
-    out << AcrCsv(results, model.database, model.units);
+    if (format == OutputFormat::Json)
+        out << AcrJson(results, model.database, model.units, StatusOf(status));
+    else
+        out << AcrCsv(results, model.database, model.units);
     return status;
 }
 

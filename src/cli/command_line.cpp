@@ -5,21 +5,28 @@
 // --structure is given; else the file's or the one-layer system), the input data file written by
 // --save, and the design with the same checks as the Design Thickness button, answered without
 // asking. Last the output: the thickness, the report or the trace, and the evaluation of a slab;
-// or a study of the design. With --acr the ACR table of the catalogue's aircraft is printed
-// instead, after the inputs and --save, and no design runs.
+// or a study of the design. With --list-aircraft or --acr the catalogue or its ACR table is
+// printed instead, after the inputs and --save, and no design runs. With JSON output a run that
+// stops before it printed its document prints one with its status and messages instead.
 #include "cli/command_line.h"
 
+#include <istream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 
 #include "basics/program_info.h"
 #include "cli/acr_run.h"
 #include "cli/batch_prompter.h"
+#include "cli/design_run.h"
 #include "cli/exit_status.h"
 #include "cli/options.h"
 #include "cli/pcr_run.h"
+#include "cli/stream_copy.h"
 #include "cli/study_options.h"
 #include "cli/usage.h"
+#include "design/catalogue_table.h"
+#include "design/design_json.h"
 #include "design/design_trace.h"
 #include "design/input_check.h"
 #include "design/report.h"
@@ -68,11 +75,57 @@ bool ApplyStage(const Stage& stage, DesignModel& model, Prompter& prompter, std:
     return true;
 }
 
-} // namespace
+// Standard input as the text of an input data file, read no further than the largest file.
+std::string ReadStandardInput(std::istream& in)
+{
+    std::string content(kMaxInputFileBytes + 1, '\0');
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    content.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        throw InputFileError("Cannot read the input data file from standard input", "-", 0);
+    if (content.size() > kMaxInputFileBytes)
+        throw InputFileError("Cannot read the input data file from standard input: it is larger "
+                             "than "
+                + std::to_string(kMaxInputFileBytes) + " bytes",
+            "-", 0);
+    return content;
+}
 
-namespace {
+// What the run prints, as the "document" member of its JSON names it.
+const char* DocumentKind(const Options& options)
+{
+    if (options.listAircraft)
+        return "aircraft";
+    if (options.acr)
+        return "acr";
+    if (options.pcr)
+        return "pcr";
+    if (options.study.sensitivityPercent)
+        return "sensitivity";
+    if (options.study.reliability)
+        return "reliability";
+    if (options.trace)
+        return "trace";
+    return "design";
+}
 
-int RunCommands(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+// The lines written to standard error, without the program's name before them.
+std::vector<std::string> MessageLines(const std::string& written)
+{
+    std::vector<std::string> lines;
+    std::istringstream stream(written);
+    const std::string prefix = "korvant-cli: ";
+    for (std::string line; std::getline(stream, line);)
+        if (!line.empty())
+            lines.push_back(line.rfind(prefix, 0) == 0 ? line.substr(prefix.size()) : line);
+    return lines;
+}
+
+int RunOptions(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
+    std::ostream& err);
+
+int RunArguments(
+    const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
     Options options;
     try {
@@ -92,8 +145,31 @@ int RunCommands(const std::vector<std::string>& args, std::ostream& out, std::os
         out << "korvant-cli " << kVersion << '\n';
         return kExitDesigned;
     }
-
     DesignModel model;
+    if (options.output() != OutputFormat::Json)
+        return RunOptions(options, model, in, out, err);
+
+    // A script that reads the JSON gets a document whatever happens: one that stopped before it
+    // printed its own prints its status and the messages of standard error instead.
+    CopyingBuffer printed(out.rdbuf(), false);
+    CopyingBuffer messages(err.rdbuf(), true);
+    std::ostream jsonOut(&printed);
+    std::ostream jsonErr(&messages);
+    jsonErr.flags(err.flags()); // each message at once, where standard error writes so
+    const int status = RunOptions(options, model, in, jsonOut, jsonErr);
+    if (status != kExitDesigned && printed.count() == 0)
+        jsonOut << StoppedJson(
+            DocumentKind(options), StatusOf(status), model.units, MessageLines(messages.copy()));
+    jsonOut.flush();
+    if (!jsonOut)
+        out.setstate(std::ios::badbit);
+    return status;
+}
+
+int RunOptions(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
+    std::ostream& err)
+{
+    const bool json = options.output() == OutputFormat::Json;
     const std::filesystem::path catalogue = CataloguePath(options);
     try {
         const std::string note = ReadAircraftData(catalogue, model.database);
@@ -109,7 +185,10 @@ int RunCommands(const std::vector<std::string>& args, std::ostream& out, std::os
         if (!ApplyStage(options.before, model, prompter, err))
             return kExitUsage;
         if (options.inp) {
-            LoadInputFile(model, *options.inp, catalogue);
+            if (*options.inp == kStandardInputName)
+                LoadInputText(model, ReadStandardInput(in), "standard input", catalogue);
+            else
+                LoadInputFile(model, *options.inp, catalogue);
             if (!ApplyStage(options.after, model, prompter, err))
                 return kExitUsage;
         }
@@ -158,25 +237,20 @@ int RunCommands(const std::vector<std::string>& args, std::ostream& out, std::os
         }
     }
 
-    if (options.acr)
-        return RunAcrTable(acrRecords, options.study.settings.threads, model, out, err);
-    if (options.pcr)
-        return RunPcr(model, *options.pcr, options.category, prompter, out, err);
-
-    switch (DesignThickness(model, prompter)) {
-    case DesignOutcome::InvalidInput:
-        return kExitUsage;
-    case DesignOutcome::Stopped:
-        return kExitStopped;
-    case DesignOutcome::Designed:
-        break;
+    if (options.listAircraft) {
+        out << (json ? CatalogueJson(model.database, model.units, StatusOf(kExitDesigned))
+                     : CatalogueCsv(model.database, model.units));
+        return kExitDesigned;
     }
-    // A thickness the engineer must not take as it stands is said on the error stream; one that
-    // is only the search's limit is not a design.
-    const bool beyondSearch = model.result.trace.end == DesignEnd::BeyondSearch;
-    for (const std::string& note : DesignNotes(model.result, model.units))
-        err << "korvant-cli: " << (beyondSearch ? "" : "warning: ") << note << '\n';
-    const int designed = beyondSearch ? kExitBeyondSearch : kExitDesigned;
+    if (options.acr)
+        return RunAcrTable(
+            acrRecords, options.study.settings.threads, model, options.output(), out, err);
+    if (options.pcr)
+        return RunPcr(model, *options.pcr, options.category, prompter, options.output(), out, err);
+
+    const int designed = DesignWithNotes(model, prompter, err);
+    if (designed == kExitUsage || designed == kExitStopped)
+        return designed;
     std::optional<SlabEvaluation> evaluation;
     if (options.evaluate) {
         try {
@@ -187,14 +261,18 @@ int RunCommands(const std::vector<std::string>& args, std::ostream& out, std::os
         }
     }
     if (options.study.any())
-        return RunStudy(options.study, model, out, err);
+        return RunStudy(options.study, model, json, out, err);
     const SlabEvaluation* evaluated = evaluation ? &*evaluation : nullptr;
     if (options.trace == "csv") {
         out << TraceCsv(model.result.trace, evaluated);
         return designed;
     }
     if (options.trace == "json") {
-        out << TraceJson(model, evaluated);
+        out << TraceJson(model, evaluated, StatusOf(designed));
+        return designed;
+    }
+    if (json) {
+        out << DesignJson(model, evaluated, StatusOf(designed));
         return designed;
     }
     if (options.report)
@@ -208,9 +286,10 @@ int RunCommands(const std::vector<std::string>& args, std::ostream& out, std::os
 
 } // namespace
 
-int RunCommandLine(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+int RunCommandLine(
+    const std::vector<std::string>& args, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    const int status = RunCommands(args, out, err);
+    const int status = RunArguments(args, in, out, err);
     // Output that could not be written is no success; whoever owns the stream says why.
     out.flush();
     return out ? status : kExitStopped;

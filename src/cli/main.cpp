@@ -1,8 +1,10 @@
 // korvant-cli: the batch command-line tool. main owns the standard streams: they are written
 // with every error kept, flushed and closed at the end with their errors caught, so that output
 // that could not be written ends in exit status 3 with a message, never in a silent success.
+// Standard input is read by --inp - only.
 #include <csignal>
 #include <cstring>
+#include <iostream>
 #include <new>
 #include <ostream>
 #include <string>
@@ -27,7 +29,7 @@ int main(int argc, char** argv)
     int status = korvant::kExitStopped;
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
-        status = korvant::RunCommandLine(args, out, err);
+        status = korvant::RunCommandLine(args, std::cin, out, err);
     } catch (const std::bad_alloc&) {
         err << "korvant-cli: out of memory\n";
         status = korvant::kExitStopped;

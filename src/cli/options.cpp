@@ -106,6 +106,13 @@ Options ParseOptions(const std::vector<std::string>& args)
             if (format != "csv" && format != "json")
                 throw UsageError("--trace: expected csv or json, got \"" + format + "\"");
             options.trace = format;
+        } else if (name == "--format") {
+            const std::string format = value();
+            if (format != "csv" && format != "json")
+                throw UsageError("--format: expected csv or json, got \"" + format + "\"");
+            options.format = format == "json" ? OutputFormat::Json : OutputFormat::Csv;
+        } else if (name == "--list-aircraft") {
+            options.listAircraft = true;
         } else if (name == "--evaluate") {
             options.evaluate = value();
         } else if (name == "--db") {
@@ -174,6 +181,18 @@ Options ParseOptions(const std::vector<std::string>& args)
             || options.acr))
         throw UsageError("--pcr prints the PCR of a slab; it does not go with --report, --trace, "
                          "--evaluate, --acr, --sensitivity or --reliability");
+    if (options.listAircraft
+        && (options.report || options.trace || options.evaluate || options.study.any()
+            || options.acr || options.pcr))
+        throw UsageError("--list-aircraft prints the catalogue and runs no design; it does not go "
+                         "with --report, --trace, --evaluate, --acr, --pcr, --sensitivity or "
+                         "--reliability");
+    if (options.report && options.format)
+        throw UsageError("--report prints the fixed-layout report, which has no other form; "
+                         "--format does not go with it");
+    if (options.trace && options.format && options.output() != *options.format)
+        throw UsageError("--trace " + *options.trace
+            + " and --format ask for different forms; give one of them");
     if (options.category && !options.pcr)
         throw UsageError("--category chooses the subgrade category of --pcr");
     CheckStudyRequest(options.study);

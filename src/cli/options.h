@@ -1,6 +1,6 @@
 // The options of korvant-cli as parsed: the inputs in two stages (before and after --inp), the
-// files, the structure, and what to print: the design's thickness, report, trace or study, or
-// the ACR table.
+// files, the structure, what to print (the design's thickness, report, trace or study, the
+// catalogue, the ACR table or the PCR) and in which form.
 #pragma once
 
 #include <cstdint>
@@ -40,10 +40,16 @@ struct Stage
     std::vector<Change> changes;
 };
 
+// The form of the tables and documents printed: CSV (the default) or one JSON document.
+enum class OutputFormat { Csv, Json };
+
+// The file name that stands for standard input.
+inline constexpr const char* kStandardInputName = "-";
+
 struct Options
 {
     std::optional<std::string> db;
-    std::optional<std::string> inp;
+    std::optional<std::string> inp; // kStandardInputName: read from standard input
     std::optional<std::string> save;
     Stage before; // the inputs given before --inp (all of them without it)
     Stage after; // the inputs given after --inp
@@ -51,6 +57,8 @@ struct Options
     bool bondNo = true;
     bool report = false;
     std::optional<std::string> trace; // "csv" or "json"
+    std::optional<OutputFormat> format; // --format; CSV when not given
+    bool listAircraft = false;
     std::optional<std::string> evaluate; // the slab thickness as given
     StudyRequest study;
     // --acr: the records to rate in the order given, each once; empty for the whole catalogue.
@@ -59,6 +67,13 @@ struct Options
     std::optional<std::optional<std::string>> pcr;
     std::optional<SubgradeCategory> category; // --category A|B|C|D
     bool help = false;
+    // The form of what is printed: --format, or the form --trace names.
+    OutputFormat output() const
+    {
+        if (trace)
+            return *trace == "json" ? OutputFormat::Json : OutputFormat::Csv;
+        return format.value_or(OutputFormat::Csv);
+    }
     bool version = false;
 };
 

@@ -2,6 +2,7 @@
 // PCR with its notes on standard error, and its tables on standard output.
 #include "cli/pcr_run.h"
 
+#include "cli/design_run.h"
 #include "cli/exit_status.h"
 #include "design/acr_table.h"
 #include "design/aircraft_step.h"
@@ -18,8 +19,8 @@ constexpr const char* kLineEnd = "\r\n";
 } // namespace
 
 int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
-    std::optional<SubgradeCategory> category, Prompter& prompter, std::ostream& out,
-    std::ostream& err)
+    std::optional<SubgradeCategory> category, Prompter& prompter, OutputFormat format,
+    std::ostream& out, std::ostream& err)
 {
     float slab = 0;
     DesignBasis basis;
@@ -39,21 +40,11 @@ int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
             return kExitStopped;
         }
     } else {
-        switch (DesignThickness(model, prompter)) {
-        case DesignOutcome::InvalidInput:
-            return kExitUsage;
-        case DesignOutcome::Stopped:
-            return kExitStopped;
-        case DesignOutcome::Designed:
-            break;
-        }
-        const bool beyondSearch = model.result.trace.end == DesignEnd::BeyondSearch;
-        for (const std::string& note : DesignNotes(model.result, model.units))
-            err << "korvant-cli: " << (beyondSearch ? "" : "warning: ") << note << '\n';
-        if (beyondSearch) {
+        const int designed = DesignWithNotes(model, prompter, err);
+        if (designed == kExitBeyondSearch)
             err << "korvant-cli: no PCR: the design found no thickness to rate.\n";
-            return kExitBeyondSearch;
-        }
+        if (designed != kExitDesigned)
+            return designed;
         slab = model.result.thickness;
         basis = model.result.trace.basis;
     }
@@ -72,8 +63,11 @@ int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
         if (!aircraft.acr)
             err << "korvant-cli: " << basis.mix[aircraft.aircraft].label
                 << ": below the smallest ratings on this subgrade; no ACR.\n";
-    out << PcrCode(result) << kLineEnd << kLineEnd << PcrRoundsCsv(result, basis, model.units)
-        << kLineEnd << PcrAircraftCsv(result, basis);
+    if (format == OutputFormat::Json)
+        out << PcrJson(result, basis, model.units, StatusOf(kExitDesigned));
+    else
+        out << PcrCode(result) << kLineEnd << kLineEnd << PcrRoundsCsv(result, basis, model.units)
+            << kLineEnd << PcrAircraftCsv(result, basis);
     return kExitDesigned;
 }
 

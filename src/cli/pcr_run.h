@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/options.h"
 #include "design/acr.h"
 #include "design/design_model.h"
 #include "design/prompter.h"
@@ -13,12 +14,12 @@
 namespace korvant {
 
 // Runs the checks of Design Thickness, then the design (without `thickness`) or the slab of
-// `thickness` in the session's units, and prints the PCR: the code alone on the first line, an
-// empty line, the CSV of the rounds, an empty line, the CSV of the aircraft; its notes go to
-// `err`. A PCR that cannot be given prints its reason to `err` and nothing to `out`. Returns the
-// exit status.
+// `thickness` in the session's units, and prints the PCR: as CSV the code alone on the first
+// line, an empty line, the CSV of the rounds, an empty line, the CSV of the aircraft; or one JSON
+// document. Its notes go to `err`. A PCR that cannot be given prints its reason to `err` and
+// nothing to `out`. Returns the exit status.
 int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
-    std::optional<SubgradeCategory> category, Prompter& prompter, std::ostream& out,
-    std::ostream& err);
+    std::optional<SubgradeCategory> category, Prompter& prompter, OutputFormat format,
+    std::ostream& out, std::ostream& err);
 
 } // namespace korvant

@@ -8,6 +8,7 @@
 
 #include "cli/exit_status.h"
 #include "design/sensitivity_study.h"
+#include "design/study_json.h"
 #include "io/atomic_file.h"
 #include "io/number_text.h"
 
@@ -98,11 +99,13 @@ void CheckStudyRequest(const StudyRequest& request)
         throw std::invalid_argument("--samples needs --reliability");
 }
 
-int RunStudy(
-    const StudyRequest& request, const DesignModel& model, std::ostream& out, std::ostream& err)
+int RunStudy(const StudyRequest& request, const DesignModel& model, bool json, std::ostream& out,
+    std::ostream& err)
 {
     if (request.sensitivityPercent) {
-        out << SensitivityCsv(RunSensitivityStudy(model, *request.sensitivityPercent));
+        const SensitivityResult result
+            = RunSensitivityStudy(model, *request.sensitivityPercent, request.settings.threads);
+        out << (json ? SensitivityJson(result, StatusOf(kExitDesigned)) : SensitivityCsv(result));
         return kExitDesigned;
     }
     // The design has run, so the study's base design cannot stop and nothing cancels it.
@@ -115,7 +118,7 @@ int RunStudy(
             return kExitStopped;
         }
     }
-    out << ReliabilityCsv(result);
+    out << (json ? ReliabilityJson(result, StatusOf(kExitDesigned)) : ReliabilityCsv(result));
     return kExitDesigned;
 }
 

@@ -29,9 +29,10 @@ bool ParseStudyOption(
 // Throws std::invalid_argument for options that do not go together.
 void CheckStudyRequest(const StudyRequest& request);
 
-// Runs the study on a session whose design has been checked and run, prints its CSV and writes
-// the samples file. Returns the exit status: 0, or 3 for a samples file that cannot be written.
-int RunStudy(
-    const StudyRequest& request, const DesignModel& model, std::ostream& out, std::ostream& err);
+// Runs the study on a session whose design has been checked and run, prints its CSV (or its JSON
+// document with `json`) and writes the samples file, always CSV. Returns the exit status: 0, or
+// 3 for a samples file that cannot be written.
+int RunStudy(const StudyRequest& request, const DesignModel& model, bool json, std::ostream& out,
+    std::ostream& err);
 
 } // namespace korvant

@@ -79,6 +79,53 @@ std::string AcrCsv(
     return CsvTable(table.headings, table.rows);
 }
 
+std::string AcrJson(const std::vector<AcrResult>& results, const AircraftDatabase& database,
+    UnitSystem units, const DocumentStatus& status)
+{
+    const bool metric = units == UnitSystem::Metric;
+    const char* slab = SlabThicknessUnit(units);
+    JsonWriter json;
+    BeginDocument(json, "acr", status, units);
+    ValueUnits(json,
+        { { "grossWeight", metric ? "kN" : "lb" }, { "referenceStress", "MPa" },
+            { "thickness", slab }, { "dswl", "kg" }, { "peakStress", "MPa" },
+            { "peakThickness", slab } });
+    json.text("note", kAcrSourceNote);
+    json.number("referenceStress", kAcrReferenceStress);
+    json.begin('[', "aircraft");
+    for (const AcrResult& result : results) {
+        json.begin('{');
+        json.integer("record", result.record);
+        json.text("name", database.record(result.record).name);
+        NumberOfTextMember(json, "grossWeight", database.record(result.record).grossWeight);
+        if (!result.error.empty())
+            json.text("error", result.error);
+        json.begin('[', "subgrades");
+        for (std::size_t i = 0; i < result.categories.size(); ++i) {
+            const AcrCategoryResult& c = result.categories[i];
+            json.begin('{');
+            json.text("category", kCategoryNames[i]);
+            if (c.rating == AcrRating::rated) {
+                json.number("acr", c.acr);
+                json.number("thickness", SlabInUnits(c.thickness, units));
+                json.number("dswl", c.dswl);
+            } else if (c.rating == AcrRating::belowReference) {
+                json.value("acr", "below the smallest ratings", [] { return std::string(); });
+                json.number("peakStress", c.peakStress);
+                json.number("peakThickness", SlabInUnits(c.peakThickness, units));
+            } else {
+                json.value("acr", "refused", [] { return std::string(); });
+            }
+            json.end('}');
+        }
+        json.end(']');
+        json.end('}');
+    }
+    json.end(']');
+    json.end('}');
+    return json.str();
+}
+
 std::string AcrBelowReferenceNote(const AcrResult& result, UnitSystem units)
 {
     std::vector<std::string> categories, stresses, slabs;

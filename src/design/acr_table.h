@@ -1,5 +1,5 @@
-// The ACR table of catalogue aircraft as CSV, in the session's units, and the notes that go with
-// it: where the ratings come from, and why a category has no rating.
+// The ACR table of catalogue aircraft as CSV or JSON, in the session's units, and the notes that go
+// with it: where the ratings come from, and why a category has no rating.
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@
 #include "basics/unit_system.h"
 #include "design/acr.h"
 #include "design/design_trace.h"
+#include "design/json_document.h"
 #include "traffic/aircraft_database.h"
 
 namespace korvant {
@@ -36,6 +37,13 @@ TraceTable AcrTable(
 // The table as CSV; lines end in CR LF.
 std::string AcrCsv(
     const std::vector<AcrResult>& results, const AircraftDatabase& database, UnitSystem units);
+
+// The document "acr": the source note, the reference stress and per result its record, name,
+// gross weight and per subgrade its category, ACR, slab (in | cm) and DSWL (kg), exact; a
+// category below the reference stress has a null ACR with its peak stress and slab, a refused
+// row null ACRs and its error.
+std::string AcrJson(const std::vector<AcrResult>& results, const AircraftDatabase& database,
+    UnitSystem units, const DocumentStatus& status);
 
 // For a result with categories whose slab-bottom stress stays below the reference stress: why
 // the method gives them no rating and what can still be said, naming the aircraft; "" otherwise.

@@ -1,9 +1,8 @@
-// The calculation trace of the last design as tables and documents: per aircraft every value of
-// the aircraft step at the design thickness, per bisection trial the thickness, the total damage
-// and the two bounds. The window shows the tables; the CSV text is what it exports and what
-// korvant-cli --trace csv prints; the JSON document (korvant-cli --trace json) adds the inputs,
-// the units and the program version. Values are in the units the design works in (in, lb, psi,
-// pci, 'F, mph), whatever the session's unit system.
+// The calculation trace of the last design as tables: per aircraft every value of the aircraft
+// step at the design thickness, per bisection trial the thickness, the total damage and the two
+// bounds. The window shows the tables; the CSV text is what it exports and what korvant-cli
+// --trace csv prints (its JSON document is in design_json.h). Values are in the units the design
+// works in (in, lb, psi, pci, 'F, mph), whatever the session's unit system.
 #pragma once
 
 #include <optional>
@@ -60,10 +59,5 @@ std::string TraceSummary(const DesignTrace& trace, UnitSystem units);
 // every quantity, exact values), an empty line, and the table of trials. With an evaluation, an
 // empty line and its table follow (aircraft, record, damage ratio, then the total and the years).
 std::string TraceCsv(const DesignTrace& trace, const SlabEvaluation* evaluation = nullptr);
-
-// One JSON document of the session's last design: program and version, the unit system and the
-// units of the values, the inputs as typed and as the design read them, the mix, the trials, the
-// per-aircraft values and, when given, the evaluation of a slab. Lines end in LF.
-std::string TraceJson(const DesignModel& model, const SlabEvaluation* evaluation = nullptr);
 
 } // namespace korvant

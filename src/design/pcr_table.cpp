@@ -2,8 +2,10 @@
 #include "design/pcr_table.h"
 
 #include <cmath>
+#include <utility>
 
 #include "basics/unit_factors.h"
+#include "design/aircraft_step.h"
 #include "io/data_text.h"
 #include "io/number_text.h"
 
@@ -11,6 +13,11 @@ namespace korvant {
 namespace {
 
 constexpr double kPsiPerMegapascal = 145.0377;
+
+double WeightInUnits(double pounds, UnitSystem units)
+{
+    return units == UnitSystem::Metric ? pounds * kKilonewtonPerPound : pounds;
+}
 
 std::string Weight(double pounds, UnitSystem units)
 {
@@ -71,6 +78,57 @@ std::string PcrCsv(const PcrResult& result, const DesignBasis& basis, UnitSystem
     constexpr const char* kLineEnd = "\r\n";
     return PcrCode(result) + kLineEnd + kLineEnd + PcrRoundsCsv(result, basis, units) + kLineEnd
         + PcrAircraftCsv(result, basis);
+}
+
+std::string PcrJson(const PcrResult& result, const DesignBasis& basis, UnitSystem units,
+    const DocumentStatus& status)
+{
+    JsonWriter json;
+    BeginDocument(json, "pcr", status, units);
+    ValueUnits(json,
+        { { "thickness", "in" },
+            { "allowableGrossWeight", units == UnitSystem::Metric ? "kN" : "lb" },
+            { "equivalentDepartures", "departures a year" } });
+    json.text("code", PcrCode(result));
+    json.integer("pcr", result.pcr);
+    json.number("largestRound", result.largestRound);
+    json.text("category", std::string(1, CategoryLetter(result.category)));
+    json.boolean("categoryGiven", result.categoryGiven);
+    json.text("categoryNote", PcrCategoryNote(result, basis, units));
+    json.number("thickness", result.thickness);
+    json.text("thicknessText", ThicknessText(result.thickness, units));
+    json.begin('[', "rounds");
+    for (std::size_t i = 0; i < result.rounds.size(); ++i) {
+        const PcrRound& round = result.rounds[i];
+        const MixAircraft& aircraft = basis.mix[round.aircraft];
+        json.begin('{');
+        json.integer("round", static_cast<long long>(i + 1));
+        json.integer("record", aircraft.record);
+        json.text("name", aircraft.label);
+        json.number("equivalentDepartures", round.equivalentDepartures);
+        json.number("allowableGrossWeight", WeightInUnits(round.allowableWeight, units));
+        json.number("acr", round.acr);
+        json.end('}');
+    }
+    json.end(']');
+    json.begin('[', "aircraft");
+    for (const PcrAircraft& aircraft : result.aircraft) {
+        const MixAircraft& mix = basis.mix[aircraft.aircraft];
+        json.begin('{');
+        json.integer("record", mix.record);
+        json.text("name", mix.label);
+        const std::optional<std::string> none = aircraft.acr
+            ? std::nullopt
+            : std::optional<std::string>("below the smallest ratings");
+        json.value("acr", none, [&] { return ExactNumberText(*aircraft.acr); });
+        json.value("acrPerPcr", result.pcr > 0 ? none : std::optional<std::string>("no PCR"),
+            [&] { return ExactNumberText(*aircraft.acr / result.pcr); });
+        json.boolean("exceeds", aircraft.exceeds);
+        json.end('}');
+    }
+    json.end(']');
+    json.end('}');
+    return json.str();
 }
 
 std::string PcrCategoryNote(const PcrResult& result, const DesignBasis& basis, UnitSystem units)

@@ -56,15 +56,12 @@ void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatab
         model.bondNo = *data.project->bondNo;
 }
 
-InputFileLoaded LoadInputFile(
-    DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue)
+namespace {
+
+// Parses the text of the file at `path` (as messages name it) and applies it.
+InputFileLoaded LoadInputData(DesignModel& model, std::string content,
+    const std::filesystem::path& path, const std::filesystem::path& catalogue)
 {
-    std::string content;
-    try {
-        content = ReadFileUpTo(path, kMaxInputFileBytes);
-    } catch (const FileError& error) {
-        throw InputFileError(error.what(), path, 0);
-    }
     const InputFileData data = ParseInputFile(content, path);
     AircraftDatabase database;
     InputFileLoaded loaded { path, ReadAircraftData(catalogue, database),
@@ -78,6 +75,26 @@ InputFileLoaded LoadInputFile(
                 + ", so the file was not read.");
     }
     return loaded;
+}
+
+} // namespace
+
+InputFileLoaded LoadInputFile(
+    DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue)
+{
+    std::string content;
+    try {
+        content = ReadFileUpTo(path, kMaxInputFileBytes);
+    } catch (const FileError& error) {
+        throw InputFileError(error.what(), path, 0);
+    }
+    return LoadInputData(model, std::move(content), path, catalogue);
+}
+
+InputFileLoaded LoadInputText(DesignModel& model, std::string_view content,
+    const std::filesystem::path& source, const std::filesystem::path& catalogue)
+{
+    return LoadInputData(model, std::string(content), source, catalogue);
 }
 
 InputFileData InputFileDataOf(const DesignModel& model)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "design/design_model.h"
 #include "design/prompter.h"
@@ -47,6 +48,10 @@ struct InputFileLoaded
 // UnitSwitchRefused (see ApplyInputFile); on any of them the model is unchanged.
 InputFileLoaded LoadInputFile(
     DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue);
+
+// The same for the text of a file already read (standard input), named `source` in messages.
+InputFileLoaded LoadInputText(DesignModel& model, std::string_view content,
+    const std::filesystem::path& source, const std::filesystem::path& catalogue);
 
 // The file content of a session: its units, E, Sc, k, its mix with the records' values, and the
 // project section with the seven other fields, layerMode and the bond option.

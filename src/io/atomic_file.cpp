@@ -183,8 +183,10 @@ public:
     int keep(const struct stat& existing) const
     {
         if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) {
-            if (::fchown(fd_, existing.st_uid, existing.st_gid) != 0)
-                (void)::fchown(fd_, static_cast<uid_t>(-1), existing.st_gid);
+            // Where neither may be set the file keeps this process's owner and group, as any new
+            // file has; that is no failure of the save.
+            [[maybe_unused]] const bool kept = ::fchown(fd_, existing.st_uid, existing.st_gid) == 0
+                || ::fchown(fd_, static_cast<uid_t>(-1), existing.st_gid) == 0;
         }
         return ::fchmod(fd_, existing.st_mode & 0777) == 0 ? 0 : errno;
     }

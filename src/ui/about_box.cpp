@@ -29,7 +29,7 @@ AboutBox::AboutBox(QWidget* parent)
     setWindowTitle(tr("About KORVANT Program"));
     setModal(false);
     picture_->setObjectName(QStringLiteral("picIcon"));
-    picture_->setPixmap(ProgramLogo(kLogoSize, devicePixelRatioF()));
+    picture_->setPixmap(ProgramIcon().pixmap(QSize(kLogoSize, kLogoSize), devicePixelRatioF()));
     picture_->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     picture_->setAccessibleName(tr("KORVANT logo"));
     text_->setObjectName(QStringLiteral("txtInfo"));

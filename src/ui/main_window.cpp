@@ -53,7 +53,7 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
 {
     setObjectName(QStringLiteral("frmAircraft"));
     setWindowTitle(QString::fromUtf8(kProgramName));
-    setWindowIcon(QIcon(ProgramLogo(64, 2.0)));
+    setWindowIcon(ProgramIcon());
     // Numbers are shown and typed as the report writes them, whatever the desktop's language.
     setLocale(QLocale::c());
 

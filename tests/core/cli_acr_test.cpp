@@ -217,11 +217,12 @@ TEST(CommandLineAcr, BadUsageExitsTwo)
 
 TEST(CommandLineAcr, TableThatCannotBeWrittenExitsThree)
 {
+    std::istringstream in;
     std::ostringstream out;
     out.setstate(std::ios::badbit);
     std::ostringstream err;
-    EXPECT_EQ(
-        RunCommandLine({ "--db", KORVANT_TEST_DATA_DIR "/design/mix.dll", "--acr=5" }, out, err),
+    EXPECT_EQ(RunCommandLine(
+                  { "--db", KORVANT_TEST_DATA_DIR "/design/mix.dll", "--acr=5" }, in, out, err),
         3);
 }
 

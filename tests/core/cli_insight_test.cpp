@@ -4,7 +4,9 @@
 
 #include <filesystem>
 
+#include "cli/exit_status.h"
 #include "cli_runner.h"
+#include "design/design_json.h"
 #include "design/design_trace.h"
 #include "design/reliability_study.h"
 #include "design/sensitivity_study.h"
@@ -49,7 +51,7 @@ TEST(CommandLineInsight, TraceAndEvaluationAreTheCoreTexts)
     const testing::CliRun json
         = Cli("--units metric --mix 2,4 --structure unbonded --trace json --evaluate 40");
     EXPECT_EQ(json.status, 0);
-    EXPECT_EQ(json.out, TraceJson(metric, &cm));
+    EXPECT_EQ(json.out, TraceJson(metric, &cm, StatusOf(kExitDesigned)));
 }
 
 TEST(CommandLineInsight, RefusedOptionsAndSlabs)

@@ -152,8 +152,9 @@ TEST_F(CliOutput, FilesThatCannotBeReadOrReplacedExit3)
         "korvant-cli: Cannot read \"" + in("pipe").string()
             + "\": it is a named pipe (FIFO), not a regular file\n");
     std::vector<std::string> db { "--db", in("pipe").string(), "--mix", "2" };
+    std::istringstream input;
     std::ostringstream out, err;
-    EXPECT_EQ(RunCommandLine(db, out, err), 3);
+    EXPECT_EQ(RunCommandLine(db, input, out, err), 3);
     EXPECT_NE(err.str().find("it is a named pipe (FIFO), not a regular file"), std::string::npos);
 
     // Names that name no file write nothing, hidden files included.

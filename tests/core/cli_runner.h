@@ -44,15 +44,17 @@ inline std::vector<std::string> ShellWords(std::string_view line)
     return words;
 }
 
-inline CliRun RunCli(const std::string& arguments)
+// `input` is what standard input holds.
+inline CliRun RunCli(const std::string& arguments, const std::string& input = {})
 {
     std::vector<std::string> args { "--db", KORVANT_TEST_DATA_DIR "/design/mix.dll" };
     for (std::string& word : ShellWords(arguments))
         args.push_back(std::move(word));
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     CliRun run;
-    run.status = RunCommandLine(args, out, err);
+    run.status = RunCommandLine(args, in, out, err);
     run.out = out.str();
     run.err = err.str();
     return run;

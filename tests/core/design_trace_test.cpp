@@ -9,6 +9,7 @@
 
 #include "basics/program_info.h"
 #include "design/damage_chart.h"
+#include "design/design_json.h"
 #include "design/design_trace.h"
 #include "design/report.h"
 #include "design/slab_evaluation.h"
@@ -380,7 +381,7 @@ TEST(DesignTrace, CsvAndJsonHoldExactValues)
             "15", ExactNumberText(evaluation.totalDamage), ExactNumberText(*evaluation.years) }));
 
     // JSON: the program, the units, the inputs as typed, escaped names, the same numbers.
-    const std::string json = TraceJson(model, &evaluation);
+    const std::string json = TraceJson(model, &evaluation, { 0, "designed" });
     for (const std::string& part : {
              std::string("\"version\": \"") + kVersion + "\"",
              std::string("\"units\": \"Metric\""),

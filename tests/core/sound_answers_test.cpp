@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "design/design_json.h"
 #include "design/design_trace.h"
 #include "design/input_check.h"
 #include "design/report.h"
@@ -52,7 +53,7 @@ TEST(SoundAnswers, UnlimitedCoveragesAddNoDamage)
     EXPECT_EQ(ExactText(Quantity("damageRatio"), light), "0");
 
     // JSON: the value is null with its words beside it; CSV and the window: the words.
-    const std::string json = TraceJson(model, &thin);
+    const std::string json = TraceJson(model, &thin, {});
     EXPECT_NE(json.find("\"allowableCoverages\": null,"), std::string::npos);
     EXPECT_NE(json.find("\"allowableCoveragesStatus\": \"Unlimited\""), std::string::npos);
     // The report writes allowable coverages from 10^8 up as "Unlimited".
@@ -77,7 +78,7 @@ TEST(SoundAnswers, DamageBeyondTheRangeOfNumbersMovesTheBisectionUp)
     EXPECT_TRUE(std::isinf(trials[0].totalDamage));
     EXPECT_GT(trials[1].thickness, trials[0].thickness);
     EXPECT_EQ(TrialTraceTable(model.result.trace).rows[0][2], "more than any number");
-    EXPECT_NE(TraceJson(model).find("\"totalDamageStatus\": \"more than any number\""),
+    EXPECT_NE(TraceJson(model, nullptr, {}).find("\"totalDamageStatus\": \"more than any number\""),
         std::string::npos);
     // Every trial was too thin: the caption is the search's limit, and the notes say so.
     EXPECT_EQ(model.result.trace.end, DesignEnd::BeyondSearch);

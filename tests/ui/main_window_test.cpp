@@ -124,6 +124,15 @@ private slots:
         QCOMPARE(find<QPushButton>("cmddelall")->text(), QStringLiteral("Remove A&LL"));
     }
 
+    // The icon installed at every hicolor size, as the build rendered it from the one SVG.
+    void windowIconIsTheInstalledOne()
+    {
+        const QList<QSize> sizes = window->windowIcon().availableSizes();
+        QCOMPARE(sizes.size(), 9);
+        for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256, 512 })
+            QVERIFY2(sizes.contains(QSize(size, size)), qPrintable(QString::number(size)));
+    }
+
     void unitMenuSwitchesCaptionsAndMarks()
     {
         trigger("mnuAircraft");
