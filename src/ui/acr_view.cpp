@@ -235,7 +235,7 @@ void AcrView::showCurrent(bool retype)
     QString name = Text(aircraft.name);
     name.replace(QLatin1Char('&'), QStringLiteral("&&"));
     whatIfLabel_->setText(tr("What-&if gross weight of %1").arg(name));
-    if (retype || record != whatIfRecord_)
+    if (retype || record != whatIfRecord_ || !whatIf_->hasFocus())
         whatIf_->setText(
             Text(state_.acrView().whatIfWeight(record).value_or(aircraft.grossWeight)));
     whatIfRecord_ = record;

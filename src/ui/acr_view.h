@@ -58,7 +58,7 @@ private:
     void follow();
     void take();
     void showRows();
-    // The what-if weight and the note of the current row; the typed weight is kept while the
+    // The what-if weight and the note of the current row; a weight being typed is kept while the
     // same row stays current, unless `retype`.
     void showCurrent(bool retype = false);
 

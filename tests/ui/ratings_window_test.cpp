@@ -197,8 +197,13 @@ private slots:
         trigger("mnuAcr");
         QVERIFY(acrView()->running());
         QCOMPARE(find<QProgressBar>("pbAcr")->maximum(), 1);
+        // Its old rating stays in view, greyed, until the new one comes.
+        const QColor greyed = table->palette().color(QPalette::Disabled, QPalette::Text);
+        QCOMPARE(table->item(0, 3)->foreground().color(), greyed);
+        QVERIFY(table->item(1, 3)->foreground().color() != greyed);
         waitForAcr();
         QCOMPARE(table->item(0, 2)->text(), QStringLiteral("170000"));
+        QVERIFY(table->item(0, 3)->foreground().color() != greyed);
     }
 
     void pcrFollowsTheDesignAndIsMarked()
