@@ -16,8 +16,6 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include <set>
-
 #include "design/acr_table.h"
 #include "design/pcr_table.h"
 #include "design/ratings_report.h"
@@ -298,20 +296,8 @@ private slots:
     {
         trigger("mnuAcr");
         waitForAcr();
-        std::set<int> keys;
-        const auto take = [&keys](const QString& text) {
-            const int key = QKeySequence::mnemonic(text)[0].toCombined();
-            if (key != 0)
-                QVERIFY2(keys.insert(key).second, qPrintable(text));
-        };
-        for (QAction* action : window->menuBar()->actions())
-            take(action->text());
-        for (QAbstractButton* button : window->centralWidget()->findChildren<QAbstractButton*>())
-            if (button->isVisible())
-                take(button->text());
-        for (QLabel* label : window->centralWidget()->findChildren<QLabel*>())
-            if (label->isVisible() && label->buddy())
-                take(label->text());
+        const QStringList clashes = mnemonicClashes();
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral(", "))));
         QTest::keyClick(window.get(), Qt::Key_M, Qt::AltModifier);
         QTRY_VERIFY(find<QRadioButton>("rdoAcrMix")->isChecked());
     }
