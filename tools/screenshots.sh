@@ -78,6 +78,13 @@ keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
 xdotool type --delay 60 "15"        # Enter evaluates it
 keys Return
 shot 6-evaluate
+keys alt+u Down                     # the PCR's subgrade category chosen: the PCR follows
+shot 6-pcr-category
+keys alt+l Tab                      # a given slab for the PCR
+xdotool type --delay 60 "18"        # Enter computes its PCR
+keys Return
+shot 6-pcr-given
+keys shift+Tab shift+Tab shift+Tab  # back to the evaluation's thickness
 keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 xdotool type --delay 60 "150"       # k changed: the results are marked out of date
 shot 7-out-of-date
@@ -85,17 +92,26 @@ keys alt+p                          # Report, with its out-of-date line
 shot 8-report
 keys alt+t                          # Calculation Trace
 shot 9-trace
+keys alt+b                          # ACR Table: the catalogue rated off the window's thread
+sleep 2
+shot 10-acr
+keys Down Down Return               # the third aircraft's what-if gross weight
+xdotool type --delay 60 "9000"
+keys Return
+shot 10-acr-what-if
+keys alt+m                          # the mix's aircraft only
+shot 10-acr-mix
 keys alt+s s                        # Studies: Sensitivity Study
 keys alt+r
 sleep 3
-shot 10-sensitivity
+shot 11-sensitivity
 keys Escape
 xdotool windowfocus --sync "$window"  # no window manager gives the keyboard back
 keys alt+h a                        # About
-shot 11-about
+shot 12-about
 keys Return
 keys alt+f x                        # Exit
-shot 12-close-prompt
+shot 13-close-prompt
 keys n                              # No: close without saving
 # A step that did not reach the window leaves it open: end it rather than wait for ever.
 for _ in 1 2 3 4 5 6 7 8 9 10; do kill -0 "$pid" 2> /dev/null || break; sleep 0.5; done

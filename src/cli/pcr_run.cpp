@@ -12,11 +12,6 @@
 #include "design/thickness_design.h"
 
 namespace korvant {
-namespace {
-
-constexpr const char* kLineEnd = "\r\n";
-
-} // namespace
 
 int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
     std::optional<SubgradeCategory> category, Prompter& prompter, OutputFormat format,
@@ -66,8 +61,7 @@ int RunPcr(DesignModel& model, const std::optional<std::string>& thickness,
     if (format == OutputFormat::Json)
         out << PcrJson(result, basis, model.units, StatusOf(kExitDesigned));
     else
-        out << PcrCode(result) << kLineEnd << kLineEnd << PcrRoundsCsv(result, basis, model.units)
-            << kLineEnd << PcrAircraftCsv(result, basis);
+        out << PcrCsv(result, basis, model.units);
     return kExitDesigned;
 }
 

@@ -2,7 +2,6 @@
 #include "design/acr.h"
 
 #include "design/acr_rigid.h"
-#include "design/study_runner.h"
 #include "layered/kernel_table.h"
 
 #include <numeric>
@@ -84,23 +83,37 @@ AcrResult ComputeAcrAtWeight(const AircraftRecord& record, double grossWeight)
     return ComputeAcr(AcrGearOf(record, grossWeight));
 }
 
+std::vector<AcrResult> ComputeAircraftAcr(const std::vector<AircraftRecord>& aircraft,
+    UnitSystem units, int threads, StudyProgress* progress)
+{
+    std::vector<AcrResult> results(aircraft.size());
+    RunParallel(
+        static_cast<int>(aircraft.size()), threads,
+        [&](int i) {
+            const AircraftRecord& record = aircraft[static_cast<std::size_t>(i)];
+            AcrResult& result = results[static_cast<std::size_t>(i)];
+            try {
+                result = ComputeAcr(record, units);
+            } catch (const DomainError& error) {
+                result = AcrResult {};
+                result.aircraft = record.name;
+                result.error = error.what();
+            }
+        },
+        progress);
+    return results;
+}
+
 std::vector<AcrResult> ComputeRecordsAcr(const AircraftDatabase& database,
     const std::vector<int>& records, UnitSystem units, int threads)
 {
-    std::vector<AcrResult> results(records.size());
-    RunParallel(static_cast<int>(records.size()), threads, [&](int i) {
-        const int number = records[static_cast<std::size_t>(i)];
-        const AircraftRecord& record = database.record(number);
-        AcrResult& result = results[static_cast<std::size_t>(i)];
-        try {
-            result = ComputeAcr(record, units);
-        } catch (const DomainError& error) {
-            result = AcrResult {};
-            result.aircraft = record.name;
-            result.error = error.what();
-        }
-        result.record = number;
-    });
+    std::vector<AircraftRecord> aircraft;
+    aircraft.reserve(records.size());
+    for (const int number : records)
+        aircraft.push_back(database.record(number));
+    std::vector<AcrResult> results = ComputeAircraftAcr(aircraft, units, threads);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        results[i].record = records[i];
     return results;
 }
 

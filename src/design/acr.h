@@ -23,6 +23,7 @@
 
 #include "basics/unit_system.h"
 #include "design/acr_gear.h"
+#include "design/study_runner.h"
 #include "layered/structure.h"
 #include "traffic/aircraft_database.h"
 
@@ -96,9 +97,14 @@ AcrResult ComputeAcr(const AcrGear& gear);
 AcrResult ComputeAcr(const AircraftRecord& record, UnitSystem units = UnitSystem::English);
 AcrResult ComputeAcrAtWeight(const AircraftRecord& record, double grossWeight);
 
-// The ACRs of `records` of a catalogue whose texts are in `units`, on `threads` threads (0: one
-// per core), in the order given. A record that cannot be rated keeps the reason in its `error`
-// and every category refused.
+// The ACRs of aircraft whose texts are in `units`, on `threads` threads (0: one per core), in the
+// order given, each result's `record` 0. An aircraft that cannot be rated keeps the reason in its
+// `error` and every category refused. With `progress`, each aircraft rated is counted, and once
+// it is cancelled no more are rated: the run returns what it has, the rest left empty.
+std::vector<AcrResult> ComputeAircraftAcr(const std::vector<AircraftRecord>& aircraft,
+    UnitSystem units, int threads = 0, StudyProgress* progress = nullptr);
+
+// The ACRs of `records` of a catalogue whose texts are in `units`, as above.
 std::vector<AcrResult> ComputeRecordsAcr(const AircraftDatabase& database,
     const std::vector<int>& records, UnitSystem units, int threads = 0);
 // The ACRs of records 1..recordCount of a catalogue in English units.

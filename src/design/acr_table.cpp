@@ -38,20 +38,22 @@ const char* const kAcrSourceNote
       "the main gear, tire pressure, wheels and spacings) on ICAO's reference structure for rigid "
       "pavements; they are not the manufacturers' published ACRs";
 
-std::string AcrCsv(
+std::vector<AcrQuantity> AcrQuantities(UnitSystem units)
+{
+    return { { "ACR", "" }, { "Thickness", SlabThicknessUnit(units) }, { "DSWL", "kg" } };
+}
+
+TraceTable AcrTable(
     const std::vector<AcrResult>& results, const AircraftDatabase& database, UnitSystem units)
 {
     const bool metric = units == UnitSystem::Metric;
-    std::vector<std::string> headings
-        = { "Record", "Aircraft", metric ? "Gross weight (kN)" : "Gross weight (lb)" };
-    for (const char* c : kCategoryNames)
-        headings.push_back(std::string("ACR ") + c);
-    for (const char* c : kCategoryNames)
-        headings.push_back(WithThicknessUnit(std::string("Thickness ") + c, units));
-    for (const char* c : kCategoryNames)
-        headings.push_back(std::string("DSWL ") + c + " (kg)");
+    TraceTable table;
+    table.headings = { "Record", "Aircraft", metric ? "Gross weight (kN)" : "Gross weight (lb)" };
+    for (const AcrQuantity& quantity : AcrQuantities(units))
+        for (const char* c : kCategoryNames)
+            table.headings.push_back(quantity.name + " " + c
+                + (quantity.unit.empty() ? std::string() : " (" + quantity.unit + ")"));
 
-    std::vector<std::vector<std::string>> rows;
     for (const AcrResult& result : results) {
         const AircraftRecord& record = database.record(result.record);
         std::vector<std::string> row = { std::to_string(result.record), record.name,
@@ -65,9 +67,16 @@ std::string AcrCsv(
             return FormatNumber(SlabInUnits(c.thickness, units), "0.00");
         });
         cells([](const AcrCategoryResult& c) { return FormatNumber(c.dswl, "0"); });
-        rows.push_back(std::move(row));
+        table.rows.push_back(std::move(row));
     }
-    return CsvTable(headings, rows);
+    return table;
+}
+
+std::string AcrCsv(
+    const std::vector<AcrResult>& results, const AircraftDatabase& database, UnitSystem units)
+{
+    const TraceTable table = AcrTable(results, database, units);
+    return CsvTable(table.headings, table.rows);
 }
 
 std::string AcrJson(const std::vector<AcrResult>& results, const AircraftDatabase& database,

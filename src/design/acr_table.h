@@ -7,6 +7,7 @@
 
 #include "basics/unit_system.h"
 #include "design/acr.h"
+#include "design/design_trace.h"
 #include "design/json_document.h"
 #include "traffic/aircraft_database.h"
 
@@ -16,10 +17,24 @@ namespace korvant {
 // not the manufacturers' published ACRs.
 extern const char* const kAcrSourceNote;
 
-// The CSV table, a row per result in its order: record, aircraft, gross weight as the record
-// holds it (lb | kN), the ACRs of subgrades A to D (one decimal), the slabs of step 1 (in | cm,
-// two decimals) and the derived single wheel loads (kg, whole). A category without a rating has
-// empty fields; a refused row keeps its record, name and weight only. Lines end in CR LF.
+// What the table gives for each subgrade category, in its column order: the ACR, the slab of
+// step 1 and the derived single wheel load, each with its unit ("" for the ACR).
+struct AcrQuantity
+{
+    std::string name; // "Thickness"
+    std::string unit; // "in"
+};
+std::vector<AcrQuantity> AcrQuantities(UnitSystem units);
+
+// The table, a row per result in its order: record, aircraft, gross weight as the record holds
+// it (lb | kN), the ACRs of subgrades A to D (one decimal), the slabs of step 1 (in | cm, two
+// decimals) and the derived single wheel loads (kg, whole), headed "ACR A", "Thickness A (in)",
+// "DSWL A (kg)". A category without a rating has empty cells; a refused row keeps its record,
+// name and weight only. The window shows it and the CSV writes it.
+TraceTable AcrTable(
+    const std::vector<AcrResult>& results, const AircraftDatabase& database, UnitSystem units);
+
+// The table as CSV; lines end in CR LF.
 std::string AcrCsv(
     const std::vector<AcrResult>& results, const AircraftDatabase& database, UnitSystem units);
 

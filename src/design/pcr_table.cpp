@@ -27,26 +27,32 @@ std::string Weight(double pounds, UnitSystem units)
 
 } // namespace
 
-std::string PcrRoundsCsv(const PcrResult& result, const DesignBasis& basis, UnitSystem units)
+TraceTable PcrRoundsTable(const PcrResult& result, const DesignBasis& basis, UnitSystem units)
 {
-    const std::vector<std::string> headings = { "Round", "Critical aircraft", "Record",
-        "Equivalent departures",
+    TraceTable table;
+    table.headings = { "Round", "Critical aircraft", "Record", "Equivalent departures",
         std::string("Allowable gross weight (") + (units == UnitSystem::Metric ? "kN" : "lb") + ")",
         "ACR at that weight" };
-    std::vector<std::vector<std::string>> rows;
     for (std::size_t i = 0; i < result.rounds.size(); ++i) {
         const PcrRound& round = result.rounds[i];
         const MixAircraft& aircraft = basis.mix[round.aircraft];
-        rows.push_back({ std::to_string(i + 1), aircraft.label, std::to_string(aircraft.record),
-            FormatNumber(round.equivalentDepartures, "0.0"), Weight(round.allowableWeight, units),
-            FormatNumber(round.acr, "0.0") });
+        table.rows.push_back({ std::to_string(i + 1), aircraft.label,
+            std::to_string(aircraft.record), FormatNumber(round.equivalentDepartures, "0.0"),
+            Weight(round.allowableWeight, units), FormatNumber(round.acr, "0.0") });
     }
-    return CsvTable(headings, rows);
+    return table;
 }
 
-std::string PcrAircraftCsv(const PcrResult& result, const DesignBasis& basis)
+std::string PcrRoundsCsv(const PcrResult& result, const DesignBasis& basis, UnitSystem units)
 {
-    std::vector<std::vector<std::string>> rows;
+    const TraceTable table = PcrRoundsTable(result, basis, units);
+    return CsvTable(table.headings, table.rows);
+}
+
+TraceTable PcrAircraftTable(const PcrResult& result, const DesignBasis& basis)
+{
+    TraceTable table;
+    table.headings = { "Record", "Aircraft", "ACR", "ACR / PCR", "Exceeds" };
     for (const PcrAircraft& aircraft : result.aircraft) {
         const MixAircraft& mix = basis.mix[aircraft.aircraft];
         std::vector<std::string> row { std::to_string(mix.record), mix.label, "", "", "" };
@@ -56,9 +62,22 @@ std::string PcrAircraftCsv(const PcrResult& result, const DesignBasis& basis)
                 row[3] = FormatNumber(*aircraft.acr / result.pcr, "0.00");
             row[4] = aircraft.exceeds ? "exceeds" : "";
         }
-        rows.push_back(std::move(row));
+        table.rows.push_back(std::move(row));
     }
-    return CsvTable({ "Record", "Aircraft", "ACR", "ACR / PCR", "Exceeds" }, rows);
+    return table;
+}
+
+std::string PcrAircraftCsv(const PcrResult& result, const DesignBasis& basis)
+{
+    const TraceTable table = PcrAircraftTable(result, basis);
+    return CsvTable(table.headings, table.rows);
+}
+
+std::string PcrCsv(const PcrResult& result, const DesignBasis& basis, UnitSystem units)
+{
+    constexpr const char* kLineEnd = "\r\n";
+    return PcrCode(result) + kLineEnd + kLineEnd + PcrRoundsCsv(result, basis, units) + kLineEnd
+        + PcrAircraftCsv(result, basis);
 }
 
 std::string PcrJson(const PcrResult& result, const DesignBasis& basis, UnitSystem units,

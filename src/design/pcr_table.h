@@ -6,18 +6,26 @@
 #include <string>
 
 #include "basics/unit_system.h"
+#include "design/design_trace.h"
 #include "design/json_document.h"
 #include "design/pcr.h"
 
 namespace korvant {
 
-// One row a round: "Round,Critical aircraft,Record,Equivalent departures,Allowable gross weight
-// (lb),ACR at that weight". Weights in lb, or kN in Metric. Lines end in CR LF.
+// One row a round: "Round", "Critical aircraft", "Record", "Equivalent departures", "Allowable
+// gross weight (lb)", "ACR at that weight". Weights in lb, or kN in Metric. The window shows the
+// table and the CSV writes it, lines ending in CR LF.
+TraceTable PcrRoundsTable(const PcrResult& result, const DesignBasis& basis, UnitSystem units);
 std::string PcrRoundsCsv(const PcrResult& result, const DesignBasis& basis, UnitSystem units);
 
-// One row an aircraft of the mix: "Record,Aircraft,ACR,ACR / PCR,Exceeds"; an aircraft below the
-// smallest ratings has empty ACR fields.
+// One row an aircraft of the mix: "Record", "Aircraft", "ACR", "ACR / PCR", "Exceeds" (the word
+// "exceeds" or empty); an aircraft below the smallest ratings has empty ACR cells.
+TraceTable PcrAircraftTable(const PcrResult& result, const DesignBasis& basis);
 std::string PcrAircraftCsv(const PcrResult& result, const DesignBasis& basis);
+
+// The code, an empty line, the rounds and, after another empty line, the aircraft: what
+// korvant-cli --pcr writes to its standard output.
+std::string PcrCsv(const PcrResult& result, const DesignBasis& basis, UnitSystem units);
 
 // The document "pcr": the code, the PCR and its largest round before rounding, the category
 // with its note, the slab (in, exact, and as the session writes it), the rounds and each

@@ -85,6 +85,7 @@ void WindowModel::replaceSession(DesignModel design)
     design_ = std::move(design);
     slabText_.clear();
     evaluation_.reset();
+    ratingsReset();
     view_ = View::Title;
     mixReplaced();
     inputsChanged();
@@ -160,11 +161,13 @@ const ViewLayout& WindowModel::enterView(View view)
 bool WindowModel::chooseUnits(UnitSystem units, Prompter& prompter)
 {
     RecordingPrompter recorder(prompter);
+    const UnitSystem from = design_.units;
     if (!ChooseUnitSystem(design_, units, recorder)) {
         if (design_.units != units)
             status_ = StoppedStatus("Units not switched", recorder.last());
         return false;
     }
+    ratingsSwitched(from);
     slabText_.clear();
     evaluation_.reset();
     status_ = units == UnitSystem::Metric ? "Units: Metric." : "Units: English.";
@@ -182,6 +185,9 @@ DesignOutcome WindowModel::runDesign(Prompter& prompter)
     switch (outcome) {
     case DesignOutcome::Designed:
         designRevision_ = revision_;
+        // The PCR follows the design, a typed slab included; the status line stays the design's.
+        pcrRequested_ = !pcr_ || pcrStaleness() != Staleness::Current;
+        pcrAnnounced_ = false;
         status_ = DesignedStatus(design_.lbh, design_.units);
         break;
     case DesignOutcome::InvalidInput:
@@ -357,6 +363,7 @@ bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& pro
     inputsChanged();
     slabText_.clear();
     evaluation_.reset();
+    ratingsReset();
     if (loaded->layerMode) {
         // The view sets the menu's layerMode, so the file's unbonded structure comes back from
         // the bond option at the next design, as it does for a structure chosen by hand.

@@ -3,9 +3,9 @@
 // the Change Data prompt and the checked storing of an edited value, the report request, the
 // design and the evaluation of a given slab, when the damage charts and the calculation trace
 // are shown, reading and saving input data files with the close prompt, the unit switch, the
-// settings and last results of the sensitivity and reliability studies, which shown results are
-// out of date, and the status line after each command. The Qt window only shows what this object
-// says and hands it the user's actions.
+// settings and last results of the sensitivity and reliability studies, the ACR view and the PCR
+// panel, which shown results are out of date, and the status line after each command. The Qt
+// window only shows what this object says and hands it the user's actions.
 #pragma once
 
 #include <cstdint>
@@ -17,9 +17,12 @@
 #include <string_view>
 #include <vector>
 
+#include "design/acr_view_state.h"
 #include "design/design_model.h"
 #include "design/input_check.h"
+#include "design/pcr_panel_state.h"
 #include "design/prompter.h"
+#include "design/rating_runs.h"
 #include "design/reliability_run.h"
 #include "design/reliability_study.h"
 #include "design/sensitivity_study.h"
@@ -248,7 +251,68 @@ public:
     // was kept.
     bool finishReliability(ReliabilityRun& run, Prompter& prompter);
 
+    // --- The ACR view --------------------------------------------------------------------------
+
+    const AcrViewState& acrView() const { return acrView_; }
+    void setAcrScope(AcrScope scope);
+
+    // A what-if gross weight for a listed record, typed in the session's units and checked as
+    // Change Data checks a value (name "This", 0 .. 1e8, an offered bound taken on Yes); it
+    // rates the row only and never changes the catalogue. Returns whether it was taken.
+    bool setWhatIfWeight(int record, std::string_view text, Prompter& prompter);
+    // The row goes back to the catalogue's gross weight.
+    void clearWhatIfWeight(int record);
+
+    // Starts rating the listed rows whose data changed since their rating, on a thread of its
+    // own over copies; none when every row is current.
+    [[nodiscard]] std::unique_ptr<AcrRun> startAcr() const;
+    // Keeps the ratings a run ended with, waiting for its end; a failure is reported. A row whose
+    // data changed while it ran keeps the rating as outdated and is rated again by the next run.
+    bool finishAcr(AcrRun& run, Prompter& prompter);
+
+    // The ACRs of the mix's aircraft at their catalogue weights, for the report's PDF: the
+    // ratings the view keeps, the others computed now.
+    std::vector<AcrResult> mixAcr() const;
+
+    // --- The PCR panel -------------------------------------------------------------------------
+
+    const PcrSettings& pcrSettings() const { return pcrSettings_; }
+    void setPcrTypedSlab(bool typed);
+    void setPcrThicknessText(std::string text);
+    void setPcrCategory(std::optional<SubgradeCategory> category);
+    // The PCR last computed (or why there is none), until a file is read.
+    const std::optional<PcrShown>& pcr() const { return pcr_; }
+    // Whether the shown PCR still rests on the inputs, the design and the panel's settings.
+    Staleness pcrStaleness() const;
+
+    // Whether the PCR is to be computed now: a design is shown and current, and the PCR does not
+    // rest on it and the panel's settings. The panel follows the design in this way; a typed
+    // slab alone waits for the next design or Compute PCR.
+    bool pcrDue() const;
+    // Compute PCR: a typed slab must be a thickness (else its message, title "KORVANT"); then
+    // the design runs as with Design Thickness. Returns whether it was designed, after which
+    // pcrDue() says whether a PCR is to be computed.
+    bool computePcr(Prompter& prompter);
+    // Starts the PCR of the panel's slab on a thread of its own over copies of the design's
+    // basis. A slab that cannot be taken (no design thickness, a typed text that is not one) is
+    // kept as the reason and gives no run.
+    [[nodiscard]] std::unique_ptr<PcrRun> startPcr();
+    // Keeps what a run ended with, waiting for its end; it rests on the inputs as they were at
+    // the start. The status line gives it when the panel asked for it (Compute PCR, its slab or
+    // category), and stays the design's when it followed a design. A run of a session read or
+    // replaced since is dropped.
+    void finishPcr(PcrRun& run);
+
+    // The lines after the report on its PDF and print pages: the ACR table of the mix and the
+    // PCR section, with the PCR's out-of-date note.
+    std::vector<std::string> ratingsReportLines() const;
+
 private:
+    // Starting over on a session read or replaced: no what-if weights, no PCR.
+    void ratingsReset();
+    // Converts the typed thicknesses and the what-if weights after a unit switch.
+    void ratingsSwitched(UnitSystem from);
+
     // evaluateSlab without its guard against running out of memory.
     bool evaluate(Prompter& prompter);
 
@@ -295,6 +359,22 @@ private:
     ReliabilitySettings reliabilitySettings_;
     std::optional<SensitivityResult> sensitivity_;
     std::optional<ReliabilityResult> reliability_;
+
+    AcrViewState acrView_;
+    PcrSettings pcrSettings_;
+    std::optional<PcrShown> pcr_;
+    std::uint64_t pcrRevision_ = 0;
+    bool pcrRequested_ = false; // a design ran since the PCR last started, which was not current
+    // The PCR's outcome goes to the status line: the user asked for it in the panel rather than
+    // by a design it follows.
+    bool pcrAnnounced_ = false;
+    bool pcrStartAnnounced_ = false;
+    // Counts the sessions read or replaced, so that a PCR still running for an earlier one is
+    // dropped.
+    std::uint64_t pcrSession_ = 0;
+    std::uint64_t pcrStartSession_ = 0;
+    std::uint64_t pcrStartRevision_ = 0;
+    PcrSettings pcrStartSettings_;
 };
 
 // Reads the aircraft catalogue at start-up from the first candidate that is a file (the first

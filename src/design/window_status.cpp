@@ -44,6 +44,11 @@ std::string OutOfDateNote(ShownResult result, Staleness staleness)
                          "design before it."
                        : "Out of date: the inputs or the slab changed after this evaluation. "
                          "Press Evaluate to evaluate again.";
+    case ShownResult::Pcr:
+        return stopped ? "Out of date: the last design stopped; this PCR rests on the design "
+                         "before it."
+                       : "Out of date: the inputs, the slab or the category changed after this "
+                         "PCR. Press Compute PCR to compute it again.";
     case ShownResult::Study:
         return stopped ? "Out of date: a design stopped after this study ran. Press Run to run "
                          "it again."

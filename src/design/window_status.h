@@ -21,7 +21,7 @@ enum class Staleness {
 };
 
 // The results that the window marks when they are out of date.
-enum class ShownResult { Thickness, Charts, Trace, Report, Evaluation, Study };
+enum class ShownResult { Thickness, Charts, Trace, Report, Evaluation, Study, Pcr };
 
 // The note beside an out-of-date result ("" while it is current). The thickness gets a short
 // line under the number; the others a sentence for a banner above them.

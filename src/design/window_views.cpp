@@ -18,8 +18,10 @@ const ViewLayout& ViewLayoutOf(View view)
         .aircraftControls = false,
         .report = false,
         .trace = false,
+        .acrTable = false,
         .aircraftMenu = true,
         .structureMenu = true,
+        .acrMenu = true,
         .rowsLowered = {},
         .focus = nullptr,
     };
@@ -34,8 +36,10 @@ const ViewLayout& ViewLayoutOf(View view)
         .aircraftControls = true,
         .report = false,
         .trace = false,
+        .acrTable = false,
         .aircraftMenu = false,
         .structureMenu = true,
+        .acrMenu = true,
         .rowsLowered = {},
         .focus = "ListAircraft",
     };
@@ -50,8 +54,10 @@ const ViewLayout& ViewLayoutOf(View view)
         .aircraftControls = false,
         .report = false,
         .trace = false,
+        .acrTable = false,
         .aircraftMenu = true,
         .structureMenu = false,
+        .acrMenu = true,
         .rowsLowered = false,
         .focus = "TxtE",
     };
@@ -61,6 +67,25 @@ const ViewLayout& ViewLayoutOf(View view)
         layout.rowsLowered = true;
         return layout;
     }();
+    // The ACR table covers the picture and the aircraft data; the design groups keep their state.
+    static const ViewLayout acr = {
+        .picture = false,
+        .titleLines = {},
+        .slabGroup = {},
+        .slabUnitCaptions = {},
+        .climate = {},
+        .bottomLayer = {},
+        .designButtons = {},
+        .aircraftControls = false,
+        .report = false,
+        .trace = false,
+        .acrTable = true,
+        .aircraftMenu = true,
+        .structureMenu = true,
+        .acrMenu = false,
+        .rowsLowered = {},
+        .focus = "tblAcr",
+    };
     switch (view) {
     case View::Title:
         return title;
@@ -70,6 +95,8 @@ const ViewLayout& ViewLayoutOf(View view)
         return oneLayer;
     case View::TwoLayer:
         return twoLayer;
+    case View::Acr:
+        return acr;
     }
     return title;
 }
@@ -80,7 +107,9 @@ const ViewLayout& ReportShownLayout()
         ViewLayout shown;
         shown.report = true;
         shown.trace = false;
+        shown.acrTable = false;
         shown.structureMenu = true;
+        shown.acrMenu = true;
         shown.focus = "txtReports";
         return shown;
     }();
@@ -93,8 +122,10 @@ const ViewLayout& TraceShownLayout()
         ViewLayout shown;
         shown.report = false;
         shown.trace = true;
+        shown.acrTable = false;
         shown.aircraftMenu = true;
         shown.structureMenu = true;
+        shown.acrMenu = true;
         shown.focus = "tblTraceAircraft";
         return shown;
     }();

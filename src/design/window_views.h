@@ -1,13 +1,13 @@
-// The main window's views (title screen, aircraft data, one-layer and two-layer structure) and
-// what each shows, hides, enables and disables and which control then takes the keyboard; and
-// the report and the calculation trace shown over a view.
+// The main window's views (title screen, aircraft data, one-layer and two-layer structure, the
+// ACR table) and what each shows, hides, enables and disables and which control then takes the
+// keyboard; and the report and the calculation trace shown over a view.
 #pragma once
 
 #include <optional>
 
 namespace korvant {
 
-enum class View { Title, Aircraft, OneLayer, TwoLayer };
+enum class View { Title, Aircraft, OneLayer, TwoLayer, Acr };
 
 // What a view does to the window. Each entry is "show/enable" (true), "hide/disable" (false) or
 // "leave as it is" (empty).
@@ -23,8 +23,10 @@ struct ViewLayout
     std::optional<bool> aircraftControls; // aircraft list, grid, Add, Remove, Remove ALL
     std::optional<bool> report; // the report text
     std::optional<bool> trace; // the calculation trace
+    std::optional<bool> acrTable; // the ACR view
     std::optional<bool> aircraftMenu; // "&Aircraft Data" enabled
     std::optional<bool> structureMenu; // "&Design Structure" enabled
+    std::optional<bool> acrMenu; // "ACR Ta&ble" enabled
     // The subgrade and slab-size rows sit lower, below the bottom layer (two-layer view).
     std::optional<bool> rowsLowered;
     // The object name of the control that takes the keyboard focus (none: the window keeps it).

@@ -19,8 +19,9 @@
 namespace korvant::ui {
 namespace {
 
-// The least size of one chart, in lines of text and average characters.
-constexpr int kChartLines = 21;
+// The least size of one chart, in lines of text and average characters: the height keeps every
+// label of the damage curve's logarithmic axis whole.
+constexpr int kChartLines = 27;
 constexpr int kChartColumns = 56;
 
 QString Text(const std::string& text)

@@ -1,7 +1,8 @@
-// The design panel: three columns of grid layouts (the layers with their bands, labels, fields and
-// units; the thickness result and the evaluation; the climate and the two buttons), built once
-// and shown or hidden by group. Hidden rows take no room, so the two-layer view's bottom layer
-// pushes the subgrade and slab-size rows down.
+// The design panel: four columns of grid layouts (the layers with their bands, labels, fields and
+// units; the thickness result and the evaluation; the climate and the two buttons; the PCR),
+// built once and shown or hidden by group; their arrangement is in design_panel_columns.cpp.
+// Hidden rows take no room, so the two-layer view's bottom layer pushes the subgrade and
+// slab-size rows down.
 #include "ui/design_panel.h"
 
 #include <QGridLayout>
@@ -14,11 +15,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 #include "design/input_help.h"
 #include "ui/evaluation_box.h"
 #include "ui/logo.h"
+#include "ui/pcr_panel.h"
 
 namespace korvant::ui {
 namespace {
@@ -49,7 +49,7 @@ QString Text(const std::string& text)
 
 } // namespace
 
-DesignPanel::DesignPanel(WindowModel& state, QWidget* parent)
+DesignPanel::DesignPanel(WindowModel& state, const Services& services, QWidget* parent)
     : QFrame(parent)
     , state_(state)
 {
@@ -60,60 +60,25 @@ DesignPanel::DesignPanel(WindowModel& state, QWidget* parent)
     layers_ = buildLayers();
     result_ = buildResult();
     climate_ = buildClimate();
+    pcr_ = new PcrPanel(state_, services, this);
+    connect(pcr_, &PcrPanel::computeRequested, this, &DesignPanel::pcrRequested);
+    slabGroup_.push_back(pcr_);
     columns_ = new QGridLayout(this);
     columns_->setHorizontalSpacing(fontMetrics().averageCharWidth() * 3);
     fitWidth(QWIDGETSIZE_MAX);
 
     // Tab runs through the inputs, the climate included, to the two buttons, then to the
-    // evaluation.
+    // evaluation and the PCR.
     const auto field = [this](InputField f) { return fields_[static_cast<std::size_t>(f)]; };
     QWidget* order[] = { field(InputField::SlabWidth), field(InputField::Precipitation),
         field(InputField::Temperature), field(InputField::WindSpeed), buttonGroup_[0],
-        buttonGroup_[1], evaluation_->findChild<QWidget*>(QStringLiteral("txtEvaluate")) };
+        buttonGroup_[1], evaluation_->findChild<QWidget*>(QStringLiteral("txtEvaluate")),
+        evaluation_->findChild<QWidget*>(QStringLiteral("cmdEvaluate")),
+        pcr_->findChild<QWidget*>(QStringLiteral("rdoPcrDesign")),
+        pcr_->findChild<QWidget*>(QStringLiteral("rdoPcrGiven")),
+        pcr_->findChild<QWidget*>(QStringLiteral("txtPcrThickness")) };
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
-}
-
-void DesignPanel::fitWidth(int width)
-{
-    // As many columns side by side as the width holds: the layers, the result and the climate;
-    // the layers and the result over the climate; or the layers, the climate with the buttons and
-    // the result one below the other.
-    const int layers = layers_->sizeHint().width();
-    const int result = result_->sizeHint().width();
-    const int climate = climate_->sizeHint().width();
-    const QMargins margins = columns_->contentsMargins();
-    const int frame = margins.left() + margins.right() + 2 * frameWidth();
-    const int gap = columns_->horizontalSpacing();
-    int columns = 1;
-    if (layers + result + climate + 2 * gap + frame <= width)
-        columns = 3;
-    else if (std::max(layers + gap + result, climate) + frame <= width)
-        columns = 2;
-    if (columns == columns_->columnCount() && columns_->count() > 0)
-        return;
-    for (QWidget* column : { layers_, result_, climate_ })
-        columns_->removeWidget(column);
-    // A grid keeps the columns it once had; a new one starts afresh.
-    delete columns_;
-    columns_ = new QGridLayout(this);
-    columns_->setHorizontalSpacing(gap);
-    columns_->setVerticalSpacing(gap / 2);
-    const Qt::Alignment top = Qt::AlignTop | Qt::AlignLeft;
-    columns_->addWidget(layers_, 0, 0, top);
-    if (columns == 3) {
-        columns_->addWidget(result_, 0, 1, top);
-        columns_->addWidget(climate_, 0, 2, top);
-    } else if (columns == 2) {
-        columns_->addWidget(result_, 0, 1, top);
-        columns_->addWidget(climate_, 1, 0, 1, 2, top);
-    } else {
-        // The inputs and the buttons first, the results below them.
-        columns_->addWidget(climate_, 1, 0, top);
-        columns_->addWidget(result_, 2, 0, top);
-    }
-    columns_->activate();
-    adjustSize();
 }
 
 QLineEdit* DesignPanel::addField(InputField field, QWidget* parent)
@@ -433,6 +398,7 @@ void DesignPanel::refresh()
         if (unitCaptions_[i])
             unitCaptions_[i]->setText(QString::fromUtf8(state_.unitCaption(UnitCaptions()[i])));
     evaluation_->refresh();
+    pcr_->refresh();
 }
 
 } // namespace korvant::ui

@@ -1,8 +1,9 @@
 // The design panel DesignPanel on the picture area: the slab and subgrade rows with their layer
 // bands, the bottom layer and its "Bonded" option, the slab size, the airfield's climate, the
 // thickness found by the design (greyed with a note when it is out of date), the Design Thickness
-// and Report buttons and the evaluation of a given slab. Layouts size every control to its
-// contents at any font and scale; in a narrow window the columns move below one another.
+// and Report buttons, the evaluation of a given slab and the PCR panel. Layouts size every
+// control to its contents at any font and scale; in a narrow window the columns move below one
+// another.
 // It hands what the user types to the window's state and shows what the state holds.
 #pragma once
 
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "design/window_model.h"
+#include "ui/services.h"
 
 class QGridLayout;
 class QLabel;
@@ -22,13 +24,16 @@ class QRadioButton;
 namespace korvant::ui {
 
 class EvaluationBox;
+class PcrPanel;
 
 class DesignPanel : public QFrame
 {
     Q_OBJECT
 
 public:
-    DesignPanel(WindowModel& state, QWidget* parent);
+    DesignPanel(WindowModel& state, const Services& services, QWidget* parent);
+
+    PcrPanel* pcrPanel() const { return pcr_; }
 
     // Shows the state: field texts and their tooltips, thickness and whether it is out of date,
     // bond option, unit captions and the evaluation.
@@ -36,13 +41,14 @@ public:
     // Shows and hides the panel's control groups as a view asks; the two-layer view's bottom
     // layer takes its rows between the slab and the subgrade.
     void applyLayout(const ViewLayout& layout);
-    // Puts as many of its three columns side by side as `width` holds.
+    // Puts as many of its four columns side by side as `width` holds.
     void fitWidth(int width);
 
 signals:
     void designRequested();
     void reportRequested();
     void evaluateRequested();
+    void pcrRequested();
     // The user changed an input or the bond option.
     void inputsEdited();
 
@@ -61,6 +67,8 @@ private:
     QWidget* layers_ = nullptr;
     QWidget* result_ = nullptr;
     QWidget* climate_ = nullptr;
+    PcrPanel* pcr_ = nullptr;
+    int arrangement_ = 0; // the columns side by side now
 
     std::array<QLineEdit*, kInputFieldCount> fields_ {};
     std::vector<QLabel*> unitCaptions_; // in the order of UnitCaptions()

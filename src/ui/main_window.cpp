@@ -4,6 +4,7 @@
 #include "ui/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
@@ -25,11 +26,13 @@
 #include "design/window_texts.h"
 #include "traffic/aircraft_database.h"
 #include "ui/about_box.h"
+#include "ui/acr_view.h"
 #include "ui/damage_charts.h"
 #include "ui/design_panel.h"
 #include "ui/file_export.h"
 #include "ui/logo.h"
 #include "ui/manual_window.h"
+#include "ui/pcr_panel.h"
 #include "ui/picture_area.h"
 #include "ui/stale_banner.h"
 #include "ui/trace_view.h"
@@ -58,7 +61,7 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
     central_->setObjectName(QStringLiteral("centralWidget"));
     setCentralWidget(central_);
 
-    picture_ = new PictureArea(state_, central_);
+    picture_ = new PictureArea(state_, services_, central_);
     pictureScroll_ = new QScrollArea(central_);
     pictureScroll_->setObjectName(QStringLiteral("pictureScroll"));
     pictureScroll_->setWidgetResizable(true);
@@ -70,10 +73,20 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
     connect(panel, &DesignPanel::reportRequested, this, &MainWindow::showReport);
     connect(panel, &DesignPanel::evaluateRequested, this, &MainWindow::evaluateSlab);
     connect(panel, &DesignPanel::inputsEdited, this, &MainWindow::refreshMarks);
+    connect(panel, &DesignPanel::pcrRequested, this, &MainWindow::computePcr);
+    connect(panel->pcrPanel(), &PcrPanel::changed, this, &MainWindow::refreshMarks);
+    // A control the keyboard reaches by its mnemonic scrolls into view, as one reached by Tab.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && picture_->isAncestorOf(now))
+            pictureScroll_->ensureWidgetVisible(now);
+    });
 
     traffic_ = new TrafficPanel(state_, services_, central_);
     traffic_->addButton()->installEventFilter(this);
     connect(traffic_, &TrafficPanel::mixChanged, this, &MainWindow::refreshMarks);
+
+    acrView_ = new AcrView(state_, services_, central_);
+    connect(acrView_, &AcrView::commandDone, this, &MainWindow::refreshMarks);
 
     reportPane_ = buildReportPane();
     traceView_ = new TraceView(central_);
@@ -83,7 +96,7 @@ MainWindow::MainWindow(WindowModel state, const Services& services, QWidget* par
     auto* views = new QGridLayout(central_);
     views->setContentsMargins(0, 0, 0, 0);
     for (QWidget* view : { static_cast<QWidget*>(pictureScroll_), static_cast<QWidget*>(traffic_),
-             reportPane_, static_cast<QWidget*>(traceView_) })
+             static_cast<QWidget*>(acrView_), reportPane_, static_cast<QWidget*>(traceView_) })
         views->addWidget(view, 0, 0);
 
     buildMenus();
@@ -134,16 +147,21 @@ void MainWindow::applyLayout(const ViewLayout& layout)
         reportPane_->setVisible(*layout.report);
     if (layout.trace)
         traceView_->setVisible(*layout.trace);
+    if (layout.acrTable)
+        acrView_->setVisible(*layout.acrTable);
     // The report and the trace cover the view below them, which leaves the keyboard's reach
     // until a view is chosen again.
     if (reportPane_->isVisibleTo(central_) || traceView_->isVisibleTo(central_)) {
         pictureScroll_->hide();
         traffic_->hide();
+        acrView_->hide();
     }
     if (layout.aircraftMenu)
         aircraftMenu_->setEnabled(*layout.aircraftMenu);
     if (layout.structureMenu)
         structureMenu_->menuAction()->setEnabled(*layout.structureMenu);
+    if (layout.acrMenu)
+        acrMenu_->setEnabled(*layout.acrMenu);
     // The shown groups are laid out now, before the focus moves and the view is drawn.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     if (layout.focus) {
@@ -196,6 +214,8 @@ void MainWindow::refresh()
     metricOption_->setChecked(!english);
     metricOption_->setEnabled(english);
     traffic_->refresh();
+    if (acrView_->isVisible())
+        acrView_->refresh();
     refreshInsight();
 }
 
@@ -214,6 +234,8 @@ void MainWindow::refreshInsight()
 
 void MainWindow::refreshMarks()
 {
+    // The PCR follows the design whenever the state says it is due.
+    picture_->designPanel()->pcrPanel()->follow();
     picture_->designPanel()->refresh();
     picture_->refreshCharts();
     const Staleness design = state_.designStaleness();
@@ -243,6 +265,13 @@ void MainWindow::designThickness()
 void MainWindow::evaluateSlab()
 {
     state_.evaluateSlab(*services_.prompter);
+    refresh();
+    picture_->replotCharts();
+}
+
+void MainWindow::computePcr()
+{
+    state_.computePcr(*services_.prompter);
     refresh();
     picture_->replotCharts();
 }
@@ -278,7 +307,11 @@ std::optional<ReportPages> MainWindow::reportPages()
     const std::chrono::year_month_day date { std::chrono::year(today.year()),
         std::chrono::month(static_cast<unsigned>(today.month())),
         std::chrono::day(static_cast<unsigned>(today.day())) };
-    return ReportPages { state_.reportHeader(DateText(date)), ReportLines(state_.design()) };
+    // The pages after the report show the PCR as it is when they are made.
+    picture_->designPanel()->pcrPanel()->finishNow();
+    BusyPointer busy;
+    return ReportPages { state_.reportHeader(DateText(date)), ReportLines(state_.design()),
+        state_.ratingsReportLines() };
 }
 
 void MainWindow::printReport()
@@ -290,7 +323,9 @@ void MainWindow::printReport()
 void MainWindow::saveReportPdfAs()
 {
     // Before a design there is no report: the Report button's message, and no file dialog.
-    if (!reportPages())
+    const bool designed = state_.reportForView(*services_.prompter).has_value();
+    refreshMarks();
+    if (!designed)
         return;
     const QString path = services_.files->saveFileName(this, tr("Save Report as PDF"),
         tr("PDF files (*.pdf)"), ProposedExportPath(state_, "report.pdf"));

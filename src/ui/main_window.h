@@ -1,5 +1,6 @@
 // The main window frmAircraft: the menus, the views (the picture area with the design panel and
-// the damage charts in a scroll area, the aircraft data, the report text, the calculation trace),
+// the damage charts in a scroll area, the aircraft data, the ACR table, the report text, the
+// calculation trace),
 // the status line, the input data file as a document (its title, Save and Save As, recent files,
 // a dropped file, the settings kept from one start to the next) and closing. It shows the core's
 // WindowModel and hands it the user's actions; every decision and every text it shows comes from
@@ -23,6 +24,7 @@ class QScrollArea;
 namespace korvant::ui {
 
 class AboutBox;
+class AcrView;
 class ManualWindow;
 class PictureArea;
 class StaleBanner;
@@ -51,8 +53,8 @@ public:
     // the file was read.
     bool openFile(const QString& path);
 
-    // Writes the report pages to a PDF file; refuses before a design as the Report button does,
-    // shows a message and returns false on failure.
+    // Writes the report pages, then the ACR table of the mix and the PCR, to a PDF file; refuses
+    // before a design as the Report button does, shows a message and returns false on failure.
     bool saveReportPdf(const QString& path);
     // Writes the calculation trace as CSV, or both damage charts as one PNG image; each shows a
     // message and returns false on failure.
@@ -70,6 +72,8 @@ public slots:
     void printReport();
     void saveReportPdfAs();
     void evaluateSlab();
+    // Compute PCR: the design as Design Thickness runs it, then the PCR of the panel's slab.
+    void computePcr();
     void showTrace();
     void saveTraceCsvAs();
     void saveChartsPngAs();
@@ -116,12 +120,14 @@ private:
     StaleBanner* reportBanner_ = nullptr;
     QPlainTextEdit* txtReports_ = nullptr;
     TraceView* traceView_ = nullptr;
+    AcrView* acrView_ = nullptr;
     QLabel* status_ = nullptr;
 
     QAction* englishOption_ = nullptr;
     QAction* metricOption_ = nullptr;
     QAction* aircraftMenu_ = nullptr;
     QMenu* structureMenu_ = nullptr;
+    QAction* acrMenu_ = nullptr;
     QAction* traceMenu_ = nullptr;
     QAction* saveTraceCsv_ = nullptr;
     QAction* saveChartsPng_ = nullptr;

@@ -1,5 +1,6 @@
 // The main window's menu bar: File with the unit options, files, recent files, report outputs and
-// Exit, then Aircraft Data, Design Structure, Calculation Trace, Studies and Help, each entry
+// Exit, then Aircraft Data, Design Structure, ACR Table, Calculation Trace, Studies and Help, each
+// entry
 // named as the window's tests and the user's shortcuts find it, the usual ones with the desktop's
 // standard keys beside their mnemonics.
 #include <QAction>
@@ -25,6 +26,11 @@ void MainWindow::buildMenus()
         ->setObjectName(QStringLiteral("mnuOneLayer"));
     structureMenu_->addAction(tr("&Two Layer System"), this, [this] { showView(View::TwoLayer); })
         ->setObjectName(QStringLiteral("mnuTwoLayer"));
+
+    // Alt+B: the letters of "ACR" are taken by the menus and the buttons beside it.
+    acrMenu_ = menuBar()->addAction(tr("ACR Ta&ble"));
+    acrMenu_->setObjectName(QStringLiteral("mnuAcr"));
+    connect(acrMenu_, &QAction::triggered, this, [this] { showView(View::Acr); });
 
     traceMenu_ = menuBar()->addAction(tr("Calculation &Trace"));
     traceMenu_->setObjectName(QStringLiteral("mnuTrace"));

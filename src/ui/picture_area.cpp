@@ -14,7 +14,7 @@
 
 namespace korvant::ui {
 
-PictureArea::PictureArea(WindowModel& state, QWidget* parent)
+PictureArea::PictureArea(WindowModel& state, const Services& services, QWidget* parent)
     : QFrame(parent)
     , state_(state)
 {
@@ -43,7 +43,7 @@ PictureArea::PictureArea(WindowModel& state, QWidget* parent)
     titles->addWidget(title2);
     titles->addStretch(3);
 
-    designPanel_ = new DesignPanel(state_, this);
+    designPanel_ = new DesignPanel(state_, services, this);
     chartsBanner_ = new StaleBanner(QStringLiteral("lbChartsOutOfDate"), this);
     charts_ = new DamageCharts(this);
     charts_->hide();

@@ -8,6 +8,7 @@
 #include <QFrame>
 
 #include "design/window_model.h"
+#include "ui/services.h"
 
 class QLabel;
 
@@ -22,7 +23,7 @@ class PictureArea : public QFrame
     Q_OBJECT
 
 public:
-    PictureArea(WindowModel& state, QWidget* parent);
+    PictureArea(WindowModel& state, const Services& services, QWidget* parent);
 
     DesignPanel* designPanel() const { return designPanel_; }
     DamageCharts* charts() const { return charts_; }

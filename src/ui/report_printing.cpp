@@ -1,5 +1,6 @@
 // The printed report is drawn straight from the report's lines in memory; no file is written
-// on the way. The font shrinks from 10 points when the widest line would not fit the page.
+// on the way. The font shrinks from 10 points when the widest line of the report, or of the
+// ratings after it, would not fit the page.
 #include "ui/report_printing.h"
 
 #include <QFontMetricsF>
@@ -27,6 +28,61 @@ int WidestLine(const std::vector<std::string>& lines)
     return static_cast<int>(widest);
 }
 
+// The font of a section's lines: the report's, shrunk when the widest line would not fit.
+QFont SectionFont(QPagedPaintDevice& device, const std::vector<std::string>& lines)
+{
+    QFont font = ReportPrintFont();
+    const qreal width = device.width();
+    const qreal lineWidth = QFontMetricsF(font, &device)
+                                .horizontalAdvance(QString(WidestLine(lines), QLatin1Char('M')));
+    if (lineWidth > width)
+        font.setPointSizeF(std::max(kSmallestPointSize, kLargestPointSize * width / lineWidth));
+    return font;
+}
+
+// Paints the lines on pages of their own, the header at the top of each, in a font that fits
+// the section's widest line.
+void PaintSection(QPainter& painter, QPagedPaintDevice& device,
+    const std::vector<std::string>& header, const std::vector<std::string>& lines, bool& first)
+{
+    const QFont font = SectionFont(device, lines);
+    const qreal width = device.width();
+    const QFontMetricsF metrics(font, &device);
+    // The header in the section's size, wrapped to the page, and one empty line below it.
+    QFont headerFont;
+    headerFont.setPointSizeF(font.pointSizeF());
+    const QFontMetricsF headerMetrics(headerFont, &device);
+    qreal headerHeight = 0;
+    for (const std::string& line : header)
+        headerHeight += headerMetrics
+                            .boundingRect(QRectF(0, 0, width, device.height()), Qt::TextWordWrap,
+                                QString::fromStdString(line))
+                            .height();
+    if (!header.empty())
+        headerHeight += metrics.lineSpacing();
+    const int linesPerPage
+        = std::max(1, static_cast<int>((device.height() - headerHeight) / metrics.lineSpacing()));
+    for (const auto& page : PaginateLines(lines, linesPerPage)) {
+        if (!first)
+            device.newPage();
+        first = false;
+        qreal top = 0;
+        painter.setFont(headerFont);
+        for (const std::string& line : header) {
+            const QRectF area(0, top, width, device.height() - top);
+            QRectF used;
+            painter.drawText(area, Qt::TextWordWrap, QString::fromStdString(line), &used);
+            top += used.height();
+        }
+        painter.setFont(font);
+        qreal baseline = headerHeight + metrics.ascent();
+        for (const std::string& line : page) {
+            painter.drawText(QPointF(0, baseline), QString::fromStdString(line));
+            baseline += metrics.lineSpacing();
+        }
+    }
+}
+
 } // namespace
 
 QFont ReportPrintFont()
@@ -43,51 +99,11 @@ bool PaintReportPages(QPagedPaintDevice& device, const ReportPages& report, int 
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    QFont font = ReportPrintFont();
-    const qreal width = device.width();
-    const qreal lineWidth
-        = QFontMetricsF(font, &device)
-              .horizontalAdvance(QString(WidestLine(report.lines), QLatin1Char('M')));
-    if (lineWidth > width)
-        font.setPointSizeF(std::max(kSmallestPointSize, kLargestPointSize * width / lineWidth));
-    const QFontMetricsF metrics(font, &device);
-    // The header in the report's size, wrapped to the page, and one empty line below it.
-    QFont headerFont;
-    headerFont.setPointSizeF(font.pointSizeF());
-    const QFontMetricsF headerMetrics(headerFont, &device);
-    qreal headerHeight = 0;
-    for (const std::string& line : report.header)
-        headerHeight += headerMetrics
-                            .boundingRect(QRectF(0, 0, width, device.height()), Qt::TextWordWrap,
-                                QString::fromStdString(line))
-                            .height();
-    if (!report.header.empty())
-        headerHeight += metrics.lineSpacing();
-    const int linesPerPage
-        = std::max(1, static_cast<int>((device.height() - headerHeight) / metrics.lineSpacing()));
-    const auto pages = PaginateLines(report.lines, linesPerPage);
-
     bool first = true;
     for (int copy = 0; copy < copies; ++copy) {
-        for (const auto& page : pages) {
-            if (!first)
-                device.newPage();
-            first = false;
-            qreal top = 0;
-            painter.setFont(headerFont);
-            for (const std::string& line : report.header) {
-                const QRectF area(0, top, width, device.height() - top);
-                QRectF used;
-                painter.drawText(area, Qt::TextWordWrap, QString::fromStdString(line), &used);
-                top += used.height();
-            }
-            painter.setFont(font);
-            qreal baseline = headerHeight + metrics.ascent();
-            for (const std::string& line : page) {
-                painter.drawText(QPointF(0, baseline), QString::fromStdString(line));
-                baseline += metrics.lineSpacing();
-            }
-        }
+        PaintSection(painter, device, report.header, report.lines, first);
+        if (!report.ratings.empty())
+            PaintSection(painter, device, report.header, report.ratings, first);
     }
     return painter.end();
 }

@@ -1,6 +1,7 @@
 // Paints the design report on printer pages or PDF pages: the header lines at the top of every
-// page, then every report line one line in "Courier", a new page when one is full, each copy
-// starting on a fresh page.
+// page, then every report line one line in "Courier", a new page when one is full, then the
+// ratings (the ACR table of the mix and the PCR) from a fresh page, each copy starting on a fresh
+// page.
 #pragma once
 
 #include <QFont>
@@ -18,11 +19,13 @@ namespace korvant::ui {
 // The font of printed report lines.
 QFont ReportPrintFont();
 
-// The report's lines and the header above them on each page.
+// The report's lines, the header above them on each page, and the lines that follow the report
+// on pages of their own (none for the report alone).
 struct ReportPages
 {
     std::vector<std::string> header;
     std::vector<std::string> lines;
+    std::vector<std::string> ratings;
 };
 
 // Paints `copies` copies of the report on `device`. Returns false when the device cannot be

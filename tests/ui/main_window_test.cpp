@@ -57,7 +57,7 @@ class MainWindowTest : public QObject, test::MainWindowFixture
     // No two visible controls of the design panel's columns cover each other.
     void checkNoOverlap()
     {
-        for (const char* column : { "layerColumn", "resultColumn", "climateColumn" }) {
+        for (const char* column : { "layerColumn", "resultColumn", "climateColumn", "fraPcr" }) {
             auto* box = find<QWidget>(column);
             QList<QWidget*> shown;
             for (QWidget* child : box->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -71,6 +71,10 @@ class MainWindowTest : public QObject, test::MainWindowFixture
         const QRect layers = find<QWidget>("layerColumn")->geometry();
         QVERIFY(!layers.intersects(find<QWidget>("resultColumn")->geometry()));
         QVERIFY(!layers.intersects(find<QWidget>("climateColumn")->geometry()));
+        QVERIFY(!layers.intersects(find<QWidget>("fraPcr")->geometry()));
+        QVERIFY(!find<QWidget>("resultColumn")
+                     ->geometry()
+                     .intersects(find<QWidget>("fraPcr")->geometry()));
     }
 
     // Every title, unit and value of the grid shows whole: each column and row holds its texts.

@@ -2,11 +2,16 @@
 // window's test suites drive it.
 #pragma once
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStringList>
 #include <QTest>
 
 #include <memory>
+#include <set>
 
 #include "design/window_model.h"
 #include "fakes.h"
@@ -40,6 +45,28 @@ protected:
     }
     void trigger(const char* action) { find<QAction>(action)->trigger(); }
     void click(const char* button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+
+    // The texts whose mnemonic (Alt+letter) another menu, visible button or labelled field of
+    // the window already uses; none when every mnemonic reaches one place.
+    QStringList mnemonicClashes() const
+    {
+        std::set<int> keys;
+        QStringList clashes;
+        const auto take = [&](const QString& text) {
+            const int key = QKeySequence::mnemonic(text)[0].toCombined();
+            if (key != 0 && !keys.insert(key).second)
+                clashes << text;
+        };
+        for (QAction* action : window->menuBar()->actions())
+            take(action->text());
+        for (QAbstractButton* button : window->centralWidget()->findChildren<QAbstractButton*>())
+            if (button->isVisible())
+                take(button->text());
+        for (QLabel* label : window->centralWidget()->findChildren<QLabel*>())
+            if (label->isVisible() && label->buddy())
+                take(label->text());
+        return clashes;
+    }
 
     std::unique_ptr<ScriptedPrompter> prompter;
     std::unique_ptr<FakeFileChooser> files;

@@ -26,7 +26,6 @@
 
 #include <clocale>
 #include <cstdio>
-#include <set>
 
 #include "design/design_trace.h"
 #include "design/input_help.h"
@@ -261,20 +260,8 @@ private slots:
         trigger("mnuOneLayer");
         QCOMPARE(find<QPushButton>("cmdDesign")->text(), QStringLiteral("Desi&gn Thickness"));
         QCOMPARE(find<QPushButton>("cmdReport")->text(), QStringLiteral("Re&port"));
-        std::set<int> keys;
-        const auto take = [&keys](const QString& text) {
-            const int key = QKeySequence::mnemonic(text)[0].toCombined();
-            if (key != 0)
-                QVERIFY2(keys.insert(key).second, qPrintable(text));
-        };
-        for (QAction* action : window->menuBar()->actions())
-            take(action->text());
-        for (QAbstractButton* button : window->centralWidget()->findChildren<QAbstractButton*>())
-            if (button->isVisible())
-                take(button->text());
-        for (QLabel* label : window->centralWidget()->findChildren<QLabel*>())
-            if (label->isVisible() && label->buddy())
-                take(label->text());
+        const QStringList clashes = mnemonicClashes();
+        QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(QStringLiteral(", "))));
         QTest::keyClick(window.get(), Qt::Key_G, Qt::AltModifier);
         QTRY_VERIFY(!find<QLabel>("lbh")->text().isEmpty());
         QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);

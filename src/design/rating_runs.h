@@ -1,0 +1,95 @@
+// The ACRs of the ACR view and the PCR of the PCR panel on threads of their own, so that the
+// window never waits for them: each run works on its own copies, keeps what it ended with until
+// the window takes it, and waits for its thread when it is dropped. The ACR run counts the
+// aircraft rated and can be cancelled between them.
+#pragma once
+
+#include <atomic>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "design/acr.h"
+#include "design/acr_view_state.h"
+#include "design/pcr.h"
+#include "design/study_runner.h"
+
+namespace korvant {
+
+// What an ACR run ended with: a result per row in the order of its rows, or none when it was
+// cancelled or failed; then `failure` holds the reason (empty for a cancelled run).
+struct AcrOutcome
+{
+    std::vector<AcrResult> results;
+    std::string failure;
+};
+
+class AcrRun
+{
+public:
+    // Starts rating the rows at once, on `threads` threads (0: one per core).
+    AcrRun(std::vector<AcrRowInput> rows, UnitSystem units, int threads = 0);
+    // Cancels a run still going and waits for its thread.
+    ~AcrRun();
+    AcrRun(const AcrRun&) = delete;
+    AcrRun& operator=(const AcrRun&) = delete;
+
+    const std::vector<AcrRowInput>& rows() const { return rows_; }
+    int count() const { return static_cast<int>(rows_.size()); }
+    int done() const { return progress_.done; }
+    void cancel() { progress_.cancelled = true; }
+    bool cancelled() const { return progress_.cancelled; }
+    bool finished() const { return finished_; }
+    // Waits for the thread, then hands over its outcome (once).
+    AcrOutcome take();
+
+private:
+    void run() noexcept;
+
+    std::vector<AcrRowInput> rows_;
+    UnitSystem units_;
+    int threads_;
+    StudyProgress progress_;
+    AcrOutcome outcome_;
+    std::atomic<bool> finished_ { false };
+    std::thread thread_;
+};
+
+// What a PCR run ended with: the PCR, or why there is none.
+struct PcrOutcome
+{
+    std::optional<PcrResult> result;
+    std::string refusal;
+};
+
+class PcrRun
+{
+public:
+    // Starts computing the PCR of a slab of `thickness` (in) carrying the basis's mix at once.
+    PcrRun(DesignBasis basis, float thickness, UnitSystem units,
+        std::optional<SubgradeCategory> category);
+    // Waits for its thread: the PCR of a mix takes a second at most.
+    ~PcrRun();
+    PcrRun(const PcrRun&) = delete;
+    PcrRun& operator=(const PcrRun&) = delete;
+
+    const DesignBasis& basis() const { return basis_; }
+    float thickness() const { return thickness_; }
+    bool finished() const { return finished_; }
+    // Waits for the thread, then hands over its outcome (once).
+    PcrOutcome take();
+
+private:
+    void run() noexcept;
+
+    DesignBasis basis_;
+    float thickness_;
+    UnitSystem units_;
+    std::optional<SubgradeCategory> category_;
+    PcrOutcome outcome_;
+    std::atomic<bool> finished_ { false };
+    std::thread thread_;
+};
+
+} // namespace korvant
