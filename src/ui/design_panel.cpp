@@ -128,6 +128,19 @@ QLabel* DesignPanel::addLabel(const QString& text, QWidget* parent, bool heading
     return label;
 }
 
+DesignPanel::InputRow DesignPanel::addInputRow(QGridLayout* grid, int row, int labelColumn,
+    int fieldColumn, const QString& label, InputField field, const char* unitObjectName)
+{
+    QWidget* parent = grid->parentWidget();
+    const InputRow input { addLabel(label, parent), addField(field, parent),
+        addUnitCaption(unitObjectName, parent) };
+    input.label->setBuddy(input.field);
+    grid->addWidget(input.label, row, labelColumn, 1, fieldColumn - labelColumn);
+    grid->addWidget(input.field, row, fieldColumn);
+    grid->addWidget(input.unit, row, fieldColumn + 1);
+    return input;
+}
+
 void DesignPanel::addBand(QGridLayout* grid, int row, int rows, const QColor& colour,
     const QString& objectName, const QString& pictured, std::vector<QWidget*>& group)
 {
@@ -158,36 +171,18 @@ QWidget* DesignPanel::buildLayers()
     // The slab: PCC with E and Sc.
     addBand(grid, 0, 3, kSlabColour, QStringLiteral("bandSlab"), tr("concrete slab"), slabGroup_);
     QLabel* pcc = addLabel(tr("PCC"), box, true);
-    QLabel* labelE = addLabel(tr("E"), box);
-    QLabel* labelSc = addLabel(tr("Sc"), box);
-    QLineEdit* txtE = addField(InputField::E, box);
-    QLineEdit* txtSc = addField(InputField::Sc, box);
-    labelE->setBuddy(txtE);
-    labelSc->setBuddy(txtSc);
-    QLabel* unitE = addUnitCaption("LbunitE", box);
-    QLabel* unitSc = addUnitCaption("LbunitSc", box);
+    const InputRow e = addInputRow(grid, 1, 1, 2, tr("E"), InputField::E, "LbunitE");
+    const InputRow sc = addInputRow(grid, 2, 1, 2, tr("Sc"), InputField::Sc, "LbunitSc");
     grid->addWidget(pcc, 0, 1, 1, 3);
-    grid->addWidget(labelE, 1, 1);
-    grid->addWidget(txtE, 1, 2);
-    grid->addWidget(unitE, 1, 3);
-    grid->addWidget(labelSc, 2, 1);
-    grid->addWidget(txtSc, 2, 2);
-    grid->addWidget(unitSc, 2, 3);
-    slabGroup_.insert(slabGroup_.end(), { pcc, labelE, labelSc, txtE, txtSc });
-    slabUnitGroup_ = { unitE, unitSc };
+    slabGroup_.insert(slabGroup_.end(), { pcc, e.label, sc.label, e.field, sc.field });
+    slabUnitGroup_ = { e.unit, sc.unit };
 
     // The bottom layer of the two-layer view, with its bond option.
     addBand(grid, 3, 3, kBottomLayerColour, QStringLiteral("bandBottomLayer"), tr("bottom layer"),
         bottomGroup_);
     QLabel* heading = addLabel(tr("Bottom Layer Information"), box, true);
-    QLabel* labelE2 = addLabel(tr("E"), box);
-    QLabel* labelH2 = addLabel(tr("h"), box);
-    QLineEdit* txtE2 = addField(InputField::E2, box);
-    QLineEdit* txtH2 = addField(InputField::h2, box);
-    labelE2->setBuddy(txtE2);
-    labelH2->setBuddy(txtH2);
-    QLabel* unitE2 = addUnitCaption("lbUnitE2", box);
-    QLabel* unitH2 = addUnitCaption("lbunith2", box);
+    const InputRow e2 = addInputRow(grid, 4, 1, 2, tr("E"), InputField::E2, "lbUnitE2");
+    const InputRow h2 = addInputRow(grid, 5, 1, 2, tr("h"), InputField::h2, "lbunith2");
     auto* bonded = new QGroupBox(tr("Bonded"), box);
     bonded->setObjectName(QStringLiteral("fraBonded"));
     bonded->setToolTip(QString::fromStdString(BondTip()));
@@ -203,47 +198,26 @@ QWidget* DesignPanel::buildLayers()
         emit inputsEdited();
     });
     grid->addWidget(heading, 3, 1, 1, 3);
-    grid->addWidget(labelE2, 4, 1);
-    grid->addWidget(txtE2, 4, 2);
-    grid->addWidget(unitE2, 4, 3);
-    grid->addWidget(labelH2, 5, 1);
-    grid->addWidget(txtH2, 5, 2);
-    grid->addWidget(unitH2, 5, 3);
     grid->addWidget(bonded, 3, 4, 3, 1, Qt::AlignTop);
-    bottomGroup_.insert(
-        bottomGroup_.end(), { heading, labelE2, labelH2, txtE2, txtH2, unitE2, unitH2, bonded });
+    bottomGroup_.insert(bottomGroup_.end(),
+        { heading, e2.label, h2.label, e2.field, h2.field, e2.unit, h2.unit, bonded });
 
     // The subgrade with k, then the slab size.
     addBand(
         grid, 6, 2, kSubgradeColour, QStringLiteral("bandSubgrade"), tr("subgrade"), slabGroup_);
     QLabel* subgrade = addLabel(tr("Subgrade"), box, true);
-    QLabel* labelK = addLabel(tr("k"), box);
-    QLineEdit* txtK = addField(InputField::k, box);
-    labelK->setBuddy(txtK);
-    QLabel* unitK = addUnitCaption("Lbunitk", box);
-    QLabel* labelL = addLabel(tr("Slab Length"), box);
-    QLabel* labelW = addLabel(tr("Slab Width"), box);
-    QLineEdit* txtL = addField(InputField::SlabLength, box);
-    QLineEdit* txtW = addField(InputField::SlabWidth, box);
-    labelL->setBuddy(txtL);
-    labelW->setBuddy(txtW);
-    QLabel* unitL = addUnitCaption("LbunitL", box);
-    QLabel* unitW = addUnitCaption("lbunitW", box);
     grid->addWidget(subgrade, 6, 1, 1, 3);
-    grid->addWidget(labelK, 7, 1);
-    grid->addWidget(txtK, 7, 2);
-    grid->addWidget(unitK, 7, 3);
+    const InputRow k = addInputRow(grid, 7, 1, 2, tr("k"), InputField::k, "Lbunitk");
     grid->setRowMinimumHeight(8, gap);
-    grid->addWidget(labelL, 9, 0, 1, 2);
-    grid->addWidget(txtL, 9, 2);
-    grid->addWidget(unitL, 9, 3);
-    grid->addWidget(labelW, 10, 0, 1, 2);
-    grid->addWidget(txtW, 10, 2);
-    grid->addWidget(unitW, 10, 3);
+    const InputRow length
+        = addInputRow(grid, 9, 0, 2, tr("Slab Length"), InputField::SlabLength, "LbunitL");
+    const InputRow width
+        = addInputRow(grid, 10, 0, 2, tr("Slab Width"), InputField::SlabWidth, "lbunitW");
     grid->setColumnStretch(5, 1);
-    slabGroup_.insert(
-        slabGroup_.end(), { subgrade, labelK, txtK, labelL, labelW, txtL, txtW, unitL, unitW });
-    slabUnitGroup_.push_back(unitK);
+    slabGroup_.insert(slabGroup_.end(),
+        { subgrade, k.label, k.field, length.label, width.label, length.field, width.field,
+            length.unit, width.unit });
+    slabUnitGroup_.push_back(k.unit);
     return box;
 }
 
@@ -325,16 +299,9 @@ QWidget* DesignPanel::buildClimate()
         { InputField::WindSpeed, QT_TR_NOOP("Wind Speed"), "lbunitwind" },
     };
     int line = 0;
-    for (const auto& row : rows) {
-        QLabel* label = addLabel(tr(row.label), climate);
-        QLineEdit* edit = addField(row.field, climate);
-        SetDigitsWidth(edit, kClimateDigits);
-        label->setBuddy(edit);
-        grid->addWidget(label, line, 0);
-        grid->addWidget(edit, line, 1);
-        grid->addWidget(addUnitCaption(row.unit, climate), line, 2);
-        ++line;
-    }
+    for (const auto& row : rows)
+        SetDigitsWidth(addInputRow(grid, line++, 0, 1, tr(row.label), row.field, row.unit).field,
+            kClimateDigits);
 
     // Alt+G and Alt+P: no menu title and no other control of the window uses G or P.
     auto* design = new QPushButton(tr("Desi&gn Thickness"), box);

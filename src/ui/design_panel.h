@@ -61,6 +61,16 @@ private:
     QLineEdit* addField(InputField field, QWidget* parent);
     QLabel* addUnitCaption(const char* objectName, QWidget* parent);
     QLabel* addLabel(const QString& text, QWidget* parent, bool heading = false);
+    // One input on a row of `grid`: its label from `labelColumn` up to `fieldColumn`, the field,
+    // then its unit caption; the label's mnemonic goes to the field.
+    struct InputRow
+    {
+        QLabel* label;
+        QLineEdit* field;
+        QLabel* unit;
+    };
+    InputRow addInputRow(QGridLayout* grid, int row, int labelColumn, int fieldColumn,
+        const QString& label, InputField field, const char* unitObjectName);
 
     WindowModel& state_;
     QGridLayout* columns_ = nullptr;
