@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,13 @@ inline void DoubleClick(QAbstractItemView* view, QPoint at)
 {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+}
+
+// The pages of a PDF the window wrote.
+inline int PdfPages(const QByteArray& pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return static_cast<int>(QString::fromLatin1(pdf).count(page));
 }
 
 class MainWindowFixture : public WindowFixture

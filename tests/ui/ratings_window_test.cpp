@@ -12,7 +12,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 
@@ -34,12 +33,6 @@ constexpr int kTimeoutMs = 120000;
 constexpr int kDc932 = 24; // catalogue records
 constexpr int kB737 = 34;
 constexpr int kB747 = 62;
-
-int PdfPages(const QByteArray& pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-    return static_cast<int>(QString::fromLatin1(pdf).count(page));
-}
 
 QString Heading(const std::string& heading)
 {
@@ -272,7 +265,7 @@ private slots:
         QVERIFY(PaintReportPages(
             writer, { window->state().reportHeader("2026-01-01"), ReportLines(design()), {} }, 1));
         buffer.close();
-        QCOMPARE(PdfPages(saved.readAll()), PdfPages(report) + 1);
+        QCOMPARE(test::PdfPages(saved.readAll()), test::PdfPages(report) + 1);
         QVERIFY(prompter->shown.empty());
     }
 
