@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "ui/file_export.h"
+#include "ui/run_start.h"
 #include "ui/text_table.h"
 
 namespace korvant::ui {
@@ -248,7 +249,7 @@ void AcrView::follow()
 {
     if (run_ || !isVisible())
         return;
-    run_ = state_.startAcr();
+    run_ = StartRun(*services_.prompter, "ACR table", [this] { return state_.startAcr(); });
     progress_->setVisible(run_ != nullptr);
     if (!run_)
         return;
@@ -263,10 +264,13 @@ void AcrView::take()
     const std::unique_ptr<AcrRun> ended = std::move(run_);
     progress_->setValue(ended->count());
     progress_->hide();
-    state_.finishAcr(*ended, *services_.prompter);
+    const bool rated = state_.finishAcr(*ended, *services_.prompter);
     showRows();
     emit commandDone();
-    follow();
+    // Rows changed while this run went are rated next; after a failure the rows wait for the
+    // next command rather than failing again at once.
+    if (rated)
+        follow();
 }
 
 void AcrView::applyWhatIf()

@@ -21,6 +21,7 @@
 #include "design/input_help.h"
 #include "design/pcr_table.h"
 #include "ui/file_export.h"
+#include "ui/run_start.h"
 #include "ui/stale_banner.h"
 #include "ui/text_table.h"
 
@@ -247,7 +248,9 @@ void PcrPanel::follow()
 {
     if (run_ || !state_.pcrDue())
         return;
-    run_ = state_.startPcr();
+    run_ = StartRun(*services_.prompter, "PCR", [this] { return state_.startPcr(); });
+    if (!run_ && state_.pcrDue())
+        return; // no thread: nothing changed, and the PCR waits for the next command
     if (run_)
         timer_->start();
     showResult();
