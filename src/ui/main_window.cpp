@@ -207,7 +207,6 @@ bool MainWindow::takeSharedMnemonic(QEvent* event)
 
 void MainWindow::refresh()
 {
-    picture_->designPanel()->refresh();
     const bool english = state_.design().units == UnitSystem::English;
     englishOption_->setChecked(english);
     englishOption_->setEnabled(!english);
@@ -221,7 +220,6 @@ void MainWindow::refresh()
 
 void MainWindow::refreshInsight()
 {
-    picture_->refreshCharts();
     traceMenu_->setEnabled(state_.traceAvailable());
     saveTraceCsv_->setEnabled(state_.traceAvailable());
     saveChartsPng_->setEnabled(state_.chartsShown());
@@ -234,7 +232,8 @@ void MainWindow::refreshInsight()
 
 void MainWindow::refreshMarks()
 {
-    // The PCR follows the design whenever the state says it is due.
+    // The PCR follows the design whenever the state says it is due. The design panel, with the
+    // PCR panel, and the charts are shown here only, once per command.
     picture_->designPanel()->pcrPanel()->follow();
     picture_->designPanel()->refresh();
     picture_->refreshCharts();

@@ -102,7 +102,8 @@ private:
     bool takeSharedMnemonic(QEvent* event);
     void applyLayout(const ViewLayout& layout);
     void refreshInsight();
-    // What is out of date, and the status line, after any change of the state.
+    // The design panel with the PCR panel, the charts, what is out of date and the status line,
+    // after any change of the state; refresh() and refreshInsight() end with it.
     void refreshMarks();
     void chooseUnits(UnitSystem units);
     // The report with its page header, or nothing (with the Report button's message) before a

@@ -249,12 +249,8 @@ void PcrPanel::follow()
     if (run_ || !state_.pcrDue())
         return;
     run_ = StartRun(*services_.prompter, "PCR", [this] { return state_.startPcr(); });
-    if (!run_ && state_.pcrDue())
-        return; // no thread: nothing changed, and the PCR waits for the next command
     if (run_)
         timer_->start();
-    showResult();
-    emit changed();
 }
 
 void PcrPanel::take()
@@ -262,7 +258,6 @@ void PcrPanel::take()
     timer_->stop();
     const std::unique_ptr<PcrRun> ended = std::move(run_);
     state_.finishPcr(*ended);
-    showResult();
     emit changed();
 }
 
