@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 #include "design/input_help.h"
 #include "ui/stale_banner.h"
 
@@ -87,9 +89,17 @@ void EvaluationBox::refresh()
         thickness_->setText(typed);
     const auto& evaluation = state_.evaluation();
     banner_->showNote(OutOfDateNote(ShownResult::Evaluation, state_.evaluationStaleness()));
-    const std::vector<EvaluationRow> rows = evaluation
+    std::vector<EvaluationRow> rows = evaluation
         ? EvaluationRows(design.result.trace.basis, *evaluation)
         : std::vector<EvaluationRow> {};
+    summary_->setText(evaluation ? QString::fromStdString(EvaluationSummary(*evaluation))
+                                 : tr("Type a slab thickness and press Evaluate."));
+    // An edit only changes the banner: the table is filled when the evaluation's rows change.
+    const auto same = [](const EvaluationRow& a, const EvaluationRow& b) {
+        return a.aircraft == b.aircraft && a.damageRatio == b.damageRatio;
+    };
+    if (std::equal(rows.begin(), rows.end(), shownRows_.begin(), shownRows_.end(), same))
+        return;
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const EvaluationRow& row = rows[static_cast<std::size_t>(r)];
@@ -98,8 +108,7 @@ void EvaluationBox::refresh()
         ratio->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table_->setItem(r, 1, ratio);
     }
-    summary_->setText(evaluation ? QString::fromStdString(EvaluationSummary(*evaluation))
-                                 : tr("Type a slab thickness and press Evaluate."));
+    shownRows_ = std::move(rows);
 }
 
 } // namespace korvant::ui

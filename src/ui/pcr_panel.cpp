@@ -52,6 +52,11 @@ void SetShownRows(QTableWidget* table, int rows)
         + table->horizontalScrollBar()->sizeHint().height());
 }
 
+bool SameTable(const TraceTable& a, const TraceTable& b)
+{
+    return a.headings == b.headings && a.rows == b.rows;
+}
+
 } // namespace
 
 PcrPanel::PcrPanel(WindowModel& state, const Services& services, QWidget* parent)
@@ -213,18 +218,23 @@ void PcrPanel::showResult()
     code_->setVisible(!code_->text().isEmpty());
     note_->setVisible(!note_->text().isEmpty());
     const bool tables = pcr && pcr->result;
-    FillTextTable(rounds_,
-        tables ? PcrRoundsTable(*pcr->result, pcr->basis, design.units) : TraceTable {},
-        TableStyle::Ratings);
-    FillTextTable(aircraft_, tables ? PcrAircraftTable(*pcr->result, pcr->basis) : TraceTable {},
-        TableStyle::Ratings);
+    rounds_->setVisible(tables);
+    aircraft_->setVisible(tables);
+    // An edit only changes the banner: the tables are filled when the PCR's cells change.
+    TraceTable rounds
+        = tables ? PcrRoundsTable(*pcr->result, pcr->basis, design.units) : TraceTable {};
+    TraceTable aircraft = tables ? PcrAircraftTable(*pcr->result, pcr->basis) : TraceTable {};
+    if (shownTables_ && SameTable(shownTables_->first, rounds)
+        && SameTable(shownTables_->second, aircraft))
+        return;
+    FillTextTable(rounds_, rounds, TableStyle::Ratings);
+    FillTextTable(aircraft_, aircraft, TableStyle::Ratings);
+    shownTables_.emplace(std::move(rounds), std::move(aircraft));
     rounds_->setColumnHidden(kRoundRecordColumn, true);
     aircraft_->setColumnHidden(kAircraftRecordColumn, true);
     // The headings may take two lines.
     SetShownRows(rounds_, kRoundRows);
     SetShownRows(aircraft_, kAircraftRows);
-    rounds_->setVisible(tables);
-    aircraft_->setVisible(tables);
     if (!tables)
         return;
     // An aircraft above the PCR: its row in bold, a warning sign before its name.

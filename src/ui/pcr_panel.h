@@ -9,7 +9,10 @@
 #include <QGroupBox>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
+#include "design/design_trace.h"
 #include "design/window_model.h"
 #include "ui/services.h"
 
@@ -75,6 +78,8 @@ private:
     QLabel* note_ = nullptr;
     QTableWidget* rounds_ = nullptr;
     QTableWidget* aircraft_ = nullptr;
+    // The cells the rounds and aircraft tables show, once filled.
+    std::optional<std::pair<TraceTable, TraceTable>> shownTables_;
 };
 
 } // namespace korvant::ui
