@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "ui/file_export.h"
 #include "ui/run_start.h"
 #include "ui/text_table.h"
@@ -211,7 +213,9 @@ void AcrView::showRows()
         table_->setCurrentCell(currentRow, std::max(table_->currentColumn(), 0));
     empty_->setText(Text(AcrEmptyNote(view.scope())));
     empty_->setVisible(rows.empty());
-    saveCsv_->setEnabled(view.csv(design).has_value());
+    // The CSV is there when every row is current, as AcrViewState::csv gives it.
+    saveCsv_->setEnabled(std::all_of(rows.begin(), rows.end(),
+        [](const AcrViewRow& row) { return row.state == AcrRowState::Current; }));
     showCurrent();
 }
 
