@@ -327,20 +327,35 @@ bool WindowModel::chartsShown() const
         && !design_.result.trace.empty();
 }
 
-std::optional<std::string> WindowModel::reportForView(Prompter& prompter)
+bool WindowModel::reportReady(Prompter& prompter)
 {
     if (design_.lbh.empty()) {
         prompter.ask({ kDesignFirstPrompt, kProgramName, Buttons::CancelTryAgainContinue,
             Icon::Information });
         status_ = "No report: press Design Thickness first.";
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<std::string> WindowModel::reportForView(Prompter& prompter)
+{
+    if (!reportReady(prompter))
+        return std::nullopt;
     return ReportText(design_);
 }
 
 std::vector<std::string> WindowModel::reportHeader(const std::string& date) const
 {
     return ReportPageHeader(currentFile_.filename().string(), modified(), date, designStaleness());
+}
+
+std::optional<ReportPages> WindowModel::reportPages(const std::string& date, Prompter& prompter)
+{
+    const std::optional<std::string> report = reportForView(prompter);
+    if (!report)
+        return std::nullopt;
+    return ReportPages { reportHeader(date), ReportLines(*report), ratingsReportLines() };
 }
 
 bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& prompter)

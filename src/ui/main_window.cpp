@@ -298,9 +298,9 @@ void MainWindow::showReport()
 
 std::optional<ReportPages> MainWindow::reportPages()
 {
-    const bool designed = state_.reportForView(*services_.prompter).has_value();
+    const bool ready = state_.reportReady(*services_.prompter);
     refreshMarks();
-    if (!designed)
+    if (!ready)
         return std::nullopt;
     const QDate today = QDate::currentDate();
     const std::chrono::year_month_day date { std::chrono::year(today.year()),
@@ -309,8 +309,7 @@ std::optional<ReportPages> MainWindow::reportPages()
     // The pages after the report show the PCR as it is when they are made.
     picture_->designPanel()->pcrPanel()->finishNow();
     BusyPointer busy;
-    return ReportPages { state_.reportHeader(DateText(date)), ReportLines(state_.design()),
-        state_.ratingsReportLines() };
+    return state_.reportPages(DateText(date), *services_.prompter);
 }
 
 void MainWindow::printReport()
@@ -322,9 +321,9 @@ void MainWindow::printReport()
 void MainWindow::saveReportPdfAs()
 {
     // Before a design there is no report: the Report button's message, and no file dialog.
-    const bool designed = state_.reportForView(*services_.prompter).has_value();
+    const bool ready = state_.reportReady(*services_.prompter);
     refreshMarks();
-    if (!designed)
+    if (!ready)
         return;
     const QString path = services_.files->saveFileName(this, tr("Save Report as PDF"),
         tr("PDF files (*.pdf)"), ProposedExportPath(state_, "report.pdf"));
