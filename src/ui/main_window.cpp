@@ -344,16 +344,16 @@ bool MainWindow::saveReportPdf(const QString& path)
 
 void MainWindow::saveTraceCsvAs()
 {
-    SaveCsvAs(services_, state_, this, tr("Save Calculation Trace"), "trace.csv",
-        "calculation trace", [this] { return TraceCsv(state_.design().result.trace); });
-    refreshMarks();
+    const QString path
+        = AskCsvPath(services_, state_, this, tr("Save Calculation Trace"), "trace.csv");
+    if (!path.isEmpty())
+        saveTraceCsv(path);
 }
 
 bool MainWindow::saveTraceCsv(const QString& path)
 {
-    const bool saved = SaveTextFile(
-        path, TraceCsv(state_.design().result.trace), "calculation trace", *services_.prompter);
-    state_.noteExport("calculation trace", path.toStdString(), saved);
+    const bool saved = SaveCsv(state_, path, "calculation trace", *services_.prompter,
+        [this] { return TraceCsv(state_.design().result.trace); });
     refreshMarks();
     return saved;
 }
