@@ -321,10 +321,14 @@ std::vector<std::string> WindowModel::designNotes() const
     return DesignNotes(design_.result, design_.units);
 }
 
+bool WindowModel::inDesignView() const
+{
+    return IsDesignView(view_);
+}
+
 bool WindowModel::chartsShown() const
 {
-    return (view_ == View::OneLayer || view_ == View::TwoLayer) && !design_.lbh.empty()
-        && !design_.result.trace.empty();
+    return inDesignView() && !design_.lbh.empty() && !design_.result.trace.empty();
 }
 
 bool WindowModel::reportReady(Prompter& prompter)

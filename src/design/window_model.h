@@ -81,6 +81,8 @@ public:
     void replaceSession(DesignModel design);
 
     View view() const { return view_; }
+    // Whether the view is one of the two design views (one layer, two layers).
+    bool inDesignView() const;
     // Switches to a view: sets layerMode (0 one-layer, 1 two-layer) and clears the thickness
     // caption in the design views. Returns what the window is to show.
     const ViewLayout& enterView(View view);
