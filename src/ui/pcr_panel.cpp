@@ -32,12 +32,6 @@ constexpr int kFollowMilliseconds = 50;
 constexpr int kThicknessDigits = 7;
 constexpr int kRoundRows = 2; // rows each table shows without scrolling
 constexpr int kAircraftRows = 4;
-// The columns of the core's tables: the record numbers are in the CSV; the panel leaves them out
-// to keep the mark of an aircraft above the PCR in view.
-constexpr int kRoundRecordColumn = 2;
-constexpr int kAircraftRecordColumn = 0;
-constexpr int kAircraftNameColumn = 1;
-constexpr int kExceedsColumn = 4;
 constexpr int kPanelCharacters = 70; // the panel's width in average characters
 
 QString Text(const std::string& text)
@@ -230,8 +224,10 @@ void PcrPanel::showResult()
     FillTextTable(rounds_, rounds, TableStyle::Ratings);
     FillTextTable(aircraft_, aircraft, TableStyle::Ratings);
     shownTables_.emplace(std::move(rounds), std::move(aircraft));
-    rounds_->setColumnHidden(kRoundRecordColumn, true);
-    aircraft_->setColumnHidden(kAircraftRecordColumn, true);
+    // The record numbers are in the CSV; the panel leaves them out to keep the mark of an
+    // aircraft above the PCR in view.
+    rounds_->setColumnHidden(kPcrRoundRecordColumn, true);
+    aircraft_->setColumnHidden(kPcrAircraftRecordColumn, true);
     // The headings may take two lines.
     SetShownRows(rounds_, kRoundRows);
     SetShownRows(aircraft_, kAircraftRows);
@@ -240,10 +236,10 @@ void PcrPanel::showResult()
     // An aircraft above the PCR: its row in bold, a warning sign before its name.
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (int r = 0; r < aircraft_->rowCount(); ++r) {
-        const QTableWidgetItem* exceeds = aircraft_->item(r, kExceedsColumn);
-        if (!exceeds || exceeds->text().isEmpty())
+        const PcrAircraft& rated = pcr->result->aircraft[static_cast<std::size_t>(r)];
+        if (!rated.acr || !rated.exceeds)
             continue;
-        aircraft_->item(r, kAircraftNameColumn)->setIcon(warning);
+        aircraft_->item(r, kPcrAircraftNameColumn)->setIcon(warning);
         for (int c = 0; c < aircraft_->columnCount(); ++c) {
             QTableWidgetItem* item = aircraft_->item(r, c);
             QFont bold = item->font();
