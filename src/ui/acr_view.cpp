@@ -21,6 +21,7 @@
 #include "ui/file_export.h"
 #include "ui/run_start.h"
 #include "ui/text_table.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 namespace {
@@ -29,20 +30,6 @@ constexpr int kFollowMilliseconds = 50;
 constexpr int kAircraftColumn = 1;
 constexpr int kWeightColumn = 2;
 constexpr int kWeightDigits = 10;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-QLabel* WrappedLabel(const QString& objectName, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
 
 } // namespace
 
@@ -62,7 +49,7 @@ AcrView::AcrView(WindowModel& state, const Services& services, QWidget* parent)
             take();
     });
 
-    QLabel* source = WrappedLabel(QStringLiteral("lbAcrSource"), this);
+    QLabel* source = NewWrappedLabel(QStringLiteral("lbAcrSource"), this);
     source->setText(Text(AcrSourceLine()));
 
     // Alt+W, Alt+M, Alt+I, Alt+Y, Alt+G and Alt+C: no menu title and no other control shown
@@ -92,9 +79,9 @@ AcrView::AcrView(WindowModel& state, const Services& services, QWidget* parent)
     table_->setToolTip(tr("Press Enter or F2 on an aircraft to try another gross weight."));
     table_->installEventFilter(this);
     connect(table_, &QTableWidget::currentCellChanged, this, [this] { showCurrent(); });
-    empty_ = WrappedLabel(QStringLiteral("lbAcrEmpty"), this);
+    empty_ = NewWrappedLabel(QStringLiteral("lbAcrEmpty"), this);
     empty_->setEnabled(false); // drawn in the palette's greyed text
-    note_ = WrappedLabel(QStringLiteral("lbAcrNote"), this);
+    note_ = NewWrappedLabel(QStringLiteral("lbAcrNote"), this);
 
     whatIfLabel_ = new QLabel(this);
     whatIfLabel_->setObjectName(QStringLiteral("lbAcrWhatIf"));
@@ -102,8 +89,7 @@ AcrView::AcrView(WindowModel& state, const Services& services, QWidget* parent)
     whatIf_->setObjectName(QStringLiteral("txtAcrWhatIf"));
     whatIf_->setAccessibleName(tr("what-if gross weight"));
     whatIf_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    whatIf_->setMinimumWidth(
-        whatIf_->fontMetrics().horizontalAdvance(QString(kWeightDigits, QLatin1Char('0'))));
+    whatIf_->setMinimumWidth(DigitsWidth(*whatIf_, kWeightDigits));
     whatIfLabel_->setBuddy(whatIf_);
     connect(whatIf_, &QLineEdit::returnPressed, this, &AcrView::applyWhatIf);
     whatIfUnit_ = new QLabel(this);

@@ -13,6 +13,7 @@
 
 #include "design/input_help.h"
 #include "ui/stale_banner.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 namespace {
@@ -33,8 +34,7 @@ EvaluationBox::EvaluationBox(WindowModel& state, QWidget* parent)
     thickness_->setObjectName(QStringLiteral("txtEvaluate"));
     thickness_->setAccessibleName(tr("thickness of the slab to evaluate"));
     thickness_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    thickness_->setMinimumWidth(
-        thickness_->fontMetrics().horizontalAdvance(QString(kThicknessDigits, QLatin1Char('0'))));
+    thickness_->setMinimumWidth(DigitsWidth(*thickness_, kThicknessDigits));
     label_->setBuddy(thickness_);
     connect(thickness_, &QLineEdit::textEdited, this, [this](const QString& text) {
         state_.setSlabText(text.toStdString());
@@ -59,8 +59,7 @@ EvaluationBox::EvaluationBox(WindowModel& state, QWidget* parent)
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
-    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height()
-        + kShownRows * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth());
+    SetShownRows(table_, kShownRows, false);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lbEvaluation"));
     summary_->setWordWrap(true);

@@ -6,12 +6,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableWidget>
@@ -24,6 +22,7 @@
 #include "ui/run_start.h"
 #include "ui/stale_banner.h"
 #include "ui/text_table.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 namespace {
@@ -33,18 +32,6 @@ constexpr int kThicknessDigits = 7;
 constexpr int kRoundRows = 2; // rows each table shows without scrolling
 constexpr int kAircraftRows = 4;
 constexpr int kPanelCharacters = 70; // the panel's width in average characters
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-void SetShownRows(QTableWidget* table, int rows)
-{
-    table->setFixedHeight(table->horizontalHeader()->sizeHint().height()
-        + rows * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth()
-        + table->horizontalScrollBar()->sizeHint().height());
-}
 
 bool SameTable(const TraceTable& a, const TraceTable& b)
 {
@@ -80,8 +67,7 @@ PcrPanel::PcrPanel(WindowModel& state, const Services& services, QWidget* parent
     thickness_->setObjectName(QStringLiteral("txtPcrThickness"));
     thickness_->setAccessibleName(tr("thickness of the slab to rate"));
     thickness_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    thickness_->setMinimumWidth(
-        thickness_->fontMetrics().horizontalAdvance(QString(kThicknessDigits, QLatin1Char('0'))));
+    thickness_->setMinimumWidth(DigitsWidth(*thickness_, kThicknessDigits));
     connect(thickness_, &QLineEdit::textEdited, this, [this](const QString& text) {
         state_.setPcrThicknessText(text.toStdString());
         typedSlab_->setChecked(true);
@@ -124,10 +110,7 @@ PcrPanel::PcrPanel(WindowModel& state, const Services& services, QWidget* parent
     codeFont.setBold(true);
     codeFont.setPointSizeF(codeFont.pointSizeF() * 1.3);
     code_->setFont(codeFont);
-    note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("lbPcrNote"));
-    note_->setWordWrap(true);
-    note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    note_ = NewWrappedLabel(QStringLiteral("lbPcrNote"), this);
     rounds_ = NewTextTable(QStringLiteral("tblPcrRounds"), tr("rounds of the PCR"), this);
     aircraft_ = NewTextTable(
         QStringLiteral("tblPcrAircraft"), tr("ACR of each aircraft against the PCR"), this);
@@ -229,8 +212,8 @@ void PcrPanel::showResult()
     rounds_->setColumnHidden(kPcrRoundRecordColumn, true);
     aircraft_->setColumnHidden(kPcrAircraftRecordColumn, true);
     // The headings may take two lines.
-    SetShownRows(rounds_, kRoundRows);
-    SetShownRows(aircraft_, kAircraftRows);
+    SetShownRows(rounds_, kRoundRows, true);
+    SetShownRows(aircraft_, kAircraftRows, true);
     if (!tables)
         return;
     // An aircraft above the PCR: its row in bold, a warning sign before its name.
