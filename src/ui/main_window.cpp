@@ -174,7 +174,11 @@ void MainWindow::applyLayout(const ViewLayout& layout)
 
 void MainWindow::showView(View view)
 {
-    const ViewLayout& layout = state_.enterView(view);
+    showLayout(state_.enterView(view));
+}
+
+void MainWindow::showLayout(const ViewLayout& layout)
+{
     refresh();
     applyLayout(layout);
     pictureScroll_->verticalScrollBar()->setValue(0);

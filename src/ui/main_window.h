@@ -101,6 +101,9 @@ private:
     QWidget* buildReportPane();
     bool takeSharedMnemonic(QEvent* event);
     void applyLayout(const ViewLayout& layout);
+    // Shows the model, then the view of `layout` from its top, as showView does once the state
+    // entered the view.
+    void showLayout(const ViewLayout& layout);
     void refreshInsight();
     // The design panel with the PCR panel, the charts, what is out of date and the status line,
     // after any change of the state; refresh() and refreshInsight() end with it.
