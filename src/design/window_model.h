@@ -315,6 +315,13 @@ private:
 
     // evaluateSlab without its guard against running out of memory.
     bool evaluate(Prompter& prompter);
+    // Shows why a command stopped and puts "<what>: <its first line>" on the status line.
+    void reportStop(std::string_view what, const Message& message, Prompter& prompter);
+    // The same for a failure `reason` (title "KORVANT", critical).
+    void reportFailure(std::string_view what, const std::string& reason, Prompter& prompter);
+    // Whether a typed slab `text` is a thickness in the session's units; if not, reports why
+    // (a warning) as a stop of `what`.
+    bool isThickness(const std::string& text, std::string_view what, Prompter& prompter);
 
     // Tells the bookkeeping that the mix was replaced as a whole (for example from a file).
     void mixReplaced() { clickStale_ = true; }

@@ -68,8 +68,7 @@ bool WindowModel::finishAcr(AcrRun& run, Prompter& prompter)
     const bool cancelled = run.cancelled();
     AcrOutcome outcome = run.take();
     if (!outcome.failure.empty()) {
-        prompter.ask({ outcome.failure, kProgramName, Buttons::Ok, Icon::Critical });
-        status_ = "ACRs not computed: " + FirstLine(outcome.failure);
+        reportFailure("ACRs not computed", outcome.failure, prompter);
         return false;
     }
     if (cancelled || outcome.results.size() != run.rows().size())
@@ -148,24 +147,14 @@ bool WindowModel::pcrDue() const
 
 bool WindowModel::computePcr(Prompter& prompter)
 {
-    if (pcrSettings_.typedSlab) {
-        try {
-            SlabThicknessOfText(pcrSettings_.thicknessText, design_.units);
-        } catch (const EvaluationRefused& refused) {
-            const Message message { refused.what(), kProgramName, Buttons::Ok, Icon::Warning };
-            prompter.ask(message);
-            status_ = StoppedStatus("No PCR", &message);
-            return false;
-        }
-    }
+    if (pcrSettings_.typedSlab && !isThickness(pcrSettings_.thicknessText, "No PCR", prompter))
+        return false;
     try {
         const bool designed = runDesign(prompter) == DesignOutcome::Designed;
         pcrAnnounced_ = true;
         return designed;
     } catch (const std::bad_alloc&) {
-        const Message message = OutOfMemoryMessage("Compute PCR");
-        prompter.ask(message);
-        status_ = StoppedStatus("No PCR", &message);
+        reportStop("No PCR", OutOfMemoryMessage("Compute PCR"), prompter);
     }
     return false;
 }
