@@ -360,7 +360,7 @@ bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& pro
         return false;
     }
     currentFile_ = loaded->path;
-    savedText_ = fileTextOf(loaded->content);
+    savedText_ = comparableText(loaded->data);
     lastFolder_ = currentFile_.parent_path();
     recentFiles_ = WithRecentFile(std::move(recentFiles_), currentFile_);
     status_ = "Read " + loaded->path.string() + ".";

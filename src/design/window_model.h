@@ -30,6 +30,7 @@
 #include "design/unit_switch.h"
 #include "design/window_status.h"
 #include "design/window_views.h"
+#include "io/input_file.h"
 #include "traffic/aircraft_database.h"
 
 namespace korvant {
@@ -330,10 +331,12 @@ private:
     Staleness stalenessSince(std::uint64_t revision) const;
     // Runs the design checks and the design, keeping what they rest on and the status line.
     DesignOutcome runDesign(Prompter& prompter);
-    // The text saving would write now, and the text of a file's content, each with the
-    // structure as the design reads it; none when a value cannot be written or read.
+    // The text saving would write now, with the structure as the design reads it; none when a
+    // value cannot be written.
     std::optional<std::string> fileText() const;
-    std::optional<std::string> fileTextOf(const std::string& content) const;
+    // The text of file data with the structure written as the design reads it; none when a
+    // value cannot be written.
+    static std::optional<std::string> comparableText(InputFileData data);
 
     DesignModel design_;
     std::filesystem::path cataloguePath_;
