@@ -78,12 +78,17 @@ void WindowModel::setSlabText(std::string text)
 void WindowModel::replaceSession(DesignModel design)
 {
     design_ = std::move(design);
+    startOver();
+}
+
+void WindowModel::startOver()
+{
+    inputsChanged();
     slabText_.clear();
     evaluation_.reset();
     ratingsReset();
     view_ = View::Title;
     mixReplaced();
-    inputsChanged();
 }
 
 void WindowModel::inputsChanged(Staleness why)
@@ -364,18 +369,11 @@ bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& pro
     lastFolder_ = currentFile_.parent_path();
     recentFiles_ = WithRecentFile(std::move(recentFiles_), currentFile_);
     status_ = "Read " + loaded->path.string() + ".";
-    inputsChanged();
-    slabText_.clear();
-    evaluation_.reset();
-    ratingsReset();
-    if (loaded->layerMode) {
-        // The view sets the menu's layerMode, so the file's unbonded structure comes back from
-        // the bond option at the next design, as it does for a structure chosen by hand.
+    startOver();
+    // The view sets the menu's layerMode, so the file's unbonded structure comes back from the
+    // bond option at the next design, as it does for a structure chosen by hand.
+    if (loaded->layerMode)
         enterView(*loaded->layerMode == kOneLayer ? View::OneLayer : View::TwoLayer);
-    } else {
-        enterView(View::Title);
-    }
-    mixReplaced();
     return true;
 }
 

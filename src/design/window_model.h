@@ -309,7 +309,10 @@ public:
     std::vector<std::string> ratingsReportLines() const;
 
 private:
-    // Starting over on a session read or replaced: no what-if weights, no PCR.
+    // Starting over on a session read or replaced: every result marked, no typed slab, no
+    // evaluation, no what-if weights, no PCR, the title screen and the mix's bookkeeping stale.
+    void startOver();
+    // The ratings' part of starting over: no what-if weights, no PCR.
     void ratingsReset();
     // Converts the typed thicknesses and the what-if weights after a unit switch.
     void ratingsSwitched(UnitSystem from);
