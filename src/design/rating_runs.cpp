@@ -11,9 +11,8 @@
 
 namespace korvant {
 
-AcrRun::AcrRun(std::vector<AcrRowInput> rows, UnitSystem units, int threads)
+AcrRun::AcrRun(std::vector<AcrRowInput> rows, int threads)
     : rows_(std::move(rows))
-    , units_(units)
     , threads_(threads)
 {
     thread_ = std::thread([this] { run(); });
@@ -29,13 +28,7 @@ AcrRun::~AcrRun()
 void AcrRun::run() noexcept
 {
     try {
-        std::vector<AircraftRecord> aircraft;
-        aircraft.reserve(rows_.size());
-        for (const AcrRowInput& row : rows_)
-            aircraft.push_back(row.aircraft);
-        outcome_.results = ComputeAircraftAcr(aircraft, units_, threads_, &progress_);
-        for (std::size_t i = 0; i < rows_.size(); ++i)
-            outcome_.results[i].record = rows_[i].record;
+        outcome_.results = ComputeAircraftAcr(rows_, threads_, &progress_);
     } catch (const std::bad_alloc&) {
         outcome_.results.clear();
         outcome_.failure = OutOfMemoryMessage("ACR table").text;

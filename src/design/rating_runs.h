@@ -29,7 +29,7 @@ class AcrRun
 {
 public:
     // Starts rating the rows at once, on `threads` threads (0: one per core).
-    AcrRun(std::vector<AcrRowInput> rows, UnitSystem units, int threads = 0);
+    explicit AcrRun(std::vector<AcrRowInput> rows, int threads = 0);
     // Cancels a run still going and waits for its thread.
     ~AcrRun();
     AcrRun(const AcrRun&) = delete;
@@ -48,7 +48,6 @@ private:
     void run() noexcept;
 
     std::vector<AcrRowInput> rows_;
-    UnitSystem units_;
     int threads_;
     StudyProgress progress_;
     AcrOutcome outcome_;

@@ -60,7 +60,7 @@ std::unique_ptr<AcrRun> WindowModel::startAcr() const
     std::vector<AcrRowInput> rows = acrView_.pending(design_);
     if (rows.empty())
         return nullptr;
-    return std::make_unique<AcrRun>(std::move(rows), design_.units);
+    return std::make_unique<AcrRun>(std::move(rows));
 }
 
 bool WindowModel::finishAcr(AcrRun& run, Prompter& prompter)
@@ -84,25 +84,22 @@ bool WindowModel::finishAcr(AcrRun& run, Prompter& prompter)
 std::vector<AcrResult> WindowModel::mixAcr() const
 {
     std::vector<AcrResult> results(static_cast<std::size_t>(design_.mix.count()));
-    std::vector<AircraftRecord> missing;
+    std::vector<AcrRowInput> missing;
     std::vector<std::size_t> where;
     for (int slot = 1; slot <= design_.mix.count(); ++slot) {
         const int record = design_.mix.record(slot);
         const auto index = static_cast<std::size_t>(slot - 1);
-        const AcrRowInput input { record, design_.database.record(record), design_.units };
+        AcrRowInput input { record, design_.database.record(record), design_.units };
         if (const AcrResult* kept = acrView_.ratingOf(input)) {
             results[index] = *kept;
         } else {
-            missing.push_back(input.aircraft);
+            missing.push_back(std::move(input));
             where.push_back(index);
         }
-        results[index].record = record;
     }
-    std::vector<AcrResult> computed = ComputeAircraftAcr(missing, design_.units);
-    for (std::size_t i = 0; i < computed.size(); ++i) {
-        computed[i].record = results[where[i]].record;
+    std::vector<AcrResult> computed = ComputeAircraftAcr(missing);
+    for (std::size_t i = 0; i < computed.size(); ++i)
         results[where[i]] = std::move(computed[i]);
-    }
     return results;
 }
 
