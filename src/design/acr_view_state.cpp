@@ -3,7 +3,6 @@
 #include "design/acr_view_state.h"
 
 #include <cctype>
-#include <cmath>
 
 #include "design/acr_table.h"
 #include "io/number_text.h"
