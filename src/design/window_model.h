@@ -381,13 +381,18 @@ private:
     // The PCR's outcome goes to the status line: the user asked for it in the panel rather than
     // by a design it follows.
     bool pcrAnnounced_ = false;
-    bool pcrStartAnnounced_ = false;
     // Counts the sessions read or replaced, so that a PCR still running for an earlier one is
     // dropped.
     std::uint64_t pcrSession_ = 0;
-    std::uint64_t pcrStartSession_ = 0;
-    std::uint64_t pcrStartRevision_ = 0;
-    PcrSettings pcrStartSettings_;
+    // What the last PCR run started from, for its outcome.
+    struct PcrStart
+    {
+        std::uint64_t revision = 0;
+        PcrSettings settings;
+        bool announced = false;
+        std::uint64_t session = 0;
+    };
+    std::optional<PcrStart> pcrStart_;
 };
 
 // Reads the aircraft catalogue at start-up from the first candidate that is a file (the first

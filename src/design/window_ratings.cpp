@@ -159,10 +159,7 @@ bool WindowModel::computePcr(Prompter& prompter)
 std::unique_ptr<PcrRun> WindowModel::startPcr()
 {
     pcrRequested_ = false;
-    pcrStartRevision_ = revision_;
-    pcrStartSettings_ = pcrSettings_;
-    pcrStartAnnounced_ = pcrAnnounced_;
-    pcrStartSession_ = pcrSession_;
+    pcrStart_ = PcrStart { revision_, pcrSettings_, pcrAnnounced_, pcrSession_ };
     const DesignBasis& basis = design_.result.trace.basis;
     try {
         const float thickness = PcrSlabThickness(pcrSettings_, design_.result, design_.units);
@@ -179,12 +176,12 @@ std::unique_ptr<PcrRun> WindowModel::startPcr()
 void WindowModel::finishPcr(PcrRun& run)
 {
     PcrOutcome outcome = run.take();
-    if (pcrStartSession_ != pcrSession_)
+    if (!pcrStart_ || pcrStart_->session != pcrSession_)
         return; // a PCR of a session read over since
-    pcr_ = PcrShown { pcrStartSettings_, run.basis(), run.thickness(), std::move(outcome.result),
+    pcr_ = PcrShown { pcrStart_->settings, run.basis(), run.thickness(), std::move(outcome.result),
         std::move(outcome.refusal) };
-    pcrRevision_ = pcrStartRevision_;
-    if (pcrStartAnnounced_)
+    pcrRevision_ = pcrStart_->revision;
+    if (pcrStart_->announced)
         status_ = PcrStatus(*pcr_, design_.units);
 }
 
@@ -210,7 +207,8 @@ void WindowModel::ratingsSwitched(UnitSystem from)
         settings.thicknessText = ConvertedThicknessText(settings.thicknessText, from, to);
     };
     convert(pcrSettings_);
-    convert(pcrStartSettings_);
+    if (pcrStart_)
+        convert(pcrStart_->settings);
     if (pcr_)
         convert(pcr_->settings);
 }
