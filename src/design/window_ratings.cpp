@@ -65,14 +65,13 @@ std::unique_ptr<AcrRun> WindowModel::startAcr() const
 
 bool WindowModel::finishAcr(AcrRun& run, Prompter& prompter)
 {
-    const bool cancelled = run.cancelled();
     AcrOutcome outcome = run.take();
     if (!outcome.failure.empty()) {
         reportFailure("ACRs not computed", outcome.failure, prompter);
         return false;
     }
-    if (cancelled || outcome.results.size() != run.rows().size())
-        return false;
+    if (outcome.results.size() != run.rows().size())
+        return false; // cancelled
     for (std::size_t i = 0; i < outcome.results.size(); ++i)
         acrView_.store(run.rows()[i], std::move(outcome.results[i]));
     const std::size_t count = run.rows().size();
