@@ -4,7 +4,6 @@
 // --quit-after-start opens the window and ends once it is shown (used to check that the program
 // starts).
 #include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -18,6 +17,7 @@
 #include "design/desktop_arguments.h"
 #include "design/window_model.h"
 #include "design/window_texts.h"
+#include "ui/file_export.h"
 #include "ui/logo.h"
 #include "ui/main_window.h"
 #include "ui/qt_services.h"
@@ -29,14 +29,13 @@ std::vector<std::string> Arguments(int argc, char** argv)
     return std::vector<std::string>(argv + 1, argv + argc);
 }
 
-// --help and --version; returns whether one was asked for.
-bool AnswerWithoutWindow(const korvant::DesktopArguments& arguments)
+// --help or --version.
+void AnswerWithoutWindow(const korvant::DesktopArguments& arguments)
 {
     if (arguments.help)
         std::fputs(korvant::DesktopUsage().c_str(), stdout);
     else if (arguments.version)
         std::printf("korvant %s\n", korvant::kVersion);
-    return arguments.help || arguments.version;
 }
 
 } // namespace
@@ -88,9 +87,7 @@ int main(int argc, char** argv)
     if (arguments.file) {
         // Once the window is up, so that the file's messages appear over it; as an absolute path,
         // which the recent files keep for the next start wherever it is made from.
-        const QString file
-            = QFileInfo(QFile::decodeName(QByteArray::fromStdString(*arguments.file)))
-                  .absoluteFilePath();
+        const QString file = QFileInfo(korvant::ui::ShownPath(*arguments.file)).absoluteFilePath();
         QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
     }
     if (arguments.quitAfterStart)

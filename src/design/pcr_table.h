@@ -16,11 +16,14 @@ namespace korvant {
 // gross weight (lb)", "ACR at that weight". Weights in lb, or kN in Metric. The window shows the
 // table and the CSV writes it, lines ending in CR LF.
 TraceTable PcrRoundsTable(const PcrResult& result, const DesignBasis& basis, UnitSystem units);
+inline constexpr int kPcrRoundRecordColumn = 2; // "Record"
 std::string PcrRoundsCsv(const PcrResult& result, const DesignBasis& basis, UnitSystem units);
 
 // One row an aircraft of the mix: "Record", "Aircraft", "ACR", "ACR / PCR", "Exceeds" (the word
 // "exceeds" or empty); an aircraft below the smallest ratings has empty ACR cells.
 TraceTable PcrAircraftTable(const PcrResult& result, const DesignBasis& basis);
+inline constexpr int kPcrAircraftRecordColumn = 0; // "Record"
+inline constexpr int kPcrAircraftNameColumn = 1; // "Aircraft"
 std::string PcrAircraftCsv(const PcrResult& result, const DesignBasis& basis);
 
 // The code, an empty line, the rounds and, after another empty line, the aircraft: what

@@ -330,26 +330,45 @@ std::vector<std::string> WindowModel::designNotes() const
     return DesignNotes(design_.result, design_.units);
 }
 
-bool WindowModel::chartsShown() const
+bool WindowModel::inDesignView() const
 {
-    return (view_ == View::OneLayer || view_ == View::TwoLayer) && !design_.lbh.empty()
-        && !design_.result.trace.empty();
+    return IsDesignView(view_);
 }
 
-std::optional<std::string> WindowModel::reportForView(Prompter& prompter)
+bool WindowModel::chartsShown() const
+{
+    return inDesignView() && !design_.lbh.empty() && !design_.result.trace.empty();
+}
+
+bool WindowModel::reportReady(Prompter& prompter)
 {
     if (design_.lbh.empty()) {
         prompter.ask({ kDesignFirstPrompt, kProgramName, Buttons::CancelTryAgainContinue,
             Icon::Information });
         status_ = "No report: press Design Thickness first.";
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<std::string> WindowModel::reportForView(Prompter& prompter)
+{
+    if (!reportReady(prompter))
+        return std::nullopt;
     return ReportText(design_);
 }
 
 std::vector<std::string> WindowModel::reportHeader(const std::string& date) const
 {
     return ReportPageHeader(currentFile_.filename().string(), modified(), date, designStaleness());
+}
+
+std::optional<ReportPages> WindowModel::reportPages(const std::string& date, Prompter& prompter)
+{
+    const std::optional<std::string> report = reportForView(prompter);
+    if (!report)
+        return std::nullopt;
+    return ReportPages { reportHeader(date), ReportLines(*report), ratingsReportLines() };
 }
 
 bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& prompter)

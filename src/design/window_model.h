@@ -29,6 +29,7 @@
 #include "design/slab_evaluation.h"
 #include "design/unit_switch.h"
 #include "design/window_status.h"
+#include "design/window_texts.h"
 #include "design/window_views.h"
 #include "io/input_file.h"
 #include "traffic/aircraft_database.h"
@@ -81,6 +82,8 @@ public:
     void replaceSession(DesignModel design);
 
     View view() const { return view_; }
+    // Whether the view is one of the two design views (one layer, two layers).
+    bool inDesignView() const;
     // Switches to a view: sets layerMode (0 one-layer, 1 two-layer) and clears the thickness
     // caption in the design views. Returns what the window is to show.
     const ViewLayout& enterView(View view);
@@ -205,11 +208,16 @@ public:
     // file is read).
     bool traceAvailable() const { return !design_.result.trace.empty(); }
 
-    // The report for the Report button, Print Report and Save Report as PDF, or, before any
-    // design, the request to design first.
+    // Whether there is a report, for the Report button, Print Report and Save Report as PDF;
+    // before any design, the request to design first.
+    bool reportReady(Prompter& prompter);
+    // The report for the Report button, or nothing as reportReady says.
     std::optional<std::string> reportForView(Prompter& prompter);
     // The lines above the report on each printed or PDF page, dated `date`.
     std::vector<std::string> reportHeader(const std::string& date) const;
+    // Print Report and Save Report as PDF: the header dated `date`, the report's lines and the
+    // ratings after them, from one report text; or nothing as reportReady says.
+    std::optional<ReportPages> reportPages(const std::string& date, Prompter& prompter);
 
     // --- Results out of date and the status line -----------------------------------------------
 

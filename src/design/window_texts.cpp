@@ -20,9 +20,9 @@ std::string JoinLines(std::initializer_list<const char*> lines)
 
 } // namespace
 
-std::vector<std::string> ReportLines(const DesignModel& model)
+std::vector<std::string> ReportLines(const std::string& reportText)
 {
-    const std::string text = ReportText(model);
+    const std::string& text = reportText;
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -36,6 +36,11 @@ std::vector<std::string> ReportLines(const DesignModel& model)
         start = end + 1;
     }
     return lines;
+}
+
+std::vector<std::string> ReportLines(const DesignModel& model)
+{
+    return ReportLines(ReportText(model));
 }
 
 std::vector<std::vector<std::string>> PaginateLines(

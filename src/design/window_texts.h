@@ -12,8 +12,19 @@
 
 namespace korvant {
 
-// The report's lines without their line ends, in order.
+// The report's lines without their line ends, in order: of a report text, or of the model's
+// report.
+std::vector<std::string> ReportLines(const std::string& reportText);
 std::vector<std::string> ReportLines(const DesignModel& model);
+
+// The report on printed or PDF pages: its lines, the header above them on each page, and the
+// lines that follow the report on pages of their own (none for the report alone).
+struct ReportPages
+{
+    std::vector<std::string> header;
+    std::vector<std::string> lines;
+    std::vector<std::string> ratings;
+};
 
 // Splits lines into pages of at most linesPerPage lines (at least one line a page); an empty
 // text still gives one empty page.

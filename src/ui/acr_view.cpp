@@ -16,8 +16,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "ui/file_export.h"
+#include "ui/run_start.h"
 #include "ui/text_table.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 namespace {
@@ -26,20 +30,6 @@ constexpr int kFollowMilliseconds = 50;
 constexpr int kAircraftColumn = 1;
 constexpr int kWeightColumn = 2;
 constexpr int kWeightDigits = 10;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-QLabel* WrappedLabel(const QString& objectName, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
 
 } // namespace
 
@@ -59,7 +49,7 @@ AcrView::AcrView(WindowModel& state, const Services& services, QWidget* parent)
             take();
     });
 
-    QLabel* source = WrappedLabel(QStringLiteral("lbAcrSource"), this);
+    QLabel* source = NewWrappedLabel(QStringLiteral("lbAcrSource"), this);
     source->setText(Text(AcrSourceLine()));
 
     // Alt+W, Alt+M, Alt+I, Alt+Y, Alt+G and Alt+C: no menu title and no other control shown
@@ -89,9 +79,9 @@ AcrView::AcrView(WindowModel& state, const Services& services, QWidget* parent)
     table_->setToolTip(tr("Press Enter or F2 on an aircraft to try another gross weight."));
     table_->installEventFilter(this);
     connect(table_, &QTableWidget::currentCellChanged, this, [this] { showCurrent(); });
-    empty_ = WrappedLabel(QStringLiteral("lbAcrEmpty"), this);
+    empty_ = NewWrappedLabel(QStringLiteral("lbAcrEmpty"), this);
     empty_->setEnabled(false); // drawn in the palette's greyed text
-    note_ = WrappedLabel(QStringLiteral("lbAcrNote"), this);
+    note_ = NewWrappedLabel(QStringLiteral("lbAcrNote"), this);
 
     whatIfLabel_ = new QLabel(this);
     whatIfLabel_->setObjectName(QStringLiteral("lbAcrWhatIf"));
@@ -99,8 +89,7 @@ AcrView::AcrView(WindowModel& state, const Services& services, QWidget* parent)
     whatIf_->setObjectName(QStringLiteral("txtAcrWhatIf"));
     whatIf_->setAccessibleName(tr("what-if gross weight"));
     whatIf_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    whatIf_->setMinimumWidth(
-        whatIf_->fontMetrics().horizontalAdvance(QString(kWeightDigits, QLatin1Char('0'))));
+    whatIf_->setMinimumWidth(DigitsWidth(*whatIf_, kWeightDigits));
     whatIfLabel_->setBuddy(whatIf_);
     connect(whatIf_, &QLineEdit::returnPressed, this, &AcrView::applyWhatIf);
     whatIfUnit_ = new QLabel(this);
@@ -210,7 +199,9 @@ void AcrView::showRows()
         table_->setCurrentCell(currentRow, std::max(table_->currentColumn(), 0));
     empty_->setText(Text(AcrEmptyNote(view.scope())));
     empty_->setVisible(rows.empty());
-    saveCsv_->setEnabled(view.csv(design).has_value());
+    // The CSV is there when every row is current, as AcrViewState::csv gives it.
+    saveCsv_->setEnabled(std::all_of(rows.begin(), rows.end(),
+        [](const AcrViewRow& row) { return row.state == AcrRowState::Current; }));
     showCurrent();
 }
 
@@ -248,7 +239,7 @@ void AcrView::follow()
 {
     if (run_ || !isVisible())
         return;
-    run_ = state_.startAcr();
+    run_ = StartRun(*services_.prompter, "ACR table", [this] { return state_.startAcr(); });
     progress_->setVisible(run_ != nullptr);
     if (!run_)
         return;
@@ -263,10 +254,13 @@ void AcrView::take()
     const std::unique_ptr<AcrRun> ended = std::move(run_);
     progress_->setValue(ended->count());
     progress_->hide();
-    state_.finishAcr(*ended, *services_.prompter);
+    const bool rated = state_.finishAcr(*ended, *services_.prompter);
     showRows();
     emit commandDone();
-    follow();
+    // Rows changed while this run went are rated next; after a failure the rows wait for the
+    // next command rather than failing again at once.
+    if (rated)
+        follow();
 }
 
 void AcrView::applyWhatIf()

@@ -15,6 +15,7 @@
 #include <QValueAxis>
 
 #include "ui/chart_style.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 namespace {
@@ -23,11 +24,6 @@ namespace {
 // label of the damage curve's logarithmic axis whole.
 constexpr int kChartLines = 27;
 constexpr int kChartColumns = 56;
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 QChart* CurveChart(const DamageCurve& data, const std::string& title)
 {

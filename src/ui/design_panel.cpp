@@ -19,6 +19,7 @@
 #include "ui/evaluation_box.h"
 #include "ui/logo.h"
 #include "ui/pcr_panel.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 namespace {
@@ -33,18 +34,6 @@ void SetShown(const std::vector<QWidget*>& group, std::optional<bool> shown)
         return;
     for (QWidget* widget : group)
         widget->setVisible(*shown);
-}
-
-void SetDigitsWidth(QLineEdit* edit, int digits)
-{
-    const QMargins margins = edit->textMargins();
-    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(digits, QLatin1Char('0')))
-        + margins.left() + margins.right() + 2 * edit->fontMetrics().averageCharWidth());
-}
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -88,7 +77,7 @@ QLineEdit* DesignPanel::addField(InputField field, QWidget* parent)
     edit->setObjectName(QString::fromUtf8(info.objectName));
     edit->setAccessibleName(QString::fromUtf8(info.meaning));
     edit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    SetDigitsWidth(edit, kFieldDigits);
+    SetFieldDigitsWidth(edit, kFieldDigits);
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
         state_.setField(field, text.toStdString());
         emit inputsEdited();
@@ -116,23 +105,11 @@ QLabel* DesignPanel::addUnitCaption(const char* objectName, QWidget* parent)
     return label;
 }
 
-QLabel* DesignPanel::addLabel(const QString& text, QWidget* parent, bool heading)
-{
-    auto* label = new QLabel(text, parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    if (heading) {
-        QFont bold = label->font();
-        bold.setBold(true);
-        label->setFont(bold);
-    }
-    return label;
-}
-
 DesignPanel::InputRow DesignPanel::addInputRow(QGridLayout* grid, int row, int labelColumn,
     int fieldColumn, const QString& label, InputField field, const char* unitObjectName)
 {
     QWidget* parent = grid->parentWidget();
-    const InputRow input { addLabel(label, parent), addField(field, parent),
+    const InputRow input { NewLabel(label, parent), addField(field, parent),
         addUnitCaption(unitObjectName, parent) };
     input.label->setBuddy(input.field);
     grid->addWidget(input.label, row, labelColumn, 1, fieldColumn - labelColumn);
@@ -170,7 +147,7 @@ QWidget* DesignPanel::buildLayers()
 
     // The slab: PCC with E and Sc.
     addBand(grid, 0, 3, kSlabColour, QStringLiteral("bandSlab"), tr("concrete slab"), slabGroup_);
-    QLabel* pcc = addLabel(tr("PCC"), box, true);
+    QLabel* pcc = NewLabel(tr("PCC"), box, true);
     const InputRow e = addInputRow(grid, 1, 1, 2, tr("E"), InputField::E, "LbunitE");
     const InputRow sc = addInputRow(grid, 2, 1, 2, tr("Sc"), InputField::Sc, "LbunitSc");
     grid->addWidget(pcc, 0, 1, 1, 3);
@@ -180,7 +157,7 @@ QWidget* DesignPanel::buildLayers()
     // The bottom layer of the two-layer view, with its bond option.
     addBand(grid, 3, 3, kBottomLayerColour, QStringLiteral("bandBottomLayer"), tr("bottom layer"),
         bottomGroup_);
-    QLabel* heading = addLabel(tr("Bottom Layer Information"), box, true);
+    QLabel* heading = NewLabel(tr("Bottom Layer Information"), box, true);
     const InputRow e2 = addInputRow(grid, 4, 1, 2, tr("E"), InputField::E2, "lbUnitE2");
     const InputRow h2 = addInputRow(grid, 5, 1, 2, tr("h"), InputField::h2, "lbunith2");
     auto* bonded = new QGroupBox(tr("Bonded"), box);
@@ -205,7 +182,7 @@ QWidget* DesignPanel::buildLayers()
     // The subgrade with k, then the slab size.
     addBand(
         grid, 6, 2, kSubgradeColour, QStringLiteral("bandSubgrade"), tr("subgrade"), slabGroup_);
-    QLabel* subgrade = addLabel(tr("Subgrade"), box, true);
+    QLabel* subgrade = NewLabel(tr("Subgrade"), box, true);
     grid->addWidget(subgrade, 6, 1, 1, 3);
     const InputRow k = addInputRow(grid, 7, 1, 2, tr("k"), InputField::k, "Lbunitk");
     grid->setRowMinimumHeight(8, gap);
@@ -228,7 +205,7 @@ QWidget* DesignPanel::buildResult()
     box->setObjectName(QStringLiteral("resultColumn"));
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
-    QLabel* thickness = addLabel(tr("Thickness"), box, true);
+    QLabel* thickness = NewLabel(tr("Thickness"), box, true);
     lbh_ = new QLabel(box);
     lbh_->setObjectName(QStringLiteral("lbh"));
     lbh_->setAccessibleName(tr("design thickness"));
@@ -300,7 +277,8 @@ QWidget* DesignPanel::buildClimate()
     };
     int line = 0;
     for (const auto& row : rows)
-        SetDigitsWidth(addInputRow(grid, line++, 0, 1, tr(row.label), row.field, row.unit).field,
+        SetFieldDigitsWidth(
+            addInputRow(grid, line++, 0, 1, tr(row.label), row.field, row.unit).field,
             kClimateDigits);
 
     // Alt+G and Alt+P: no menu title and no other control of the window uses G or P.

@@ -60,7 +60,6 @@ private:
         const QString& objectName, const QString& pictured, std::vector<QWidget*>& group);
     QLineEdit* addField(InputField field, QWidget* parent);
     QLabel* addUnitCaption(const char* objectName, QWidget* parent);
-    QLabel* addLabel(const QString& text, QWidget* parent, bool heading = false);
     // One input on a row of `grid`: its label from `labelColumn` up to `fieldColumn`, the field,
     // then its unit caption; the label's mnemonic goes to the field.
     struct InputRow

@@ -35,12 +35,14 @@ void DesignPanel::fitWidth(int width)
     if (columns == arrangement_ && columns_->count() > 0)
         return;
     arrangement_ = columns;
-    for (QWidget* column : { layers_, result_, climate_, static_cast<QWidget*>(pcr_) })
-        columns_->removeWidget(column);
-    // A grid keeps the columns it once had; a new one starts afresh.
-    delete columns_;
-    columns_ = new QGridLayout(this);
-    columns_->setHorizontalSpacing(gap);
+    if (columns_->count() > 0) {
+        for (QWidget* column : { layers_, result_, climate_, static_cast<QWidget*>(pcr_) })
+            columns_->removeWidget(column);
+        // A grid keeps the columns it once had; a new one starts afresh.
+        delete columns_;
+        columns_ = new QGridLayout(this);
+        columns_->setHorizontalSpacing(gap);
+    }
     columns_->setVerticalSpacing(gap / 2);
     const Qt::Alignment top = Qt::AlignTop | Qt::AlignLeft;
     columns_->addWidget(layers_, 0, 0, top);

@@ -9,8 +9,11 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 #include "design/input_help.h"
 #include "ui/stale_banner.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 namespace {
@@ -31,8 +34,7 @@ EvaluationBox::EvaluationBox(WindowModel& state, QWidget* parent)
     thickness_->setObjectName(QStringLiteral("txtEvaluate"));
     thickness_->setAccessibleName(tr("thickness of the slab to evaluate"));
     thickness_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    thickness_->setMinimumWidth(
-        thickness_->fontMetrics().horizontalAdvance(QString(kThicknessDigits, QLatin1Char('0'))));
+    thickness_->setMinimumWidth(DigitsWidth(*thickness_, kThicknessDigits));
     label_->setBuddy(thickness_);
     connect(thickness_, &QLineEdit::textEdited, this, [this](const QString& text) {
         state_.setSlabText(text.toStdString());
@@ -57,8 +59,7 @@ EvaluationBox::EvaluationBox(WindowModel& state, QWidget* parent)
     table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
-    table_->setFixedHeight(table_->horizontalHeader()->sizeHint().height()
-        + kShownRows * table_->verticalHeader()->defaultSectionSize() + 2 * table_->frameWidth());
+    SetShownRows(table_, kShownRows, false);
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("lbEvaluation"));
     summary_->setWordWrap(true);
@@ -87,9 +88,17 @@ void EvaluationBox::refresh()
         thickness_->setText(typed);
     const auto& evaluation = state_.evaluation();
     banner_->showNote(OutOfDateNote(ShownResult::Evaluation, state_.evaluationStaleness()));
-    const std::vector<EvaluationRow> rows = evaluation
+    std::vector<EvaluationRow> rows = evaluation
         ? EvaluationRows(design.result.trace.basis, *evaluation)
         : std::vector<EvaluationRow> {};
+    summary_->setText(evaluation ? QString::fromStdString(EvaluationSummary(*evaluation))
+                                 : tr("Type a slab thickness and press Evaluate."));
+    // An edit only changes the banner: the table is filled when the evaluation's rows change.
+    const auto same = [](const EvaluationRow& a, const EvaluationRow& b) {
+        return a.aircraft == b.aircraft && a.damageRatio == b.damageRatio;
+    };
+    if (std::equal(rows.begin(), rows.end(), shownRows_.begin(), shownRows_.end(), same))
+        return;
     table_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const EvaluationRow& row = rows[static_cast<std::size_t>(r)];
@@ -98,8 +107,7 @@ void EvaluationBox::refresh()
         ratio->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         table_->setItem(r, 1, ratio);
     }
-    summary_->setText(evaluation ? QString::fromStdString(EvaluationSummary(*evaluation))
-                                 : tr("Type a slab thickness and press Evaluate."));
+    shownRows_ = std::move(rows);
 }
 
 } // namespace korvant::ui

@@ -6,6 +6,9 @@
 
 #include <QGroupBox>
 
+#include <vector>
+
+#include "design/slab_evaluation.h"
 #include "design/window_model.h"
 
 class QLabel;
@@ -39,6 +42,7 @@ private:
     StaleBanner* banner_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* summary_ = nullptr;
+    std::vector<EvaluationRow> shownRows_; // the rows the table shows
 };
 
 } // namespace korvant::ui

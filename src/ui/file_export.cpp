@@ -107,24 +107,36 @@ bool SaveTextFile(
     return SaveContent(path, text, what, prompter);
 }
 
-bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
-    const QString& caption, const char* name, const std::string& what,
+bool SaveCsv(WindowModel& state, const QString& path, const std::string& what, Prompter& prompter,
     const std::function<std::string()>& csv)
 {
-    const QString path = services.files->saveFileName(
-        parent, caption, QObject::tr("CSV files (*.csv)"), ProposedExportPath(state, name));
-    if (path.isEmpty())
-        return false;
-    const bool saved = GuardMemory(path, what, *services.prompter, [&] {
+    const bool saved = GuardMemory(path, what, prompter, [&] {
         std::string text;
         {
             BusyPointer busy;
             text = csv();
         }
-        return SaveTextFile(path, text, what, *services.prompter);
+        return SaveTextFile(path, text, what, prompter);
     });
     state.noteExport(what, path.toStdString(), saved);
     return saved;
+}
+
+QString AskCsvPath(const Services& services, const WindowModel& state, QWidget* parent,
+    const QString& caption, const char* name)
+{
+    return services.files->saveFileName(
+        parent, caption, QObject::tr("CSV files (*.csv)"), ProposedExportPath(state, name));
+}
+
+bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
+    const QString& caption, const char* name, const std::string& what,
+    const std::function<std::string()>& csv)
+{
+    const QString path = AskCsvPath(services, state, parent, caption, name);
+    if (path.isEmpty())
+        return false;
+    return SaveCsv(state, path, what, *services.prompter, csv);
 }
 
 bool SaveReportPdf(const QString& path, const ReportPages& report, Prompter& prompter)

@@ -31,10 +31,18 @@ QString ProposedExportPath(const WindowModel& state, const char* name);
 bool SaveTextFile(
     const QString& path, const std::string& text, const std::string& what, Prompter& prompter);
 
-// Asks for a CSV file's path, starting at `name` in the last folder used, and saves the text
-// made by `csv`, which is made only once a path was chosen; the state notes the export for the
-// status line and the next dialog. Returns whether the file was written; false also when the
-// dialog was cancelled.
+// Saves the text made by `csv` to `path`, running out of memory while it is made reported as a
+// failed export; the state notes the export for the status line and the next dialog. Returns
+// whether the file was written.
+bool SaveCsv(WindowModel& state, const QString& path, const std::string& what, Prompter& prompter,
+    const std::function<std::string()>& csv);
+
+// Asks for a CSV file's path, starting at `name` in the last folder used (empty when cancelled).
+QString AskCsvPath(const Services& services, const WindowModel& state, QWidget* parent,
+    const QString& caption, const char* name);
+
+// AskCsvPath, then SaveCsv, the text made only once a path was chosen. Returns whether the file
+// was written; false also when the dialog was cancelled.
 bool SaveCsvAs(const Services& services, WindowModel& state, QWidget* parent,
     const QString& caption, const char* name, const std::string& what,
     const std::function<std::string()>& csv);

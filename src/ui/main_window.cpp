@@ -174,7 +174,11 @@ void MainWindow::applyLayout(const ViewLayout& layout)
 
 void MainWindow::showView(View view)
 {
-    const ViewLayout& layout = state_.enterView(view);
+    showLayout(state_.enterView(view));
+}
+
+void MainWindow::showLayout(const ViewLayout& layout)
+{
     refresh();
     applyLayout(layout);
     pictureScroll_->verticalScrollBar()->setValue(0);
@@ -207,7 +211,6 @@ bool MainWindow::takeSharedMnemonic(QEvent* event)
 
 void MainWindow::refresh()
 {
-    picture_->designPanel()->refresh();
     const bool english = state_.design().units == UnitSystem::English;
     englishOption_->setChecked(english);
     englishOption_->setEnabled(!english);
@@ -221,7 +224,6 @@ void MainWindow::refresh()
 
 void MainWindow::refreshInsight()
 {
-    picture_->refreshCharts();
     traceMenu_->setEnabled(state_.traceAvailable());
     saveTraceCsv_->setEnabled(state_.traceAvailable());
     saveChartsPng_->setEnabled(state_.chartsShown());
@@ -234,7 +236,8 @@ void MainWindow::refreshInsight()
 
 void MainWindow::refreshMarks()
 {
-    // The PCR follows the design whenever the state says it is due.
+    // The PCR follows the design whenever the state says it is due. The design panel, with the
+    // PCR panel, and the charts are shown here only, once per command.
     picture_->designPanel()->pcrPanel()->follow();
     picture_->designPanel()->refresh();
     picture_->refreshCharts();
@@ -299,9 +302,9 @@ void MainWindow::showReport()
 
 std::optional<ReportPages> MainWindow::reportPages()
 {
-    const bool designed = state_.reportForView(*services_.prompter).has_value();
+    const bool ready = state_.reportReady(*services_.prompter);
     refreshMarks();
-    if (!designed)
+    if (!ready)
         return std::nullopt;
     const QDate today = QDate::currentDate();
     const std::chrono::year_month_day date { std::chrono::year(today.year()),
@@ -310,8 +313,7 @@ std::optional<ReportPages> MainWindow::reportPages()
     // The pages after the report show the PCR as it is when they are made.
     picture_->designPanel()->pcrPanel()->finishNow();
     BusyPointer busy;
-    return ReportPages { state_.reportHeader(DateText(date)), ReportLines(state_.design()),
-        state_.ratingsReportLines() };
+    return state_.reportPages(DateText(date), *services_.prompter);
 }
 
 void MainWindow::printReport()
@@ -323,9 +325,9 @@ void MainWindow::printReport()
 void MainWindow::saveReportPdfAs()
 {
     // Before a design there is no report: the Report button's message, and no file dialog.
-    const bool designed = state_.reportForView(*services_.prompter).has_value();
+    const bool ready = state_.reportReady(*services_.prompter);
     refreshMarks();
-    if (!designed)
+    if (!ready)
         return;
     const QString path = services_.files->saveFileName(this, tr("Save Report as PDF"),
         tr("PDF files (*.pdf)"), ProposedExportPath(state_, "report.pdf"));
@@ -346,16 +348,16 @@ bool MainWindow::saveReportPdf(const QString& path)
 
 void MainWindow::saveTraceCsvAs()
 {
-    SaveCsvAs(services_, state_, this, tr("Save Calculation Trace"), "trace.csv",
-        "calculation trace", [this] { return TraceCsv(state_.design().result.trace); });
-    refreshMarks();
+    const QString path
+        = AskCsvPath(services_, state_, this, tr("Save Calculation Trace"), "trace.csv");
+    if (!path.isEmpty())
+        saveTraceCsv(path);
 }
 
 bool MainWindow::saveTraceCsv(const QString& path)
 {
-    const bool saved = SaveTextFile(
-        path, TraceCsv(state_.design().result.trace), "calculation trace", *services_.prompter);
-    state_.noteExport("calculation trace", path.toStdString(), saved);
+    const bool saved = SaveCsv(state_, path, "calculation trace", *services_.prompter,
+        [this] { return TraceCsv(state_.design().result.trace); });
     refreshMarks();
     return saved;
 }

@@ -101,8 +101,12 @@ private:
     QWidget* buildReportPane();
     bool takeSharedMnemonic(QEvent* event);
     void applyLayout(const ViewLayout& layout);
+    // Shows the model, then the view of `layout` from its top, as showView does once the state
+    // entered the view.
+    void showLayout(const ViewLayout& layout);
     void refreshInsight();
-    // What is out of date, and the status line, after any change of the state.
+    // The design panel with the PCR panel, the charts, what is out of date and the status line,
+    // after any change of the state; refresh() and refreshInsight() end with it.
     void refreshMarks();
     void chooseUnits(UnitSystem units);
     // The report with its page header, or nothing (with the Report button's message) before a

@@ -121,7 +121,8 @@ bool MainWindow::readFile(const QString& path)
     }
     if (read) {
         traffic_->closeChangeData();
-        showView(state_.view());
+        // The state entered the file's view as it read it.
+        showLayout(ViewLayoutOf(state_.view()));
     }
     refreshRecentMenu();
     writeSettings(false);

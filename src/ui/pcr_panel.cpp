@@ -6,12 +6,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTableWidget>
@@ -21,8 +19,10 @@
 #include "design/input_help.h"
 #include "design/pcr_table.h"
 #include "ui/file_export.h"
+#include "ui/run_start.h"
 #include "ui/stale_banner.h"
 #include "ui/text_table.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 namespace {
@@ -31,24 +31,11 @@ constexpr int kFollowMilliseconds = 50;
 constexpr int kThicknessDigits = 7;
 constexpr int kRoundRows = 2; // rows each table shows without scrolling
 constexpr int kAircraftRows = 4;
-// The columns of the core's tables: the record numbers are in the CSV; the panel leaves them out
-// to keep the mark of an aircraft above the PCR in view.
-constexpr int kRoundRecordColumn = 2;
-constexpr int kAircraftRecordColumn = 0;
-constexpr int kAircraftNameColumn = 1;
-constexpr int kExceedsColumn = 4;
 constexpr int kPanelCharacters = 70; // the panel's width in average characters
 
-QString Text(const std::string& text)
+bool SameTable(const TraceTable& a, const TraceTable& b)
 {
-    return QString::fromStdString(text);
-}
-
-void SetShownRows(QTableWidget* table, int rows)
-{
-    table->setFixedHeight(table->horizontalHeader()->sizeHint().height()
-        + rows * table->verticalHeader()->defaultSectionSize() + 2 * table->frameWidth()
-        + table->horizontalScrollBar()->sizeHint().height());
+    return a.headings == b.headings && a.rows == b.rows;
 }
 
 } // namespace
@@ -80,8 +67,7 @@ PcrPanel::PcrPanel(WindowModel& state, const Services& services, QWidget* parent
     thickness_->setObjectName(QStringLiteral("txtPcrThickness"));
     thickness_->setAccessibleName(tr("thickness of the slab to rate"));
     thickness_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    thickness_->setMinimumWidth(
-        thickness_->fontMetrics().horizontalAdvance(QString(kThicknessDigits, QLatin1Char('0'))));
+    thickness_->setMinimumWidth(DigitsWidth(*thickness_, kThicknessDigits));
     connect(thickness_, &QLineEdit::textEdited, this, [this](const QString& text) {
         state_.setPcrThicknessText(text.toStdString());
         typedSlab_->setChecked(true);
@@ -124,10 +110,7 @@ PcrPanel::PcrPanel(WindowModel& state, const Services& services, QWidget* parent
     codeFont.setBold(true);
     codeFont.setPointSizeF(codeFont.pointSizeF() * 1.3);
     code_->setFont(codeFont);
-    note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("lbPcrNote"));
-    note_->setWordWrap(true);
-    note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    note_ = NewWrappedLabel(QStringLiteral("lbPcrNote"), this);
     rounds_ = NewTextTable(QStringLiteral("tblPcrRounds"), tr("rounds of the PCR"), this);
     aircraft_ = NewTextTable(
         QStringLiteral("tblPcrAircraft"), tr("ACR of each aircraft against the PCR"), this);
@@ -212,27 +195,34 @@ void PcrPanel::showResult()
     code_->setVisible(!code_->text().isEmpty());
     note_->setVisible(!note_->text().isEmpty());
     const bool tables = pcr && pcr->result;
-    FillTextTable(rounds_,
-        tables ? PcrRoundsTable(*pcr->result, pcr->basis, design.units) : TraceTable {},
-        TableStyle::Ratings);
-    FillTextTable(aircraft_, tables ? PcrAircraftTable(*pcr->result, pcr->basis) : TraceTable {},
-        TableStyle::Ratings);
-    rounds_->setColumnHidden(kRoundRecordColumn, true);
-    aircraft_->setColumnHidden(kAircraftRecordColumn, true);
-    // The headings may take two lines.
-    SetShownRows(rounds_, kRoundRows);
-    SetShownRows(aircraft_, kAircraftRows);
     rounds_->setVisible(tables);
     aircraft_->setVisible(tables);
+    // An edit only changes the banner: the tables are filled when the PCR's cells change.
+    TraceTable rounds
+        = tables ? PcrRoundsTable(*pcr->result, pcr->basis, design.units) : TraceTable {};
+    TraceTable aircraft = tables ? PcrAircraftTable(*pcr->result, pcr->basis) : TraceTable {};
+    if (shownTables_ && SameTable(shownTables_->first, rounds)
+        && SameTable(shownTables_->second, aircraft))
+        return;
+    FillTextTable(rounds_, rounds, TableStyle::Ratings);
+    FillTextTable(aircraft_, aircraft, TableStyle::Ratings);
+    shownTables_.emplace(std::move(rounds), std::move(aircraft));
+    // The record numbers are in the CSV; the panel leaves them out to keep the mark of an
+    // aircraft above the PCR in view.
+    rounds_->setColumnHidden(kPcrRoundRecordColumn, true);
+    aircraft_->setColumnHidden(kPcrAircraftRecordColumn, true);
+    // The headings may take two lines.
+    SetShownRows(rounds_, kRoundRows, true);
+    SetShownRows(aircraft_, kAircraftRows, true);
     if (!tables)
         return;
     // An aircraft above the PCR: its row in bold, a warning sign before its name.
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (int r = 0; r < aircraft_->rowCount(); ++r) {
-        const QTableWidgetItem* exceeds = aircraft_->item(r, kExceedsColumn);
-        if (!exceeds || exceeds->text().isEmpty())
+        const PcrAircraft& rated = pcr->result->aircraft[static_cast<std::size_t>(r)];
+        if (!rated.acr || !rated.exceeds)
             continue;
-        aircraft_->item(r, kAircraftNameColumn)->setIcon(warning);
+        aircraft_->item(r, kPcrAircraftNameColumn)->setIcon(warning);
         for (int c = 0; c < aircraft_->columnCount(); ++c) {
             QTableWidgetItem* item = aircraft_->item(r, c);
             QFont bold = item->font();
@@ -247,11 +237,9 @@ void PcrPanel::follow()
 {
     if (run_ || !state_.pcrDue())
         return;
-    run_ = state_.startPcr();
+    run_ = StartRun(*services_.prompter, "PCR", [this] { return state_.startPcr(); });
     if (run_)
         timer_->start();
-    showResult();
-    emit changed();
 }
 
 void PcrPanel::take()
@@ -259,7 +247,6 @@ void PcrPanel::take()
     timer_->stop();
     const std::unique_ptr<PcrRun> ended = std::move(run_);
     state_.finishPcr(*ended);
-    showResult();
     emit changed();
 }
 

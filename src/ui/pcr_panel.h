@@ -9,7 +9,10 @@
 #include <QGroupBox>
 
 #include <memory>
+#include <optional>
+#include <utility>
 
+#include "design/design_trace.h"
 #include "design/window_model.h"
 #include "ui/services.h"
 
@@ -37,7 +40,8 @@ public:
 
     // Shows the settings, the PCR and whether it is out of date.
     void refresh();
-    // Starts the PCR when the state says it is due and none is running.
+    // Starts the PCR when the state says it is due and none is running; the caller shows the
+    // panel and the state's marks afterwards.
     void follow();
     // Waits for a running PCR and keeps its outcome, as the report's pages need it now.
     void finishNow();
@@ -48,7 +52,8 @@ public slots:
 
 signals:
     void computeRequested();
-    // The settings changed, or a PCR ended: the state's marks and status line are new.
+    // The settings changed, or a PCR ended: the panel, the state's marks and the status line are
+    // to be shown again.
     void changed();
 
 private:
@@ -73,6 +78,8 @@ private:
     QLabel* note_ = nullptr;
     QTableWidget* rounds_ = nullptr;
     QTableWidget* aircraft_ = nullptr;
+    // The cells the rounds and aircraft tables show, once filled.
+    std::optional<std::pair<TraceTable, TraceTable>> shownTables_;
 };
 
 } // namespace korvant::ui

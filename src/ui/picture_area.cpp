@@ -84,9 +84,8 @@ void PictureArea::fitWidth(int width)
 
 void PictureArea::refreshCharts()
 {
-    const bool designView = state_.view() == View::OneLayer || state_.view() == View::TwoLayer;
     charts_->setVisible(state_.chartsShown());
-    chartsHint_->setVisible(designView && !state_.chartsShown());
+    chartsHint_->setVisible(state_.inDesignView() && !state_.chartsShown());
     chartsBanner_->showNote(state_.chartsShown()
             ? OutOfDateNote(ShownResult::Charts, state_.designStaleness())
             : std::string());

@@ -20,14 +20,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <new>
-#include <system_error>
 
-#include "basics/program_info.h"
 #include "design/window_studies.h"
 #include "design/window_texts.h"
 #include "ui/chart_style.h"
 #include "ui/file_export.h"
+#include "ui/run_start.h"
 #include "ui/stale_banner.h"
 #include "ui/study_charts.h"
 #include "ui/text_table.h"
@@ -263,17 +261,10 @@ void ReliabilityTab::run()
 {
     if (run_)
         return;
-    try {
-        run_ = state_.startReliability();
-    } catch (const std::bad_alloc&) {
-        services_.prompter->ask(OutOfMemoryMessage("Reliability study"));
+    run_ = StartRun(
+        *services_.prompter, "Reliability study", [this] { return state_.startReliability(); });
+    if (!run_)
         return;
-    } catch (const std::system_error& error) {
-        // No thread could be started for the study.
-        services_.prompter->ask({ std::string("Reliability study: ") + error.what(), kProgramName,
-            Buttons::Ok, Icon::Critical });
-        return;
-    }
     progress_->setRange(0, run_->samples());
     progress_->setValue(0);
     progress_->setTextVisible(true);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "design/window_texts.h"
 #include "ui/services.h"
 
 class QPagedPaintDevice;
@@ -18,15 +19,6 @@ namespace korvant::ui {
 
 // The font of printed report lines.
 QFont ReportPrintFont();
-
-// The report's lines, the header above them on each page, and the lines that follow the report
-// on pages of their own (none for the report alone).
-struct ReportPages
-{
-    std::vector<std::string> header;
-    std::vector<std::string> lines;
-    std::vector<std::string> ratings;
-};
 
 // Paints `copies` copies of the report on `device`. Returns false when the device cannot be
 // painted on (a printer or file that refused to open).

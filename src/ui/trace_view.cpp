@@ -12,6 +12,7 @@
 
 #include "ui/stale_banner.h"
 #include "ui/text_table.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 
@@ -27,10 +28,7 @@ TraceView::TraceView(QWidget* parent)
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
     title->setFont(titleFont);
-    summary_ = new QLabel(this);
-    summary_->setObjectName(QStringLiteral("lbTraceSummary"));
-    summary_->setWordWrap(true);
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summary_ = NewWrappedLabel(QStringLiteral("lbTraceSummary"), this);
     auto* units = new QLabel(tr("Values in the units the design works in: in, lb, psi, pci, 'F, "
                                 "mph. The aircraft values are those of the last trial."),
         this);
@@ -39,10 +37,7 @@ TraceView::TraceView(QWidget* parent)
 
     sheet_ = NewTextTable(QStringLiteral("tblTraceAircraft"), tr("values of each aircraft"), this);
     sheet_->horizontalHeader()->setStretchLastSection(false);
-    auto* trialsHeading = new QLabel(tr("Bisection trials"), this);
-    QFont bold = trialsHeading->font();
-    bold.setBold(true);
-    trialsHeading->setFont(bold);
+    QLabel* trialsHeading = NewLabel(tr("Bisection trials"), this, true);
     trials_ = NewTextTable(QStringLiteral("tblTraceTrials"), tr("bisection trials"), this);
 
     auto* save = new QPushButton(tr("Save as &CSV..."), this);
@@ -52,8 +47,7 @@ TraceView::TraceView(QWidget* parent)
     buttons->addStretch();
     buttons->addWidget(save);
 
-    auto* sheetHeading = new QLabel(tr("Each aircraft at the design thickness"), this);
-    sheetHeading->setFont(bold);
+    QLabel* sheetHeading = NewLabel(tr("Each aircraft at the design thickness"), this, true);
 
     // The sheet and the trials side by side, each as high as the view allows.
     auto* sheetColumn = new QWidget(this);

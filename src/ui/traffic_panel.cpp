@@ -13,18 +13,15 @@
 
 #include "ui/change_data_dialog.h"
 #include "ui/traffic_table_model.h"
+#include "ui/widget_helpers.h"
 
 namespace korvant::ui {
 namespace {
 
 QLabel* Heading(const QString& text, const QString& objectName, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    QLabel* label = NewLabel(text, parent, true);
     label->setObjectName(objectName);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
     return label;
 }
 

@@ -179,6 +179,22 @@ TEST(WindowModel, ReportNeedsADesignFirst)
     EXPECT_EQ(PaginateLines({}, 10).size(), 1u);
 }
 
+TEST(WindowModel, ReportPagesComeFromOneReport)
+{
+    WindowModel window = ThreeAircraft();
+    ScriptedPrompter prompter;
+    EXPECT_FALSE(window.reportPages("2026-01-01", prompter));
+    EXPECT_EQ(prompter.shown.size(), 1u);
+
+    window = ThreeAircraft("12.0");
+    const auto pages = window.reportPages("2026-01-01", prompter);
+    ASSERT_TRUE(pages);
+    EXPECT_EQ(pages->header, window.reportHeader("2026-01-01"));
+    EXPECT_EQ(pages->lines, ReportLines(window.design()));
+    EXPECT_EQ(pages->ratings, window.ratingsReportLines());
+    EXPECT_EQ(prompter.shown.size(), 1u);
+}
+
 TEST(WindowModel, AboutAndStartCatalogue)
 {
     EXPECT_EQ(ProgramVersionLine(), "KORVANT 1.3");
