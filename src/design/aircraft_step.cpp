@@ -256,9 +256,4 @@ std::string ThicknessText(float thickness, UnitSystem units)
     return ThicknessCaption(thickness, units) + (units == UnitSystem::Metric ? " cm" : " in");
 }
 
-std::string BeyondSearchText(UnitSystem units)
-{
-    return units == UnitSystem::Metric ? "> 76.2 cm" : "> 30 in";
-}
-
 } // namespace korvant

@@ -76,7 +76,5 @@ std::string DamageRatioText(const AircraftStep& step, std::string_view pattern);
 // and as messages show it, with its unit: "15.0 in" or "38.1 cm".
 std::string ThicknessCaption(float thickness, UnitSystem units);
 std::string ThicknessText(float thickness, UnitSystem units);
-// "> 30 in" or "> 76.2 cm": a thickness beyond the 30 in a design searches.
-std::string BeyondSearchText(UnitSystem units);
 
 } // namespace korvant

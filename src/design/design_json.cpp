@@ -13,15 +13,15 @@
 namespace korvant {
 namespace {
 
-const char* EndKey(DesignEnd end)
+std::string EndKey(DesignEnd end)
 {
     switch (end) {
     case DesignEnd::Converged:
         return "converged";
     case DesignEnd::BelowMinimum:
-        return "below 4 in";
+        return "below " + MinimumThicknessText(UnitSystem::English);
     case DesignEnd::BeyondSearch:
-        return "beyond 30 in";
+        return "beyond " + SearchLimitText(UnitSystem::English);
     case DesignEnd::NotConverged:
         break;
     }

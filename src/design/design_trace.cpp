@@ -8,6 +8,7 @@
 
 #include "design/thickness_design.h"
 #include "io/data_text.h"
+#include "io/number_text.h"
 
 namespace korvant {
 namespace {
@@ -138,6 +139,7 @@ std::string TraceSummary(const DesignTrace& trace, UnitSystem units)
         return "No design has run yet.";
     const DesignTrial& last = trace.trials.back();
     const std::size_t count = trace.trials.size();
+    const std::string minimum = MinimumThicknessText(UnitSystem::English);
     std::string ending;
     switch (trace.end) {
     case DesignEnd::Converged:
@@ -145,14 +147,16 @@ std::string TraceSummary(const DesignTrace& trace, UnitSystem units)
         break;
     case DesignEnd::BelowMinimum:
         ending = ", not converged: every trial was too thick, and the procedure does not converge "
-                 "below 4 in.";
+                 "below "
+            + minimum + ".";
         break;
     case DesignEnd::BeyondSearch:
-        ending = ", not converged: every trial was too thin, up to the 30 in the procedure "
-                 "searches.";
+        ending = ", not converged: every trial was too thin, up to the "
+            + SearchLimitText(UnitSystem::English) + " the procedure searches.";
         break;
     case DesignEnd::NotConverged:
-        ending = ", not converged within 0.001 at 4 in or more.";
+        ending = ", not converged within " + GeneralNumberText(kDamageTolerance) + " at " + minimum
+            + " or more.";
         break;
     }
     return "Design thickness " + ThicknessText(last.thickness, units) + " ("

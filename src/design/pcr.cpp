@@ -10,6 +10,7 @@
 #include "basics/unit_factors.h"
 #include "design/aircraft_step.h"
 #include "design/slab_evaluation.h"
+#include "design/thickness_design.h"
 #include "engine/edge_stress.h"
 #include "io/data_text.h"
 #include "io/number_text.h"
@@ -18,7 +19,6 @@ namespace korvant {
 namespace {
 
 constexpr double kPsiPerMegapascal = 145.0377;
-constexpr double kDamageTolerance = 0.001; // as the design's
 constexpr double kLightest = 0.1; // the weights searched, as fractions of the catalogue weight
 constexpr double kHeaviest = 10;
 constexpr int kWeightSteps = 400; // of the geometric scan between them

@@ -6,6 +6,7 @@
 
 #include "design/aircraft_step.h"
 #include "design/input_check.h"
+#include "design/thickness_design.h"
 #include "io/number_text.h"
 
 namespace korvant {

@@ -20,9 +20,6 @@
 namespace korvant {
 namespace {
 
-constexpr float kStartThickness = 30.0f;
-constexpr float kMinimumThickness = 4.0f;
-constexpr double kDamageTolerance = 0.001;
 constexpr int kPassLimit = 20;
 constexpr double kScanStep = 0.05; // in, along the damage curve above a design
 
@@ -121,6 +118,30 @@ AircraftResult ResultOf(const AircraftStep& step)
 }
 
 } // namespace
+
+namespace {
+
+std::string ShortThicknessText(float inches, UnitSystem units)
+{
+    return GeneralNumberText(ShownThickness(inches, units)) + " " + SlabThicknessUnit(units);
+}
+
+} // namespace
+
+std::string SearchLimitText(UnitSystem units)
+{
+    return ShortThicknessText(kStartThickness, units);
+}
+
+std::string MinimumThicknessText(UnitSystem units)
+{
+    return ShortThicknessText(kMinimumThickness, units);
+}
+
+std::string BeyondSearchText(UnitSystem units)
+{
+    return "> " + SearchLimitText(units);
+}
 
 DesignTrace BisectThickness(DesignBasis basis, UnitSystem units)
 {
