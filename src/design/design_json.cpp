@@ -107,7 +107,7 @@ void DesignMember(JsonWriter& json, const DesignModel& model, bool trials)
     if (!trace.empty())
         json.number("thickness", trace.trials.back().thickness);
     json.text("thicknessCaption", model.lbh);
-    json.boolean("converged", trace.converged);
+    json.boolean("converged", trace.converged());
     json.text("end", EndKey(trace.end));
     json.begin('[', "notes");
     for (const std::string& note : DesignNotes(model.result, model.units))

@@ -110,7 +110,7 @@ StudyOutcome StudyBase::design(const Variation& variation) const
             CheckDesignInputs(basis.inputs);
         const DesignTrace trace = BisectThickness(std::move(basis), units_);
         outcome.thickness = trace.thickness();
-        outcome.converged = trace.converged;
+        outcome.converged = trace.converged();
         outcome.beyondSearch = trace.end == DesignEnd::BeyondSearch;
     } catch (const DesignStopped& stopped) {
         outcome.stopped = stopped.what();
