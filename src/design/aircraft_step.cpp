@@ -233,12 +233,19 @@ std::string TotalDamageText(float totalDamage, int digits)
     return SignificantText(static_cast<double>(totalDamage), digits);
 }
 
-std::string DamageRatioText(const AircraftStep& step, std::string_view pattern)
+std::optional<std::string> DamageRatioWords(const AircraftStep& step)
 {
     if (step.limit == StepLimit::StressNotPositive)
         return kStressNotPositiveText;
     if (std::isinf(step.damageRatio))
         return kBeyondAnyNumberText;
+    return std::nullopt;
+}
+
+std::string DamageRatioText(const AircraftStep& step, std::string_view pattern)
+{
+    if (std::optional<std::string> words = DamageRatioWords(step))
+        return *words;
     return FormatSingle(step.damageRatio, pattern);
 }
 

@@ -144,7 +144,7 @@ void EvaluationMember(
     if (steps) {
         AircraftSteps(json, "aircraft", basis, evaluation.steps);
     } else {
-        const TraceQuantity& damageRatio = TraceQuantities().back();
+        const TraceQuantity& damageRatio = DamageRatioQuantity();
         json.begin('[', "aircraft");
         for (std::size_t i = 0; i < evaluation.steps.size() && i < basis.mix.size(); ++i) {
             json.begin('{');

@@ -2,6 +2,7 @@
 // back to the value the design computed; the window's sheet rounds to six significant digits.
 #include "design/design_trace.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -28,18 +29,14 @@ std::string ExactDamageText(float totalDamage)
                                    : ExactNumberText(totalDamage);
 }
 
-const TraceQuantity& DamageRatioQuantity()
-{
-    return TraceQuantities().back();
-}
-
 } // namespace
 
 std::optional<std::string> LimitWords(const TraceQuantity& quantity, const AircraftStep& step)
 {
     const std::string_view key = quantity.key;
-    const bool fatigue = key == "allowableCoverages" || key == "damageRatio";
-    if (fatigue && step.limit == StepLimit::StressNotPositive)
+    if (key == DamageRatioQuantity().key)
+        return DamageRatioWords(step);
+    if (key == "allowableCoverages" && step.limit == StepLimit::StressNotPositive)
         return kStressNotPositiveText;
     const double value = quantity.value(step);
     if (std::isinf(value))
@@ -94,6 +91,15 @@ const std::vector<TraceQuantity>& TraceQuantities()
             [](const AircraftStep& s) { return Of(s.damageRatio); }, true },
     };
     return quantities;
+}
+
+const TraceQuantity& DamageRatioQuantity()
+{
+    static const TraceQuantity& damageRatio = *std::find_if(
+        TraceQuantities().begin(), TraceQuantities().end(), [](const TraceQuantity& quantity) {
+            return std::string_view(quantity.key) == "damageRatio";
+        });
+    return damageRatio;
 }
 
 std::string TraceHeading(const TraceQuantity& quantity)
