@@ -429,6 +429,11 @@ TEST(DataText, ExportForms)
     };
     for (const auto& [text, quoted] : json)
         EXPECT_EQ(JsonString(text), quoted);
+
+    EXPECT_EQ(Listed({}), "");
+    EXPECT_EQ(Listed({ "A" }), "A");
+    EXPECT_EQ(Listed({ "A", "B" }), "A and B");
+    EXPECT_EQ(Listed({ "A", "B", "C" }), "A, B and C");
 }
 
 } // namespace
