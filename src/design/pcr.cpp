@@ -18,7 +18,6 @@
 namespace korvant {
 namespace {
 
-constexpr double kPsiPerMegapascal = 145.0377;
 constexpr double kLightest = 0.1; // the weights searched, as fractions of the catalogue weight
 constexpr double kHeaviest = 10;
 constexpr int kWeightSteps = 400; // of the geometric scan between them
@@ -41,9 +40,8 @@ AircraftRecord RecordOf(const MixAircraft& aircraft)
 
 std::string WeightText(double pounds, UnitSystem units)
 {
-    if (units == UnitSystem::Metric)
-        return SignificantText(pounds * kKilonewtonPerPound, 5) + " kN";
-    return SignificantText(pounds, 6) + " lb";
+    return SignificantText(WeightInUnits(pounds, units), units == UnitSystem::Metric ? 5 : 6) + " "
+        + WeightUnit(units);
 }
 
 // The damage of one aircraft alone at the slab, at a gross weight and with some departures.
@@ -114,6 +112,16 @@ double AllowableWeight(LoneAircraft& lone, const MixAircraft& aircraft, UnitSyst
 }
 
 } // namespace
+
+double WeightInUnits(double pounds, UnitSystem units)
+{
+    return units == UnitSystem::Metric ? pounds * kKilonewtonPerPound : pounds;
+}
+
+const char* WeightUnit(UnitSystem units)
+{
+    return units == UnitSystem::Metric ? "kN" : "lb";
+}
 
 double SubgradeModulusOfK(double k)
 {
