@@ -13,7 +13,6 @@
 #include "design/thickness_design.h"
 #include "engine/edge_stress.h"
 #include "io/data_text.h"
-#include "io/number_text.h"
 
 namespace korvant {
 namespace {
@@ -21,22 +20,6 @@ namespace {
 constexpr double kLightest = 0.1; // the weights searched, as fractions of the catalogue weight
 constexpr double kHeaviest = 10;
 constexpr int kWeightSteps = 400; // of the geometric scan between them
-
-// The aircraft as the ACR reads a catalogue record: its English values as texts.
-AircraftRecord RecordOf(const MixAircraft& aircraft)
-{
-    AircraftRecord record;
-    record.name = aircraft.label;
-    record.grossWeight = GeneralNumberText(aircraft.grossWeight);
-    record.annualDepartures = GeneralNumberText(aircraft.annualDepartures);
-    record.gearLoadPercent = GeneralNumberText(aircraft.gearLoadPercent);
-    record.tirePressure = GeneralNumberText(aircraft.tirePressure);
-    record.wheelCount = GeneralNumberText(aircraft.wheelCount);
-    record.dualSpacing = GeneralNumberText(aircraft.dualSpacing);
-    record.tandemSpacing = GeneralNumberText(aircraft.tandemSpacing);
-    record.tireContactWidth = GeneralNumberText(aircraft.tireContactWidth);
-    return record;
-}
 
 std::string WeightText(double pounds, UnitSystem units)
 {
@@ -153,7 +136,7 @@ std::string PcrCode(const PcrResult& result)
 std::optional<double> RigidAcrAtWeight(
     const MixAircraft& aircraft, double grossWeight, SubgradeCategory category)
 {
-    const AcrCategoryResult rated = ComputeAcrAtWeight(RecordOf(aircraft), grossWeight)[category];
+    const AcrCategoryResult rated = ComputeAcr(AcrGearOf(aircraft, grossWeight))[category];
     if (rated.rating != AcrRating::rated)
         return std::nullopt; // below the reference stress at every thickness
     return rated.acr;
