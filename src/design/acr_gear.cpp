@@ -52,8 +52,7 @@ GearValues ValuesOf(const AircraftRecord& record, UnitSystem units)
 // The field's unit in `units` for a message, " (lb)"; "" for a field without a unit.
 std::string UnitNote(AircraftField field, UnitSystem units)
 {
-    const AircraftFieldInfo& info = AircraftFieldInfoOf(field);
-    const std::string unit = units == UnitSystem::Metric ? info.metricUnit : info.englishUnit;
+    const std::string unit = UnitIn(AircraftFieldInfoOf(field), units);
     return unit.empty() ? unit : " (" + unit + ")";
 }
 

@@ -71,9 +71,7 @@ std::string SensitivityJson(const SensitivityResult& result, const DocumentStatu
         json.begin('{');
         json.text("input", info.name);
         if (info.field) {
-            const InputFieldInfo& field = InputFieldInfoOf(*info.field);
-            json.text(
-                "unit", result.units == UnitSystem::Metric ? field.metricUnit : field.englishUnit);
+            json.text("unit", UnitIn(InputFieldInfoOf(*info.field), result.units));
         } else {
             json.text("unit", "factor on every aircraft's annual departures");
         }

@@ -8,6 +8,7 @@
 
 #include "basics/program_info.h"
 #include "basics/unit_factors.h"
+#include "design/slab_evaluation.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
@@ -51,19 +52,12 @@ const FieldConversion kFieldConversions[] = {
         [](double x) { return x / kMetrePerSecondPerMph; }, Shown::OneDecimal },
 };
 
-const std::array<UnitCaption, 11> kCaptions = { {
-    { "LbunitE", "psi", "kPa" },
-    { "LbunitSc", "psi", "kPa" },
-    { "Lbunitk", "pci", "kPa/mm" },
-    { "Lbunith", "in", "cm" },
-    { "lbUnitE2", "psi", "kPa" },
-    { "lbunith2", "in", "cm" },
-    { "lbunitW", "ft", "m" },
-    { "LbunitL", "ft", "m" },
-    { "lbunitprec", "in", "mm" },
-    { "lbunittemp", "'F", "'C" },
-    { "lbunitwind", "mph", "m/sec" },
-} };
+// The caption of an input field, with that field's units.
+UnitCaption FieldCaption(const char* objectName, InputField field)
+{
+    const InputFieldInfo& info = InputFieldInfoOf(field);
+    return { objectName, info.englishUnit, info.metricUnit };
+}
 
 // Why a value could not be converted: it was read as infinite, or its conversion overflowed.
 std::string OutOfRange(double value)
@@ -80,7 +74,21 @@ std::string ShownText(double value, Shown shown)
 
 const std::array<UnitCaption, 11>& UnitCaptions()
 {
-    return kCaptions;
+    static const std::array<UnitCaption, 11> captions = {
+        FieldCaption("LbunitE", InputField::E),
+        FieldCaption("LbunitSc", InputField::Sc),
+        FieldCaption("Lbunitk", InputField::k),
+        UnitCaption { "Lbunith", SlabThicknessUnit(UnitSystem::English),
+            SlabThicknessUnit(UnitSystem::Metric) },
+        FieldCaption("lbUnitE2", InputField::E2),
+        FieldCaption("lbunith2", InputField::h2),
+        FieldCaption("lbunitW", InputField::SlabWidth),
+        FieldCaption("LbunitL", InputField::SlabLength),
+        FieldCaption("lbunitprec", InputField::Precipitation),
+        FieldCaption("lbunittemp", InputField::Temperature),
+        FieldCaption("lbunitwind", InputField::WindSpeed),
+    };
+    return captions;
 }
 
 const char* CaptionText(const UnitCaption& caption, UnitSystem units)
@@ -90,8 +98,7 @@ const char* CaptionText(const UnitCaption& caption, UnitSystem units)
 
 std::string GridUnitCaption(AircraftField field, UnitSystem units)
 {
-    const AircraftFieldInfo& info = AircraftFieldInfoOf(field);
-    return units == UnitSystem::Metric ? info.metricUnit : info.englishUnit;
+    return UnitIn(AircraftFieldInfoOf(field), units);
 }
 
 void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSystem to)
