@@ -31,16 +31,6 @@ float PcrSlabThickness(const PcrSettings& settings, const DesignResult& design, 
     return design.thickness;
 }
 
-std::string ConvertedThicknessText(const std::string& text, UnitSystem from, UnitSystem to)
-{
-    if (from == to || !IsNumberText(text))
-        return text;
-    const double value = NumberOfText(text);
-    const double converted
-        = to == UnitSystem::Metric ? value * kCentimetrePerInch : value / kCentimetrePerInch;
-    return std::isfinite(converted) ? GeneralNumberText(converted) : text;
-}
-
 std::vector<std::string> PcrCategoryChoices(const DesignModel& session)
 {
     std::string fromK = "From k";

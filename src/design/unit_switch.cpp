@@ -3,7 +3,9 @@
 // with one decimal, everything else as its general number text.
 #include "design/unit_switch.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "basics/program_info.h"
@@ -59,6 +61,13 @@ UnitCaption FieldCaption(const char* objectName, InputField field)
     return { objectName, info.englishUnit, info.metricUnit };
 }
 
+// The conversion of the bottom layer's thickness, in and cm, which every thickness shares.
+const FieldConversion& ThicknessConversion()
+{
+    return *std::find_if(std::begin(kFieldConversions), std::end(kFieldConversions),
+        [](const FieldConversion& conversion) { return conversion.field == InputField::h2; });
+}
+
 // Why a value could not be converted: it was read as infinite, or its conversion overflowed.
 std::string OutOfRange(double value)
 {
@@ -101,6 +110,26 @@ std::string GridUnitCaption(AircraftField field, UnitSystem units)
     return UnitIn(AircraftFieldInfoOf(field), units);
 }
 
+double ConvertedAircraftValue(
+    AircraftField field, std::string_view text, UnitSystem from, UnitSystem to)
+{
+    const double value = NumberOfText(text);
+    const double factor = AircraftFieldInfoOf(field).metricFactor;
+    if (from == to || factor == 0)
+        return value;
+    return to == UnitSystem::Metric ? value * factor : value / factor;
+}
+
+std::string ConvertedThicknessText(const std::string& text, UnitSystem from, UnitSystem to)
+{
+    if (from == to || !IsNumberText(text))
+        return text;
+    const double value = NumberOfText(text);
+    const double converted = to == UnitSystem::Metric ? ThicknessConversion().toMetric(value)
+                                                      : ThicknessConversion().toEnglish(value);
+    return std::isfinite(converted) ? GeneralNumberText(converted) : text;
+}
+
 void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSystem to)
 {
     if (from == to)
@@ -112,13 +141,11 @@ void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSyste
             if (conversion.metricFactor == 0)
                 continue;
             std::string& text = converted.record(row).field(conversion.field);
-            const double value = NumberOfText(text);
-            const double result = to == UnitSystem::Metric ? value * conversion.metricFactor
-                                                           : value / conversion.metricFactor;
+            const double result = ConvertedAircraftValue(conversion.field, text, from, to);
             if (!std::isfinite(result))
                 throw UnitSwitchRefused(std::string(conversion.word) + " " + QuotedText(text)
                     + " of aircraft record " + std::to_string(row) + " ("
-                    + database.record(row).name + ") " + OutOfRange(value));
+                    + database.record(row).name + ") " + OutOfRange(NumberOfText(text)));
             text = GeneralNumberText(result);
         }
     database = std::move(converted);
