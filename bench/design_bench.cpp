@@ -1,9 +1,11 @@
 // Speed of a whole thickness design for traffic mixes of 1, 10 and 65 aircraft of the bundled
-// catalogue (the design records its trace as it goes), and of what explains a design: the damage
-// curve of the charts, the evaluation of a given slab and the trace's CSV and JSON texts.
+// catalogue (the design records its trace as it goes) and of its bisection alone, and of what
+// explains a design: the damage curve of the charts, the evaluation of a given slab and the
+// trace's CSV and JSON texts.
 #include <benchmark/benchmark.h>
 
 #include "bench_session.h"
+#include "design/aircraft_step.h"
 #include "design/damage_chart.h"
 #include "design/design_json.h"
 #include "design/design_trace.h"
@@ -24,6 +26,18 @@ void BM_RunDesign(benchmark::State& state)
     state.SetLabel(model.lbh + " in");
 }
 BENCHMARK(BM_RunDesign)->Arg(1)->Arg(10)->Arg(65)->Unit(benchmark::kMicrosecond);
+
+// The bisection alone, without the scan for a thicker failing slab that RunDesign adds (up to
+// 520 mix damages from the design thickness to 30 in): the difference from BM_RunDesign is the
+// scan's share.
+void BM_BisectThickness(benchmark::State& state)
+{
+    const DesignModel model = SessionWithMix(static_cast<int>(state.range(0)));
+    const DesignBasis basis = ReadDesignBasis(model);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BisectThickness(basis, model.units).thickness());
+}
+BENCHMARK(BM_BisectThickness)->Arg(1)->Arg(10)->Arg(65)->Unit(benchmark::kMicrosecond);
 
 void BM_ReportText(benchmark::State& state)
 {

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+#include "basics/rounding.h"
 #include "fuzz_check.h"
 #include "io/number_text.h"
 
@@ -127,7 +128,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         std::memcpy(&bits, rest, std::min(length, sizeof bits));
         CheckFloat(std::bit_cast<float>(bits));
         const double number = NumberOfText(std::string_view(rest, length));
-        if (std::fabs(number) <= static_cast<double>(std::numeric_limits<float>::max()))
+        if (FitsF32(number))
             CheckFloat(static_cast<float>(number));
         break;
     }

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "basics/unit_system.h"
+
 namespace korvant {
 
 // The most aircraft records a catalogue holds, and so the most aircraft of a traffic mix.
@@ -39,6 +41,12 @@ struct AircraftFieldInfo
 // Fields 1..9 in order.
 const std::array<AircraftFieldInfo, kAircraftFieldCount>& AircraftFields();
 const AircraftFieldInfo& AircraftFieldInfoOf(AircraftField field);
+// The field's unit in a unit system ("lb" or "kN"; "" for a field without a unit).
+inline const char* UnitIn(const AircraftFieldInfo& info, UnitSystem units)
+{
+    return units == UnitSystem::Metric ? info.metricUnit : info.englishUnit;
+}
+
 // The field of a key ("tirePressure"); none for any other text.
 std::optional<AircraftField> AircraftFieldOfKey(std::string_view key);
 

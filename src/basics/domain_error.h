@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -22,9 +21,9 @@ public:
 // behaviour in C++, so it is tested first; `what` names the value for the message.
 inline float CheckedF32(double x, const char* what)
 {
-    if (!std::isfinite(x) || std::fabs(x) > static_cast<double>(std::numeric_limits<float>::max()))
+    if (!FitsF32(x))
         throw DomainError(std::string(what) + " exceeds the range of numbers");
-    return static_cast<float>(x);
+    return f32(x);
 }
 
 // A 64-bit result that must be a finite number.

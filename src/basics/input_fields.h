@@ -5,6 +5,8 @@
 
 #include <array>
 
+#include "basics/unit_system.h"
+
 namespace korvant {
 
 // The input fields in the order of their object names TxtE, TxtSc, Txtk, TxtE2, txth2, txtL,
@@ -34,5 +36,11 @@ struct InputFieldInfo
 };
 const std::array<InputFieldInfo, kInputFieldCount>& InputFields();
 const InputFieldInfo& InputFieldInfoOf(InputField field);
+
+// The field's unit in a unit system ("psi" or "kPa").
+inline const char* UnitIn(const InputFieldInfo& info, UnitSystem units)
+{
+    return units == UnitSystem::Metric ? info.metricUnit : info.englishUnit;
+}
 
 } // namespace korvant

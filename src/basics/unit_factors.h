@@ -14,6 +14,7 @@ inline constexpr double kMillimetrePerCentimetre = 10;
 inline constexpr double kKilopascalPerMmPerPci = 0.271; // modulus of subgrade reaction
 inline constexpr double kMetrePerSecondPerMph = 0.447; // wind speed
 inline constexpr double kKilonewtonPerPound = 0.00445; // gross weight
+inline constexpr double kPsiPerMegapascal = 145.0377; // the subgrade modulus of the PCR's category
 
 // The exact factors of the ACR, which works in SI units (N, MPa, mm, kg).
 inline constexpr double kGravity = 9.80665; // m/s^2

@@ -6,62 +6,85 @@
 #include "io/quoted_text.h"
 
 #include <cmath>
+#include <functional>
+#include <limits>
 #include <numbers>
 
 namespace korvant {
 namespace {
+
+// The values the ACR reads of an aircraft, in English units (lb, %, psi, in.), NaN for a text
+// that is not a number, with what messages say of them: its name, each field's text as the
+// aircraft holds it and the units of those texts.
+struct GearValues
+{
+    std::string name;
+    double grossWeight = 0;
+    double gearLoadPercent = 0;
+    double tirePressure = 0;
+    double wheelCount = 0;
+    double dualSpacing = 0;
+    double tandemSpacing = 0;
+    std::function<std::string(AircraftField)> text;
+    UnitSystem units = UnitSystem::English;
+};
 
 std::string AircraftName(const AircraftRecord& record)
 {
     return record.name.empty() ? std::string("an unnamed aircraft") : record.name;
 }
 
+// A record's values, its texts in `units` read as the design reads them.
+GearValues ValuesOf(const AircraftRecord& record, UnitSystem units)
+{
+    const auto value = [&](AircraftField field) {
+        const std::string& text = record.field(field);
+        return IsNumberText(text) ? EnglishAircraftValue(text, field, units)
+                                  : std::numeric_limits<double>::quiet_NaN();
+    };
+    return { AircraftName(record), value(AircraftField::grossWeight),
+        value(AircraftField::gearLoadPercent), value(AircraftField::tirePressure),
+        value(AircraftField::wheelCount), value(AircraftField::dualSpacing),
+        value(AircraftField::tandemSpacing),
+        [&record](AircraftField field) { return record.field(field); }, units };
+}
+
 // The field's unit in `units` for a message, " (lb)"; "" for a field without a unit.
 std::string UnitNote(AircraftField field, UnitSystem units)
 {
-    const AircraftFieldInfo& info = AircraftFieldInfoOf(field);
-    const std::string unit = units == UnitSystem::Metric ? info.metricUnit : info.englishUnit;
+    const std::string unit = UnitIn(AircraftFieldInfoOf(field), units);
     return unit.empty() ? unit : " (" + unit + ")";
 }
 
-// The English value of a field as the design reads it; 0 for a text that is not a number.
-double FieldValue(const AircraftRecord& record, AircraftField field, UnitSystem units)
+// A value that must be a positive number.
+double Positive(const GearValues& values, AircraftField field, double value)
 {
-    const std::string& text = record.field(field);
-    return IsNumberText(text) ? EnglishAircraftValue(text, field, units) : 0;
-}
-
-// A field that must be a positive number.
-double PositiveField(const AircraftRecord& record, AircraftField field, UnitSystem units)
-{
-    const double value = FieldValue(record, field, units);
     if (!(value > 0) || !std::isfinite(value))
-        throw AcrError(AircraftName(record) + ": the " + AircraftFieldInfoOf(field).word + " "
-            + QuotedText(record.field(field)) + " must be a positive number"
-            + UnitNote(field, units));
+        throw AcrError(values.name + ": the " + AircraftFieldInfoOf(field).word + " "
+            + QuotedText(values.text(field)) + " must be a positive number"
+            + UnitNote(field, values.units));
     return value;
 }
 
-// A spacing: 0 when absent, otherwise a positive number of inches, returned in mm.
-double Spacing(const AircraftRecord& record, AircraftField field, UnitSystem units)
+// A spacing: a number of inches of at least 0, returned in mm.
+double Spacing(const GearValues& values, AircraftField field, double value)
 {
-    const double value = FieldValue(record, field, units);
-    if (!IsNumberText(record.field(field)) || !(value >= 0) || !std::isfinite(value))
-        throw AcrError(AircraftName(record) + ": the " + AircraftFieldInfoOf(field).word + " "
-            + QuotedText(record.field(field)) + " must be a number of at least 0"
-            + UnitNote(field, units));
+    if (!(value >= 0) || !std::isfinite(value))
+        throw AcrError(values.name + ": the " + AircraftFieldInfoOf(field).word + " "
+            + QuotedText(values.text(field)) + " must be a number of at least 0"
+            + UnitNote(field, values.units));
     return value * kMillimetrePerInch;
 }
 
-// The gear at `grossWeight` (lb, checked), the record's other texts in `units`.
-AcrGear GearOf(const AircraftRecord& record, double grossWeight, UnitSystem units)
+// The gear at `grossWeight` (lb, checked).
+AcrGear GearOf(const GearValues& values, double grossWeight)
 {
-    const std::string name = AircraftName(record);
-    const double percent = PositiveField(record, AircraftField::gearLoadPercent, units);
-    const double pressure = PositiveField(record, AircraftField::tirePressure, units);
-    const double count = FieldValue(record, AircraftField::wheelCount, units);
-    const double dual = Spacing(record, AircraftField::dualSpacing, units);
-    const double tandem = Spacing(record, AircraftField::tandemSpacing, units);
+    const std::string& name = values.name;
+    const double percent = Positive(values, AircraftField::gearLoadPercent, values.gearLoadPercent);
+    const double pressure = Positive(values, AircraftField::tirePressure, values.tirePressure);
+    const double count = values.wheelCount;
+    const double dual = Spacing(values, AircraftField::dualSpacing, values.dualSpacing);
+    const double tandem = Spacing(values, AircraftField::tandemSpacing, values.tandemSpacing);
     AcrGear gear;
     gear.name = name;
     gear.tirePressure = pressure * kMegapascalPerPsi;
@@ -85,9 +108,9 @@ AcrGear GearOf(const AircraftRecord& record, double grossWeight, UnitSystem unit
             gear.points.push_back(P { 0, y });
         }
     } else {
-        throw AcrError(name + ": a gear of " + QuotedText(record.wheelCount)
-            + " wheels, dual spacing " + QuotedText(record.dualSpacing) + " and tandem spacing "
-            + QuotedText(record.tandemSpacing)
+        throw AcrError(name + ": a gear of " + QuotedText(values.text(AircraftField::wheelCount))
+            + " wheels, dual spacing " + QuotedText(values.text(AircraftField::dualSpacing))
+            + " and tandem spacing " + QuotedText(values.text(AircraftField::tandemSpacing))
             + " is none of single, dual, single tandem, dual tandem or three-axle dual tandem");
     }
     gear.points.insert(gear.points.begin(), gear.wheels.begin(), gear.wheels.end());
@@ -108,7 +131,8 @@ double AcrGear::contactRadius() const
 
 AcrGear AcrGearOf(const AircraftRecord& record, UnitSystem units)
 {
-    return GearOf(record, PositiveField(record, AircraftField::grossWeight, units), units);
+    const GearValues values = ValuesOf(record, units);
+    return GearOf(values, Positive(values, AircraftField::grossWeight, values.grossWeight));
 }
 
 AcrGear AcrGearOf(const AircraftRecord& record, double grossWeight)
@@ -116,7 +140,34 @@ AcrGear AcrGearOf(const AircraftRecord& record, double grossWeight)
     if (!(grossWeight > 0) || !std::isfinite(grossWeight))
         throw AcrError(AircraftName(record) + ": the gross weight " + GeneralNumberText(grossWeight)
             + " must be a positive number (lb)");
-    return GearOf(record, grossWeight, UnitSystem::English);
+    return GearOf(ValuesOf(record, UnitSystem::English), grossWeight);
+}
+
+AcrGear AcrGearOf(const MixAircraft& aircraft, double grossWeight)
+{
+    if (!(grossWeight > 0) || !std::isfinite(grossWeight))
+        throw AcrError(aircraft.label + ": the gross weight " + GeneralNumberText(grossWeight)
+            + " must be a positive number (lb)");
+    const auto text = [&aircraft](AircraftField field) {
+        switch (field) {
+        case AircraftField::gearLoadPercent:
+            return GeneralNumberText(aircraft.gearLoadPercent);
+        case AircraftField::tirePressure:
+            return GeneralNumberText(aircraft.tirePressure);
+        case AircraftField::wheelCount:
+            return GeneralNumberText(aircraft.wheelCount);
+        case AircraftField::dualSpacing:
+            return GeneralNumberText(aircraft.dualSpacing);
+        case AircraftField::tandemSpacing:
+            return GeneralNumberText(aircraft.tandemSpacing);
+        default:
+            return GeneralNumberText(aircraft.grossWeight);
+        }
+    };
+    return GearOf({ aircraft.label, aircraft.grossWeight, aircraft.gearLoadPercent,
+                      aircraft.tirePressure, aircraft.wheelCount, aircraft.dualSpacing,
+                      aircraft.tandemSpacing, text, UnitSystem::English },
+        grossWeight);
 }
 
 } // namespace korvant

@@ -8,6 +8,7 @@
 #include "basics/domain_error.h"
 #include "basics/unit_factors.h"
 #include "basics/unit_system.h"
+#include "design/design_data.h"
 #include "layered/wheel_plan.h"
 #include "traffic/aircraft_database.h"
 
@@ -46,5 +47,9 @@ struct AcrGear
 // number of at least 0, naming the aircraft and the value as the record holds it.
 AcrGear AcrGearOf(const AircraftRecord& record, UnitSystem units = UnitSystem::English);
 AcrGear AcrGearOf(const AircraftRecord& record, double grossWeight);
+
+// The gear of an aircraft of the mix at `grossWeight` (lb), from its English values; messages
+// write those values as general number texts.
+AcrGear AcrGearOf(const MixAircraft& aircraft, double grossWeight);
 
 } // namespace korvant

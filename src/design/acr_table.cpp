@@ -19,18 +19,6 @@ double SlabInUnits(double millimetres, UnitSystem units)
                                        : millimetres / kMillimetrePerInch;
 }
 
-// "x", "x and y", "x, y and z".
-std::string Listed(const std::vector<std::string>& items)
-{
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == items.size() ? " and " : ", ";
-        text += items[i];
-    }
-    return text;
-}
-
 } // namespace
 
 const char* const kAcrSourceNote

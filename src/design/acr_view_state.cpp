@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "design/acr_table.h"
+#include "design/unit_switch.h"
 #include "io/number_text.h"
 
 namespace korvant {
@@ -64,11 +65,9 @@ void AcrViewState::convertWhatIfWeights(UnitSystem from, UnitSystem to)
 {
     if (from == to)
         return;
-    const double factor = AircraftFieldInfoOf(AircraftField::grossWeight).metricFactor;
-    for (auto& [record, text] : whatIf_) {
-        const double value = NumberOfText(text);
-        text = GeneralNumberText(to == UnitSystem::Metric ? value * factor : value / factor);
-    }
+    for (auto& [record, text] : whatIf_)
+        text
+            = GeneralNumberText(ConvertedAircraftValue(AircraftField::grossWeight, text, from, to));
 }
 
 AcrRowInput AcrViewState::inputOf(int record, const DesignModel& session) const

@@ -142,8 +142,8 @@ AircraftStep EvaluateAircraft(
     try {
         const double wanderFactor = ComputeWanderFactor(
             in.Sc, l, out.relA, out.edgeStress, aircraft.wanderOffsets, out.gearFactor);
-        beyondLaw = wanderFactor > static_cast<double>(std::numeric_limits<float>::max());
-        out.F3 = beyondLaw ? std::numeric_limits<float>::infinity() : f32(wanderFactor);
+        out.F3 = F32OrInfinity(wanderFactor);
+        beyondLaw = out.F3 == std::numeric_limits<float>::infinity();
     } catch (const WanderBeyondFatigueLaw&) {
         beyondLaw = true;
         out.F3 = std::numeric_limits<float>::infinity();
@@ -178,8 +178,7 @@ AircraftStep EvaluateAircraft(
     out.allowableCoverages = std::pow(10.0, exponent);
     const bool lawGivesNumber = std::isfinite(out.allowableCoverages) && out.allowableCoverages > 0;
     const double damageRatio = out.actualCoverages / out.allowableCoverages * 100;
-    const bool ratioInRange
-        = std::fabs(damageRatio) <= static_cast<double>(std::numeric_limits<float>::max());
+    const bool ratioInRange = FitsF32(damageRatio);
     if (!(out.designStress > 0) && !(lawGivesNumber && ratioInRange)) {
         // Outside the fatigue law, which gives a negative stress ever more damage: too thin.
         out.damageRatio = std::numeric_limits<float>::infinity();
@@ -214,12 +213,11 @@ float MixDamage(const DesignBasis& basis, float thickness, UnitSystem units,
         const MixAircraft& aircraft = basis.mix[i];
         try {
             steps[i] = EvaluateAircraft(basis, aircraft, slab, units);
-            // A sum beyond the 32-bit range is more than any number, as a ratio beyond it is.
+            // A sum beyond the 32-bit range, or not a number (infinities of both signs), is more
+            // than any number, as a ratio beyond the range is.
             const double sum = static_cast<double>(totalDamage)
                 + static_cast<double>(f32(static_cast<double>(steps[i].damageRatio) / 100));
-            totalDamage = sum <= static_cast<double>(std::numeric_limits<float>::max())
-                ? f32(sum)
-                : std::numeric_limits<float>::infinity();
+            totalDamage = FitsF32(sum) ? f32(sum) : std::numeric_limits<float>::infinity();
         } catch (const DomainError& error) {
             throw DesignStopped(aircraft.label + " at a " + where + " of "
                 + ThicknessText(thickness, units) + ": " + error.what());
@@ -235,12 +233,19 @@ std::string TotalDamageText(float totalDamage, int digits)
     return SignificantText(static_cast<double>(totalDamage), digits);
 }
 
-std::string DamageRatioText(const AircraftStep& step, std::string_view pattern)
+std::optional<std::string> DamageRatioWords(const AircraftStep& step)
 {
     if (step.limit == StepLimit::StressNotPositive)
         return kStressNotPositiveText;
     if (std::isinf(step.damageRatio))
         return kBeyondAnyNumberText;
+    return std::nullopt;
+}
+
+std::string DamageRatioText(const AircraftStep& step, std::string_view pattern)
+{
+    if (std::optional<std::string> words = DamageRatioWords(step))
+        return *words;
     return FormatSingle(step.damageRatio, pattern);
 }
 
@@ -254,11 +259,6 @@ std::string ThicknessCaption(float thickness, UnitSystem units)
 std::string ThicknessText(float thickness, UnitSystem units)
 {
     return ThicknessCaption(thickness, units) + (units == UnitSystem::Metric ? " cm" : " in");
-}
-
-std::string BeyondSearchText(UnitSystem units)
-{
-    return units == UnitSystem::Metric ? "> 76.2 cm" : "> 30 in";
 }
 
 } // namespace korvant

@@ -69,6 +69,10 @@ inline constexpr const char* kStressNotPositiveText = "design stress not positiv
 // is more than any number.
 std::string TotalDamageText(float totalDamage, int digits = 4);
 
+// The words for a step's damage ratio where the fatigue law gives no number (a design stress not
+// positive, a damage beyond the range of numbers); none for a number.
+std::optional<std::string> DamageRatioWords(const AircraftStep& step);
+
 // A step's damage ratio (%) under a display pattern ("0.00"), or the words of its limit.
 std::string DamageRatioText(const AircraftStep& step, std::string_view pattern);
 
@@ -76,7 +80,5 @@ std::string DamageRatioText(const AircraftStep& step, std::string_view pattern);
 // and as messages show it, with its unit: "15.0 in" or "38.1 cm".
 std::string ThicknessCaption(float thickness, UnitSystem units);
 std::string ThicknessText(float thickness, UnitSystem units);
-// "> 30 in" or "> 76.2 cm": a thickness beyond the 30 in a design searches.
-std::string BeyondSearchText(UnitSystem units);
 
 } // namespace korvant

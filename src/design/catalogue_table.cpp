@@ -8,21 +8,13 @@
 #include "io/data_text.h"
 
 namespace korvant {
-namespace {
-
-const char* UnitOf(const AircraftFieldInfo& info, UnitSystem units)
-{
-    return units == UnitSystem::Metric ? info.metricUnit : info.englishUnit;
-}
-
-} // namespace
 
 std::string AircraftFieldHeading(AircraftField field, UnitSystem units)
 {
     const AircraftFieldInfo& info = AircraftFieldInfoOf(field);
     std::string heading = info.word;
     heading[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(heading[0])));
-    const std::string unit = UnitOf(info, units);
+    const std::string unit = UnitIn(info, units);
     return unit.empty() ? heading : heading + " (" + unit + ")";
 }
 
@@ -50,7 +42,7 @@ std::string CatalogueJson(
     BeginDocument(json, "aircraft", status, units);
     json.begin('{', "valueUnits");
     for (const AircraftFieldInfo& info : AircraftFields())
-        if (const std::string_view unit = UnitOf(info, units); !unit.empty())
+        if (const std::string_view unit = UnitIn(info, units); !unit.empty())
             json.text(info.key, unit);
     json.end('}');
     json.begin('[', "aircraft");

@@ -14,8 +14,8 @@
 namespace korvant {
 namespace {
 
-constexpr float kThinnest = 4.0f;
-constexpr float kThickest = 30.0f;
+constexpr float kThinnest = kMinimumThickness; // the thickness axis
+constexpr float kThickest = kStartThickness;
 constexpr double kLowestDamage = 1e-6; // the damage axis spans at most these decades
 constexpr double kHighestDamage = 1e6;
 

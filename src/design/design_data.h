@@ -149,9 +149,10 @@ struct DesignTrace
     DesignBasis basis;
     std::vector<DesignTrial> trials;
     std::vector<AircraftStep> steps;
-    bool converged = false; // the damage reached 1 within 0.001 at 4 in or more
-    DesignEnd end = DesignEnd::Converged;
+    DesignEnd end = DesignEnd::NotConverged;
     bool empty() const { return trials.empty(); }
+    // The damage reached 1 within 0.001 at 4 in or more.
+    bool converged() const { return end == DesignEnd::Converged; }
     float thickness() const { return trials.empty() ? 0 : trials.back().thickness; } // in
     bool operator==(const DesignTrace&) const = default;
 };

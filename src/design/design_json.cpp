@@ -13,15 +13,15 @@
 namespace korvant {
 namespace {
 
-const char* EndKey(DesignEnd end)
+std::string EndKey(DesignEnd end)
 {
     switch (end) {
     case DesignEnd::Converged:
         return "converged";
     case DesignEnd::BelowMinimum:
-        return "below 4 in";
+        return "below " + MinimumThicknessText(UnitSystem::English);
     case DesignEnd::BeyondSearch:
-        return "beyond 30 in";
+        return "beyond " + SearchLimitText(UnitSystem::English);
     case DesignEnd::NotConverged:
         break;
     }
@@ -107,7 +107,7 @@ void DesignMember(JsonWriter& json, const DesignModel& model, bool trials)
     if (!trace.empty())
         json.number("thickness", trace.trials.back().thickness);
     json.text("thicknessCaption", model.lbh);
-    json.boolean("converged", trace.converged);
+    json.boolean("converged", trace.converged());
     json.text("end", EndKey(trace.end));
     json.begin('[', "notes");
     for (const std::string& note : DesignNotes(model.result, model.units))
@@ -144,7 +144,7 @@ void EvaluationMember(
     if (steps) {
         AircraftSteps(json, "aircraft", basis, evaluation.steps);
     } else {
-        const TraceQuantity& damageRatio = TraceQuantities().back();
+        const TraceQuantity& damageRatio = DamageRatioQuantity();
         json.begin('[', "aircraft");
         for (std::size_t i = 0; i < evaluation.steps.size() && i < basis.mix.size(); ++i) {
             json.begin('{');

@@ -2,12 +2,14 @@
 // back to the value the design computed; the window's sheet rounds to six significant digits.
 #include "design/design_trace.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
 
 #include "design/thickness_design.h"
 #include "io/data_text.h"
+#include "io/number_text.h"
 
 namespace korvant {
 namespace {
@@ -27,18 +29,14 @@ std::string ExactDamageText(float totalDamage)
                                    : ExactNumberText(totalDamage);
 }
 
-const TraceQuantity& DamageRatioQuantity()
-{
-    return TraceQuantities().back();
-}
-
 } // namespace
 
 std::optional<std::string> LimitWords(const TraceQuantity& quantity, const AircraftStep& step)
 {
     const std::string_view key = quantity.key;
-    const bool fatigue = key == "allowableCoverages" || key == "damageRatio";
-    if (fatigue && step.limit == StepLimit::StressNotPositive)
+    if (key == DamageRatioQuantity().key)
+        return DamageRatioWords(step);
+    if (key == "allowableCoverages" && step.limit == StepLimit::StressNotPositive)
         return kStressNotPositiveText;
     const double value = quantity.value(step);
     if (std::isinf(value))
@@ -95,6 +93,15 @@ const std::vector<TraceQuantity>& TraceQuantities()
     return quantities;
 }
 
+const TraceQuantity& DamageRatioQuantity()
+{
+    static const TraceQuantity& damageRatio = *std::find_if(
+        TraceQuantities().begin(), TraceQuantities().end(), [](const TraceQuantity& quantity) {
+            return std::string_view(quantity.key) == "damageRatio";
+        });
+    return damageRatio;
+}
+
 std::string TraceHeading(const TraceQuantity& quantity)
 {
     const std::string_view unit = quantity.unit;
@@ -138,6 +145,7 @@ std::string TraceSummary(const DesignTrace& trace, UnitSystem units)
         return "No design has run yet.";
     const DesignTrial& last = trace.trials.back();
     const std::size_t count = trace.trials.size();
+    const std::string minimum = MinimumThicknessText(UnitSystem::English);
     std::string ending;
     switch (trace.end) {
     case DesignEnd::Converged:
@@ -145,14 +153,16 @@ std::string TraceSummary(const DesignTrace& trace, UnitSystem units)
         break;
     case DesignEnd::BelowMinimum:
         ending = ", not converged: every trial was too thick, and the procedure does not converge "
-                 "below 4 in.";
+                 "below "
+            + minimum + ".";
         break;
     case DesignEnd::BeyondSearch:
-        ending = ", not converged: every trial was too thin, up to the 30 in the procedure "
-                 "searches.";
+        ending = ", not converged: every trial was too thin, up to the "
+            + SearchLimitText(UnitSystem::English) + " the procedure searches.";
         break;
     case DesignEnd::NotConverged:
-        ending = ", not converged within 0.001 at 4 in or more.";
+        ending = ", not converged within " + GeneralNumberText(kDamageTolerance) + " at " + minimum
+            + " or more.";
         break;
     }
     return "Design thickness " + ThicknessText(last.thickness, units) + " ("

@@ -26,6 +26,9 @@ struct TraceQuantity
 };
 const std::vector<TraceQuantity>& TraceQuantities();
 
+// The quantity of the damage ratio (%), the one the evaluation of a slab lists for each aircraft.
+const TraceQuantity& DamageRatioQuantity();
+
 // The words for a value that is not a number the fatigue law gives ("Unlimited", "more than any
 // number", "design stress not positive"); none for a number.
 std::optional<std::string> LimitWords(const TraceQuantity& quantity, const AircraftStep& step);

@@ -3,9 +3,9 @@
 
 #include <array>
 #include <cmath>
-#include <limits>
 
 #include "basics/program_info.h"
+#include "basics/rounding.h"
 #include "design/thickness_design.h"
 #include "io/number_text.h"
 
@@ -101,9 +101,7 @@ std::string CheckInputValue(
     }
     // A number beyond the 32-bit range compares as infinity, which is above any maximum.
     const double number = NumberOfText(text);
-    const float value = number > static_cast<double>(std::numeric_limits<float>::max())
-        ? std::numeric_limits<float>::infinity()
-        : static_cast<float>(number);
+    const float value = F32OrInfinity(number);
     if (value < minimum)
         return OfferBound(
             text, name, minimum, maximum, minimum, "Accept the suggested minimum value?", prompter);

@@ -5,9 +5,9 @@
 
 #include <array>
 
+#include "basics/input_fields.h"
 #include "design/input_check.h"
 #include "design/slab_evaluation.h"
-#include "design/unit_switch.h"
 #include "io/number_text.h"
 
 namespace korvant {
@@ -19,29 +19,28 @@ struct FieldHelp
 {
     InputField field;
     const char* meaning; // the sentence's subject, with the symbol the window labels it with
-    const char* caption; // the unit caption label of the field
     Check check;
     // The usual range of the fields that no check has a range for, English then Metric.
     std::array<const char*, 4> usual;
 };
 
 const std::array<FieldHelp, kInputFieldCount> kHelp = { {
-    { InputField::E, "Elastic modulus of the concrete E", "LbunitE", Check::Questioned, {} },
-    { InputField::Sc, "Flexural strength of the concrete Sc (modulus of rupture)", "LbunitSc",
+    { InputField::E, "Elastic modulus of the concrete E", Check::Questioned, {} },
+    { InputField::Sc, "Flexural strength of the concrete Sc (modulus of rupture)",
         Check::Questioned, {} },
-    { InputField::k, "Modulus of subgrade reaction k on top of the subgrade", "Lbunitk",
-        Check::Questioned, {} },
-    { InputField::E2, "Elastic modulus of the bottom layer E", "lbUnitE2", Check::NumberOnly, {} },
-    { InputField::h2, "Thickness of the bottom layer h", "lbunith2", Check::NumberOnly, {} },
-    { InputField::SlabLength, "Slab length: the joint spacing along the traffic", "LbunitL",
-        Check::None, { "12.5", "25", "3.8", "7.6" } },
-    { InputField::SlabWidth, "Slab width: the joint spacing across the traffic", "lbunitW",
-        Check::None, { "12.5", "25", "3.8", "7.6" } },
-    { InputField::Precipitation, "Annual mean precipitation at the airfield", "lbunitprec",
-        Check::None, { "5", "80", "130", "2000" } },
-    { InputField::Temperature, "Annual mean air temperature at the airfield", "lbunittemp",
-        Check::None, { "20", "80", "-7", "27" } },
-    { InputField::WindSpeed, "Annual mean wind speed at the airfield", "lbunitwind", Check::None,
+    { InputField::k, "Modulus of subgrade reaction k on top of the subgrade", Check::Questioned,
+        {} },
+    { InputField::E2, "Elastic modulus of the bottom layer E", Check::NumberOnly, {} },
+    { InputField::h2, "Thickness of the bottom layer h", Check::NumberOnly, {} },
+    { InputField::SlabLength, "Slab length: the joint spacing along the traffic", Check::None,
+        { "12.5", "25", "3.8", "7.6" } },
+    { InputField::SlabWidth, "Slab width: the joint spacing across the traffic", Check::None,
+        { "12.5", "25", "3.8", "7.6" } },
+    { InputField::Precipitation, "Annual mean precipitation at the airfield", Check::None,
+        { "5", "80", "130", "2000" } },
+    { InputField::Temperature, "Annual mean air temperature at the airfield", Check::None,
+        { "20", "80", "-7", "27" } },
+    { InputField::WindSpeed, "Annual mean wind speed at the airfield", Check::None,
         { "3", "15", "1.3", "6.7" } },
 } };
 
@@ -53,20 +52,12 @@ std::string Bound(float value)
     return text;
 }
 
-std::string Unit(const char* captionName, UnitSystem units)
-{
-    for (const UnitCaption& caption : UnitCaptions())
-        if (std::string_view(caption.objectName) == captionName)
-            return CaptionText(caption, units);
-    return "";
-}
-
 } // namespace
 
 std::string InputFieldTip(InputField field, UnitSystem units)
 {
     const FieldHelp& help = kHelp[static_cast<std::size_t>(field)];
-    const std::string unit = Unit(help.caption, units);
+    const std::string unit = UnitIn(InputFieldInfoOf(field), units);
     const bool metric = units == UnitSystem::Metric;
     std::string tip = std::string(help.meaning) + ", in " + unit + ". ";
     if (help.check == Check::None) {

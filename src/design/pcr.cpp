@@ -10,40 +10,21 @@
 #include "basics/unit_factors.h"
 #include "design/aircraft_step.h"
 #include "design/slab_evaluation.h"
+#include "design/thickness_design.h"
 #include "engine/edge_stress.h"
 #include "io/data_text.h"
-#include "io/number_text.h"
 
 namespace korvant {
 namespace {
 
-constexpr double kPsiPerMegapascal = 145.0377;
-constexpr double kDamageTolerance = 0.001; // as the design's
 constexpr double kLightest = 0.1; // the weights searched, as fractions of the catalogue weight
 constexpr double kHeaviest = 10;
 constexpr int kWeightSteps = 400; // of the geometric scan between them
 
-// The aircraft as the ACR reads a catalogue record: its English values as texts.
-AircraftRecord RecordOf(const MixAircraft& aircraft)
-{
-    AircraftRecord record;
-    record.name = aircraft.label;
-    record.grossWeight = GeneralNumberText(aircraft.grossWeight);
-    record.annualDepartures = GeneralNumberText(aircraft.annualDepartures);
-    record.gearLoadPercent = GeneralNumberText(aircraft.gearLoadPercent);
-    record.tirePressure = GeneralNumberText(aircraft.tirePressure);
-    record.wheelCount = GeneralNumberText(aircraft.wheelCount);
-    record.dualSpacing = GeneralNumberText(aircraft.dualSpacing);
-    record.tandemSpacing = GeneralNumberText(aircraft.tandemSpacing);
-    record.tireContactWidth = GeneralNumberText(aircraft.tireContactWidth);
-    return record;
-}
-
 std::string WeightText(double pounds, UnitSystem units)
 {
-    if (units == UnitSystem::Metric)
-        return SignificantText(pounds * kKilonewtonPerPound, 5) + " kN";
-    return SignificantText(pounds, 6) + " lb";
+    return SignificantText(WeightInUnits(pounds, units), units == UnitSystem::Metric ? 5 : 6) + " "
+        + WeightUnit(units);
 }
 
 // The damage of one aircraft alone at the slab, at a gross weight and with some departures.
@@ -115,6 +96,16 @@ double AllowableWeight(LoneAircraft& lone, const MixAircraft& aircraft, UnitSyst
 
 } // namespace
 
+double WeightInUnits(double pounds, UnitSystem units)
+{
+    return units == UnitSystem::Metric ? pounds * kKilonewtonPerPound : pounds;
+}
+
+const char* WeightUnit(UnitSystem units)
+{
+    return units == UnitSystem::Metric ? "kN" : "lb";
+}
+
 double SubgradeModulusOfK(double k)
 {
     return 20.15 * std::pow(k, 1.284);
@@ -145,7 +136,7 @@ std::string PcrCode(const PcrResult& result)
 std::optional<double> RigidAcrAtWeight(
     const MixAircraft& aircraft, double grossWeight, SubgradeCategory category)
 {
-    const AcrCategoryResult rated = ComputeAcrAtWeight(RecordOf(aircraft), grossWeight)[category];
+    const AcrCategoryResult rated = ComputeAcr(AcrGearOf(aircraft, grossWeight))[category];
     if (rated.rating != AcrRating::rated)
         return std::nullopt; // below the reference stress at every thickness
     return rated.acr;

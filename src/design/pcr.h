@@ -27,6 +27,10 @@ double SubgradeModulusOfK(double k);
 SubgradeCategory SubgradeCategoryOfK(double k);
 char CategoryLetter(SubgradeCategory category);
 
+// A gross weight (lb) in the session's unit, kN in Metric; and that unit, "lb" or "kN".
+double WeightInUnits(double pounds, UnitSystem units);
+const char* WeightUnit(UnitSystem units);
+
 // A PCR that cannot be given; what() says which case and why.
 class PcrRefused : public std::runtime_error
 {

@@ -7,6 +7,7 @@
 #include "design/aircraft_step.h"
 #include "design/pcr_table.h"
 #include "design/slab_evaluation.h"
+#include "design/thickness_design.h"
 #include "design/window_status.h"
 #include "io/number_text.h"
 
@@ -26,18 +27,8 @@ float PcrSlabThickness(const PcrSettings& settings, const DesignResult& design, 
     }
     if (design.trace.end == DesignEnd::BeyondSearch)
         throw PcrRefused("The design found no thickness to rate: the traffic needs more than the "
-            + BeyondSearchText(units).substr(2) + " searched.");
+            + SearchLimitText(units) + " searched.");
     return design.thickness;
-}
-
-std::string ConvertedThicknessText(const std::string& text, UnitSystem from, UnitSystem to)
-{
-    if (from == to || !IsNumberText(text))
-        return text;
-    const double value = NumberOfText(text);
-    const double converted
-        = to == UnitSystem::Metric ? value * kCentimetrePerInch : value / kCentimetrePerInch;
-    return std::isfinite(converted) ? GeneralNumberText(converted) : text;
 }
 
 std::vector<std::string> PcrCategoryChoices(const DesignModel& session)

@@ -37,10 +37,6 @@ struct PcrShown
 // no thickness, a typed text that is not a thickness (EvaluationRefused's words).
 float PcrSlabThickness(const PcrSettings& settings, const DesignResult& design, UnitSystem units);
 
-// Converts a typed slab thickness as a unit switch converts the other thicknesses; a text that
-// is not a number stays as it is.
-std::string ConvertedThicknessText(const std::string& text, UnitSystem from, UnitSystem to);
-
 // The choices of the category: "From k (B)" (the letter while k is a number), "A", "B", "C", "D".
 std::vector<std::string> PcrCategoryChoices(const DesignModel& session);
 

@@ -12,17 +12,9 @@
 namespace korvant {
 namespace {
 
-constexpr double kPsiPerMegapascal = 145.0377;
-
-double WeightInUnits(double pounds, UnitSystem units)
-{
-    return units == UnitSystem::Metric ? pounds * kKilonewtonPerPound : pounds;
-}
-
 std::string Weight(double pounds, UnitSystem units)
 {
-    return units == UnitSystem::Metric ? FormatNumber(pounds * kKilonewtonPerPound, "0.0")
-                                       : FormatNumber(pounds, "0");
+    return FormatNumber(WeightInUnits(pounds, units), units == UnitSystem::Metric ? "0.0" : "0");
 }
 
 } // namespace
@@ -31,8 +23,7 @@ TraceTable PcrRoundsTable(const PcrResult& result, const DesignBasis& basis, Uni
 {
     TraceTable table;
     table.headings = { "Round", "Critical aircraft", "Record", "Equivalent departures",
-        std::string("Allowable gross weight (") + (units == UnitSystem::Metric ? "kN" : "lb") + ")",
-        "ACR at that weight" };
+        std::string("Allowable gross weight (") + WeightUnit(units) + ")", "ACR at that weight" };
     for (std::size_t i = 0; i < result.rounds.size(); ++i) {
         const PcrRound& round = result.rounds[i];
         const MixAircraft& aircraft = basis.mix[round.aircraft];

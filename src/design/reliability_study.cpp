@@ -8,6 +8,7 @@
 
 #include "design/aircraft_step.h"
 #include "design/slab_evaluation.h"
+#include "design/thickness_design.h"
 #include "io/data_text.h"
 #include "io/number_text.h"
 
@@ -196,7 +197,8 @@ std::string ReliabilityCsv(const ReliabilityResult& result)
     out += CsvLine({ "Base design", StudyThicknessText(result.base, result.units) });
     out += CsvLine({ "Samples", std::to_string(result.samples.size()) });
     out += CsvLine({ "Stopped outside a model's domain", std::to_string(result.stopped) });
-    out += CsvLine({ "Needing more than the 30 in searched", std::to_string(result.beyondSearch) });
+    out += CsvLine({ "Needing more than the " + SearchLimitText(UnitSystem::English) + " searched",
+        std::to_string(result.beyondSearch) });
     out += CsvLine({ "Seed", std::to_string(result.settings.seed) });
     return out;
 }

@@ -113,7 +113,7 @@ void FatigueRow(PrintLayout& out, const DesignModel& model, int record, bool met
     out.tab(55).text(FormatSingle(r.F3, "0.00"));
     out.tab(61).text(FormatNumber(coverages, "0.00E+00"));
     out.tab(75).text(r.allowableCoverages >= kUnlimitedCoverages
-            ? std::string("Unlimited")
+            ? std::string(kUnlimitedText)
             : FormatNumber(r.allowableCoverages, "0.00E+00"));
     // The last column: a damage beyond the range of numbers is written out in words.
     out.tab(86).text(std::isinf(r.damageRatio)

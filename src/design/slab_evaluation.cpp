@@ -3,8 +3,8 @@
 #include "design/slab_evaluation.h"
 
 #include <cmath>
-#include <limits>
 
+#include "basics/rounding.h"
 #include "basics/unit_factors.h"
 
 #include "io/data_text.h"
@@ -59,9 +59,9 @@ float SlabThicknessOfText(std::string_view text, UnitSystem units)
         inches /= kCentimetrePerInch;
     if (!(inches > 0))
         throw EvaluationRefused("The slab thickness " + quoted + " must be greater than 0.");
-    if (!(inches <= static_cast<double>(std::numeric_limits<float>::max())))
+    if (!FitsF32(inches))
         throw EvaluationRefused("The slab thickness " + quoted + " exceeds the range of numbers.");
-    const float thickness = static_cast<float>(inches);
+    const float thickness = f32(inches);
     if (!(thickness > 0))
         throw EvaluationRefused("The slab thickness " + quoted + " is too small to be evaluated.");
     return thickness;

@@ -6,6 +6,7 @@
 
 #include "design/aircraft_step.h"
 #include "design/input_check.h"
+#include "design/thickness_design.h"
 #include "io/number_text.h"
 
 namespace korvant {
@@ -109,7 +110,7 @@ StudyOutcome StudyBase::design(const Variation& variation) const
             CheckDesignInputs(basis.inputs);
         const DesignTrace trace = BisectThickness(std::move(basis), units_);
         outcome.thickness = trace.thickness();
-        outcome.converged = trace.converged;
+        outcome.converged = trace.converged();
         outcome.beyondSearch = trace.end == DesignEnd::BeyondSearch;
     } catch (const DesignStopped& stopped) {
         outcome.stopped = stopped.what();

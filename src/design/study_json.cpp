@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "design/slab_evaluation.h"
+#include "design/thickness_design.h"
 #include "io/data_text.h"
 
 namespace korvant {
@@ -70,9 +71,7 @@ std::string SensitivityJson(const SensitivityResult& result, const DocumentStatu
         json.begin('{');
         json.text("input", info.name);
         if (info.field) {
-            const InputFieldInfo& field = InputFieldInfoOf(*info.field);
-            json.text(
-                "unit", result.units == UnitSystem::Metric ? field.metricUnit : field.englishUnit);
+            json.text("unit", UnitIn(InputFieldInfoOf(*info.field), result.units));
         } else {
             json.text("unit", "factor on every aircraft's annual departures");
         }
@@ -83,7 +82,7 @@ std::string SensitivityJson(const SensitivityResult& result, const DocumentStatu
         json.value("effect",
             row.hasEffect() ? std::nullopt
                             : std::optional<std::string>("a design stopped or lies beyond the "
-                                                         "30 in searched"),
+                                + SearchLimitText(UnitSystem::English) + " searched"),
             [&] { return ExactNumberText(row.effect(result.units)); });
         json.end('}');
     }
@@ -114,7 +113,8 @@ std::string ReliabilityJson(const ReliabilityResult& result, const DocumentStatu
         json.integer("reliability", kReliabilityLevels[i]);
         const std::optional<std::string> none = !thickness
             ? std::optional<std::string>("no sample designed")
-            : std::isinf(*thickness) ? std::optional<std::string>("beyond the 30 in searched")
+            : std::isinf(*thickness) ? std::optional<std::string>(
+                  "beyond the " + SearchLimitText(UnitSystem::English) + " searched")
                                      : std::nullopt;
         json.value("thickness", none, [&] { return ExactNumberText(*thickness); });
         json.text("thicknessCaption", table.rows[i][1]);

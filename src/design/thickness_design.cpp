@@ -20,9 +20,6 @@
 namespace korvant {
 namespace {
 
-constexpr float kStartThickness = 30.0f;
-constexpr float kMinimumThickness = 4.0f;
-constexpr double kDamageTolerance = 0.001;
 constexpr int kPassLimit = 20;
 constexpr double kScanStep = 0.05; // in, along the damage curve above a design
 
@@ -40,22 +37,17 @@ void NoteStressNotPositive(DesignTrial& trial, const std::vector<AircraftStep>& 
     }
 }
 
-DesignEnd EndOf(const DesignTrace& trace)
+// How trials that did not converge ended; `anyNotPositive` tells whether some trial met a design
+// stress of zero or less.
+DesignEnd EndOf(const DesignTrace& trace, bool anyNotPositive)
 {
-    if (trace.converged)
-        return DesignEnd::Converged;
     bool allTooThin = !trace.trials.empty();
     for (const DesignTrial& trial : trace.trials)
         allTooThin = allTooThin && trial.totalDamage > 1;
     if (allTooThin && trace.trials.back().stressNotPositive < 0)
         return DesignEnd::BeyondSearch;
-    if (trace.thickness() < kMinimumThickness) {
-        bool anyNotPositive = false;
-        for (const DesignTrial& trial : trace.trials)
-            anyNotPositive = anyNotPositive || trial.stressNotPositive >= 0;
-        if (!anyNotPositive)
-            return DesignEnd::BelowMinimum;
-    }
+    if (trace.thickness() < kMinimumThickness && !anyNotPositive)
+        return DesignEnd::BelowMinimum;
     return DesignEnd::NotConverged;
 }
 
@@ -122,6 +114,30 @@ AircraftResult ResultOf(const AircraftStep& step)
 
 } // namespace
 
+namespace {
+
+std::string ShortThicknessText(float inches, UnitSystem units)
+{
+    return GeneralNumberText(ShownThickness(inches, units)) + " " + SlabThicknessUnit(units);
+}
+
+} // namespace
+
+std::string SearchLimitText(UnitSystem units)
+{
+    return ShortThicknessText(kStartThickness, units);
+}
+
+std::string MinimumThicknessText(UnitSystem units)
+{
+    return ShortThicknessText(kMinimumThickness, units);
+}
+
+std::string BeyondSearchText(UnitSystem units)
+{
+    return "> " + SearchLimitText(units);
+}
+
 DesignTrace BisectThickness(DesignBasis basis, UnitSystem units)
 {
     DesignTrace trace;
@@ -133,6 +149,7 @@ DesignTrace BisectThickness(DesignBasis basis, UnitSystem units)
     double lower = 0;
     double upper = 0;
     int pass = 0;
+    bool anyNotPositive = false;
     while (thickness < kMinimumThickness
         || std::fabs(static_cast<double>(totalDamage) - 1) >= kDamageTolerance) {
         if (++pass >= kPassLimit)
@@ -148,14 +165,13 @@ DesignTrace BisectThickness(DesignBasis basis, UnitSystem units)
         DesignTrial& trial = trace.trials.emplace_back(
             DesignTrial { pass, thickness, totalDamage, lower, upper, -1, false });
         NoteStressNotPositive(trial, trace.steps);
+        anyNotPositive = anyNotPositive || trial.stressNotPositive >= 0;
     }
-    trace.converged = !(thickness < kMinimumThickness
+    const bool converged = !(thickness < kMinimumThickness
         || std::fabs(static_cast<double>(totalDamage) - 1) >= kDamageTolerance);
-    trace.end = EndOf(trace);
-    if (trace.end == DesignEnd::NotConverged)
-        for (const DesignTrial& trial : trace.trials)
-            if (trial.stressNotPositive >= 0)
-                throw DesignStopped(StressNotPositiveMessage(trace, units));
+    trace.end = converged ? DesignEnd::Converged : EndOf(trace, anyNotPositive);
+    if (trace.end == DesignEnd::NotConverged && anyNotPositive)
+        throw DesignStopped(StressNotPositiveMessage(trace, units));
     return trace;
 }
 

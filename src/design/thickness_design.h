@@ -12,6 +12,21 @@
 
 namespace korvant {
 
+// The procedure's search: its first trial and thickest slab, the thinnest slab at which it
+// converges, and how near 1 the damage of a converged design lies.
+inline constexpr float kStartThickness = 30.0f; // in
+inline constexpr float kMinimumThickness = 4.0f; // in
+inline constexpr double kDamageTolerance = 0.001;
+
+// "30 in" or "76.2 cm": the thickest slab the design searches, in the session's unit.
+std::string SearchLimitText(UnitSystem units);
+
+// "4 in" or "10.16 cm": the thinnest slab at which the design converges, in the session's unit.
+std::string MinimumThicknessText(UnitSystem units);
+
+// "> 30 in" or "> 76.2 cm": a thickness beyond the search.
+std::string BeyondSearchText(UnitSystem units);
+
 // The bisection on the slab thickness over a basis: trials from 30 in until the 20-year damage
 // of the mix is 1 within 0.001 at 4 in or more, or 19 trials have run. A trial whose damage is
 // more than any number counts as too thin. The trace says how the trials ended. Throws

@@ -3,11 +3,14 @@
 // with one decimal, everything else as its general number text.
 #include "design/unit_switch.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <utility>
 
 #include "basics/program_info.h"
 #include "basics/unit_factors.h"
+#include "design/slab_evaluation.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
@@ -51,19 +54,19 @@ const FieldConversion kFieldConversions[] = {
         [](double x) { return x / kMetrePerSecondPerMph; }, Shown::OneDecimal },
 };
 
-const std::array<UnitCaption, 11> kCaptions = { {
-    { "LbunitE", "psi", "kPa" },
-    { "LbunitSc", "psi", "kPa" },
-    { "Lbunitk", "pci", "kPa/mm" },
-    { "Lbunith", "in", "cm" },
-    { "lbUnitE2", "psi", "kPa" },
-    { "lbunith2", "in", "cm" },
-    { "lbunitW", "ft", "m" },
-    { "LbunitL", "ft", "m" },
-    { "lbunitprec", "in", "mm" },
-    { "lbunittemp", "'F", "'C" },
-    { "lbunitwind", "mph", "m/sec" },
-} };
+// The caption of an input field, with that field's units.
+UnitCaption FieldCaption(const char* objectName, InputField field)
+{
+    const InputFieldInfo& info = InputFieldInfoOf(field);
+    return { objectName, info.englishUnit, info.metricUnit };
+}
+
+// The conversion of the bottom layer's thickness, in and cm, which every thickness shares.
+const FieldConversion& ThicknessConversion()
+{
+    return *std::find_if(std::begin(kFieldConversions), std::end(kFieldConversions),
+        [](const FieldConversion& conversion) { return conversion.field == InputField::h2; });
+}
 
 // Why a value could not be converted: it was read as infinite, or its conversion overflowed.
 std::string OutOfRange(double value)
@@ -80,7 +83,21 @@ std::string ShownText(double value, Shown shown)
 
 const std::array<UnitCaption, 11>& UnitCaptions()
 {
-    return kCaptions;
+    static const std::array<UnitCaption, 11> captions = {
+        FieldCaption("LbunitE", InputField::E),
+        FieldCaption("LbunitSc", InputField::Sc),
+        FieldCaption("Lbunitk", InputField::k),
+        UnitCaption { "Lbunith", SlabThicknessUnit(UnitSystem::English),
+            SlabThicknessUnit(UnitSystem::Metric) },
+        FieldCaption("lbUnitE2", InputField::E2),
+        FieldCaption("lbunith2", InputField::h2),
+        FieldCaption("lbunitW", InputField::SlabWidth),
+        FieldCaption("LbunitL", InputField::SlabLength),
+        FieldCaption("lbunitprec", InputField::Precipitation),
+        FieldCaption("lbunittemp", InputField::Temperature),
+        FieldCaption("lbunitwind", InputField::WindSpeed),
+    };
+    return captions;
 }
 
 const char* CaptionText(const UnitCaption& caption, UnitSystem units)
@@ -90,8 +107,27 @@ const char* CaptionText(const UnitCaption& caption, UnitSystem units)
 
 std::string GridUnitCaption(AircraftField field, UnitSystem units)
 {
-    const AircraftFieldInfo& info = AircraftFieldInfoOf(field);
-    return units == UnitSystem::Metric ? info.metricUnit : info.englishUnit;
+    return UnitIn(AircraftFieldInfoOf(field), units);
+}
+
+double ConvertedAircraftValue(
+    AircraftField field, std::string_view text, UnitSystem from, UnitSystem to)
+{
+    const double value = NumberOfText(text);
+    const double factor = AircraftFieldInfoOf(field).metricFactor;
+    if (from == to || factor == 0)
+        return value;
+    return to == UnitSystem::Metric ? value * factor : value / factor;
+}
+
+std::string ConvertedThicknessText(const std::string& text, UnitSystem from, UnitSystem to)
+{
+    if (from == to || !IsNumberText(text))
+        return text;
+    const double value = NumberOfText(text);
+    const double converted = to == UnitSystem::Metric ? ThicknessConversion().toMetric(value)
+                                                      : ThicknessConversion().toEnglish(value);
+    return std::isfinite(converted) ? GeneralNumberText(converted) : text;
 }
 
 void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSystem to)
@@ -105,13 +141,11 @@ void ConvertAircraftTable(AircraftDatabase& database, UnitSystem from, UnitSyste
             if (conversion.metricFactor == 0)
                 continue;
             std::string& text = converted.record(row).field(conversion.field);
-            const double value = NumberOfText(text);
-            const double result = to == UnitSystem::Metric ? value * conversion.metricFactor
-                                                           : value / conversion.metricFactor;
+            const double result = ConvertedAircraftValue(conversion.field, text, from, to);
             if (!std::isfinite(result))
                 throw UnitSwitchRefused(std::string(conversion.word) + " " + QuotedText(text)
                     + " of aircraft record " + std::to_string(row) + " ("
-                    + database.record(row).name + ") " + OutOfRange(value));
+                    + database.record(row).name + ") " + OutOfRange(NumberOfText(text)));
             text = GeneralNumberText(result);
         }
     database = std::move(converted);

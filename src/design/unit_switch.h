@@ -6,6 +6,7 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "basics/aircraft_fields.h"
@@ -70,6 +71,16 @@ inline void SwitchToEnglish(DesignModel& model)
 // same texts when the systems are equal). Throws UnitSwitchRefused as SwitchUnits does.
 std::array<std::string, kInputFieldCount> ConvertFields(
     const std::array<std::string, kInputFieldCount>& fields, UnitSystem from, UnitSystem to);
+
+// The value of an aircraft field's text converted from `from` to `to` as a switch converts it
+// (with the field's Metric factor), before it is written back; the value itself when the systems
+// are equal or the field has no unit. Infinite when the conversion overflows.
+double ConvertedAircraftValue(
+    AircraftField field, std::string_view text, UnitSystem from, UnitSystem to);
+
+// Converts a typed slab thickness (in or cm) as a unit switch converts the other thicknesses; a
+// text that is not a number, or whose conversion overflows, stays as it is.
+std::string ConvertedThicknessText(const std::string& text, UnitSystem from, UnitSystem to);
 
 // Converts only the unit-bearing fields of the aircraft rows 1..65 (used with a freshly read
 // English catalogue when the session is in Metric units). A value that is or would become

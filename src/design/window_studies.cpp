@@ -6,6 +6,7 @@
 
 #include "design/aircraft_step.h"
 #include "design/slab_evaluation.h"
+#include "design/thickness_design.h"
 #include "io/number_text.h"
 
 namespace korvant {
@@ -62,7 +63,7 @@ std::string ReliabilitySummary(const ReliabilityResult& result)
         + " %) stopped outside a model's domain";
     if (result.beyondSearch > 0)
         summary += "; " + std::to_string(result.beyondSearch) + " need more than the "
-            + ThicknessText(30.0f, result.units) + " searched";
+            + ThicknessText(kStartThickness, result.units) + " searched";
     return summary + ".";
 }
 

@@ -9,7 +9,6 @@
 #include "engine/edge_stress.h"
 
 #include <cmath>
-#include <limits>
 #include <sstream>
 
 namespace korvant {
@@ -23,11 +22,6 @@ double WideCosh(double x)
 double WideSinh(double x)
 {
     return (std::exp(x) - std::exp(-x)) / 2;
-}
-
-bool FitsFloat(double x)
-{
-    return std::fabs(x) <= static_cast<double>(std::numeric_limits<float>::max());
 }
 
 [[noreturn]] void ThrowLambdaOutOfRange(double lambda)
@@ -67,7 +61,7 @@ float ComputeCurlingStress(double E, double alpha, double tempDifferential, doub
         CheckedF32(RadiusOfStiffness(h, E, mu, k), "the radius of relative stiffness"));
 
     const double lambdaWide = slabLength / (std::sqrt(8.0) * l);
-    if (!FitsFloat(lambdaWide))
+    if (!FitsF32(lambdaWide))
         ThrowLambdaOutOfRange(lambdaWide);
     const float lambda = f32(lambdaWide);
     if (!(lambda > 0))
@@ -77,8 +71,7 @@ float ComputeCurlingStress(double E, double alpha, double tempDifferential, doub
     // cosh(lambda) the doubling below could itself leave the 32-bit range.
     const double lambdaValue = static_cast<double>(lambda);
     const double twoLambda = lambdaValue + lambdaValue;
-    if (!FitsFloat(WideCosh(lambdaValue))
-        || !FitsFloat(WideSinh(static_cast<double>(f32(twoLambda)))))
+    if (!FitsF32(WideCosh(lambdaValue)) || !FitsF32(WideSinh(static_cast<double>(f32(twoLambda)))))
         ThrowLambdaOutOfRange(lambdaValue);
 
     const double coshLambda = static_cast<double>(Cosh(lambda));

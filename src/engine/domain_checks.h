@@ -6,7 +6,6 @@
 #include "basics/domain_error.h"
 
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace korvant {
@@ -31,12 +30,7 @@ inline void RequireNumber(double x, const char* what)
 inline float NarrowForClamp(double x, const char* what)
 {
     RequireNumber(x, what);
-    constexpr double largest = static_cast<double>(std::numeric_limits<float>::max());
-    if (x > largest)
-        return std::numeric_limits<float>::infinity();
-    if (x < -largest)
-        return -std::numeric_limits<float>::infinity();
-    return f32(x);
+    return F32OrInfinity(x);
 }
 
 } // namespace korvant

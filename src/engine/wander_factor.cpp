@@ -70,7 +70,7 @@ double ComputeWanderFactor(double Sc, double l, double relA, double edgeStress,
         const double factor = Sc / (Wide(sigma) * 0.75);
         double logCoverages = 0;
         double coverages = 0;
-        if (std::fabs(factor) <= static_cast<double>(std::numeric_limits<float>::max())) {
+        if (FitsF32(factor)) {
             const float designFactor = f32(factor);
             logCoverages = (Wide(designFactor) - 0.40289) / 0.29644;
             coverages = std::pow(10, logCoverages);

@@ -82,6 +82,17 @@ std::string SignificantText(double value, int digits)
     return std::string(buffer.data(), result.ptr);
 }
 
+std::string Listed(const std::vector<std::string>& items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
 std::string CsvField(std::string_view text)
 {
     const bool quoted = text.find_first_of(",\"\r\n") != std::string_view::npos

@@ -19,6 +19,9 @@ std::string ExactNumberText(float value);
 // ("16.25", "0.000123", "1.235e+07").
 std::string SignificantText(double value, int digits);
 
+// Items as a sentence lists them: "a", "a and b", "a, b and c"; "" for none.
+std::string Listed(const std::vector<std::string>& items);
+
 // A CSV field: the text as it is, or in double quotes (with inner quotes doubled) when it holds
 // a comma, a quote, a line break or a blank at either end.
 std::string CsvField(std::string_view text);

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "io/atomic_file.h"
+#include "io/data_text.h"
 #include "io/input_file_format.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
@@ -168,15 +169,6 @@ private:
     std::vector<std::string_view> lines_;
     const std::filesystem::path& source_;
 };
-
-// "a", "a and b", "a, b and c".
-std::string Listed(const std::vector<std::string>& names)
-{
-    std::string out;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
-    return out;
-}
 
 // The project section after line `last`, the last aircraft line; none when only empty lines
 // follow. Any other line before the section marker is damage (more aircraft than the count

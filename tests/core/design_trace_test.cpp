@@ -145,7 +145,7 @@ TEST(DesignTrace, RecordsEveryTrial)
         if (row.trials != 0) {
             EXPECT_EQ(trace.trials.size(), row.trials) << row.what;
         }
-        EXPECT_EQ(trace.converged, row.converged) << row.what;
+        EXPECT_EQ(trace.converged(), row.converged) << row.what;
         EXPECT_EQ(trace.trials.front(),
             (DesignTrial { 1, 15.0f, trace.trials.front().totalDamage, 0, 30 }))
             << row.what;
@@ -161,6 +161,9 @@ TEST(DesignTrace, RecordsEveryTrial)
             EXPECT_NEAR(trace.trials.back().totalDamage, 1.0, 0.001) << row.what;
         }
     }
+    // Before any design the trace has neither converged nor ended any other way.
+    EXPECT_FALSE(DesignTrace {}.converged());
+    EXPECT_EQ(DesignTrace {}.end, DesignEnd::NotConverged);
 }
 
 TEST(DamageChart, TheCurveRunsThroughTheTrialsAndTheDesignPoint)
@@ -261,7 +264,7 @@ TEST(SlabEvaluation, AtTheDesignThicknessItIsTheDesign)
     for (const UnitSystem units : { UnitSystem::English, UnitSystem::Metric }) {
         const DesignModel model = Designed(units);
         const DesignTrace& trace = model.result.trace;
-        ASSERT_TRUE(trace.converged);
+        ASSERT_TRUE(trace.converged());
         const SlabEvaluation at = EvaluateSlab(trace.basis, model.result.thickness, units);
         EXPECT_EQ(at.totalDamage, trace.trials.back().totalDamage);
         EXPECT_NEAR(at.totalDamage, 1.0, 0.001);
@@ -426,6 +429,11 @@ TEST(DataText, ExportForms)
     };
     for (const auto& [text, quoted] : json)
         EXPECT_EQ(JsonString(text), quoted);
+
+    EXPECT_EQ(Listed({}), "");
+    EXPECT_EQ(Listed({ "A" }), "A");
+    EXPECT_EQ(Listed({ "A", "B" }), "A and B");
+    EXPECT_EQ(Listed({ "A", "B", "C" }), "A, B and C");
 }
 
 } // namespace

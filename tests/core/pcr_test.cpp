@@ -104,18 +104,23 @@ TEST(Pcr, MoreTrafficLowersItAndAThickerSlabRaisesIt)
         EXPECT_EQ(aircraft.exceeds, std::floor(*aircraft.acr + 0.5) > base.pcr);
 }
 
-// A Cessna 172's gear stresses the slab below 2.75 MPa on subgrades A to C at every thickness:
-// no ACR there rather than a rating of 0; on D it just passes it and is rated.
-TEST(Pcr, RigidAcrOfALightAircraftOnlyWhereTheMethodRatesIt)
+// An aircraft of the mix, read in Metric, is rated as the ACR rates its catalogue record; where the
+// method gives no rating (a Cessna 172 on subgrade A) there is no ACR.
+TEST(Pcr, RigidAcrOfAnAircraftOfTheMixIsItsRecordsAcr)
 {
+    DesignModel metric = TestSession({ 2 });
+    SwitchToMetric(metric);
+    const MixAircraft boeing = ReadDesignBasis(metric).mix[0];
+    const AcrResult record = ComputeAcr(metric.database.record(2), UnitSystem::Metric);
+    for (SubgradeCategory c : { SubgradeCategory::A, SubgradeCategory::D })
+        EXPECT_EQ(RigidAcrAtWeight(boeing, boeing.grossWeight, c), record[c].acr);
+
     MixAircraft cessna;
     cessna.label = "Cessna 172";
     cessna.gearLoadPercent = 47.5;
     cessna.tirePressure = 50;
     cessna.wheelCount = 1;
-    for (SubgradeCategory c : { SubgradeCategory::A, SubgradeCategory::B, SubgradeCategory::C })
-        EXPECT_EQ(RigidAcrAtWeight(cessna, 2558, c), std::nullopt);
-    EXPECT_NEAR(RigidAcrAtWeight(cessna, 2558, SubgradeCategory::D).value_or(0), 2.5, 0.05);
+    EXPECT_EQ(RigidAcrAtWeight(cessna, 2558, SubgradeCategory::A), std::nullopt);
 }
 
 TEST(Pcr, CasesWithoutAPcr)

@@ -49,6 +49,16 @@ TEST(ThicknessDesign, ConvergesToUnitDamage)
     EXPECT_FALSE(model.result.aircraft[5].fromLastDesign);
 }
 
+// The search's limits as texts quote them, in both units.
+TEST(ThicknessDesign, SearchLimitTexts)
+{
+    EXPECT_EQ(SearchLimitText(UnitSystem::English), "30 in");
+    EXPECT_EQ(SearchLimitText(UnitSystem::Metric), "76.2 cm");
+    EXPECT_EQ(BeyondSearchText(UnitSystem::English), "> 30 in");
+    EXPECT_EQ(BeyondSearchText(UnitSystem::Metric), "> 76.2 cm");
+    EXPECT_EQ(MinimumThicknessText(UnitSystem::English), "4 in");
+}
+
 TEST(ThicknessDesign, MetricDesignMatchesEnglishAndKeepsValues)
 {
     DesignModel english = TestSession({ 2, 3, 4 });
