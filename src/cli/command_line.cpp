@@ -48,10 +48,15 @@ std::filesystem::path CataloguePath(const Options& options)
 }
 
 // Applies one stage of inputs; false when an aircraft change was refused (reported by the
-// prompter, then named here). A unit switch over a field without a number throws
-// UnitSwitchRefused.
+// prompter, then named here). A record that the catalogue does not hold throws UsageError before
+// anything is applied; a unit switch over a field without a number throws UnitSwitchRefused.
 bool ApplyStage(const Stage& stage, DesignModel& model, Prompter& prompter, std::ostream& err)
 {
+    if (stage.mix)
+        for (int record : *stage.mix)
+            CheckCatalogueRecord("--mix", record, model.database);
+    for (const Change& change : stage.changes)
+        CheckCatalogueRecord("--set", change.record, model.database);
     if (stage.units)
         SwitchUnits(model, *stage.units);
     for (const auto& [field, text] : stage.fields)
@@ -192,6 +197,9 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
             if (!ApplyStage(options.after, model, prompter, err))
                 return kExitUsage;
         }
+    } catch (const UsageError& error) {
+        err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
+        return kExitUsage;
     } catch (const UnitSwitchRefused& refused) {
         err << "korvant-cli: " << refused.what() << '\n';
         return kExitUsage;

@@ -30,7 +30,8 @@ int RecordNumber(const std::string& text, const std::string& option)
         && text.find_first_not_of("0123456789") == std::string::npos;
     const int number = digits ? std::stoi(text) : 0;
     if (number < 1 || number > AircraftDatabase::kMaxRecords)
-        throw UsageError(option + ": \"" + text + "\" is not a record number from 1 to 65");
+        throw UsageError(option + ": \"" + text + "\" is not a record number from 1 to "
+            + std::to_string(AircraftDatabase::kMaxRecords));
     return number;
 }
 
@@ -75,6 +76,15 @@ Change ParseChange(const std::string& text)
 }
 
 } // namespace
+
+void CheckCatalogueRecord(const std::string& option, int record, const AircraftDatabase& database)
+{
+    if (record > database.recordCount)
+        throw UsageError(option + ": record " + std::to_string(record)
+            + " is not in the catalogue, which holds "
+            + (database.recordCount == 0 ? std::string("no aircraft")
+                                         : "records 1 to " + std::to_string(database.recordCount)));
+}
 
 Options ParseOptions(const std::vector<std::string>& args)
 {

@@ -77,6 +77,9 @@ struct Options
     bool version = false;
 };
 
+// Throws UsageError when `record`, given with `option`, is not in the catalogue read.
+void CheckCatalogueRecord(const std::string& option, int record, const AircraftDatabase& database);
+
 // Parses the arguments after the program name. Throws UsageError, or std::invalid_argument from
 // a study option, with the message for the user.
 Options ParseOptions(const std::vector<std::string>& args);

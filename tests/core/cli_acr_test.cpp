@@ -6,6 +6,7 @@
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "basics/unit_factors.h"
@@ -213,6 +214,28 @@ TEST(CommandLineAcr, BadUsageExitsTwo)
     EXPECT_NE(
         Cli("--acr=6").err.find("record 6 is not in the catalogue, which holds records 1 to 5"),
         std::string::npos);
+}
+
+// --mix, --set and --acr take only the records of the catalogue read, 1 to 5 in the test one; the
+// record number itself runs from 1 to 65.
+TEST(CommandLineRecords, OutsideTheCatalogueIsBadUsage)
+{
+    const std::pair<const char*, const char*> runs[] = {
+        { "--mix 60", "--mix: record 60 is not in the catalogue, which holds records 1 to 5" },
+        { "--mix 2,6 --inp -", "--mix: record 6 is not in the catalogue" },
+        { "--mix 2 --set 60:grossWeight=5", "--set: record 60 is not in the catalogue" },
+        { "--acr=2 --set 6:grossWeight=5", "--set: record 6 is not in the catalogue" },
+        { "--acr=60", "--acr: record 60 is not in the catalogue" },
+        { "--mix 66", "--mix: \"66\" is not a record number from 1 to 65" },
+        { "--set 0:grossWeight=5", "--set: \"0\" is not a record number from 1 to 65" },
+    };
+    for (const auto& [arguments, message] : runs) {
+        const testing::CliRun run = Cli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_NE(run.err.find(message), std::string::npos) << arguments << run.err;
+        EXPECT_NE(run.err.find("Try 'korvant-cli --help'"), std::string::npos) << arguments;
+    }
 }
 
 TEST(CommandLineAcr, TableThatCannotBeWrittenExitsThree)
