@@ -318,10 +318,15 @@ std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase
 std::vector<std::filesystem::path> DataFileCandidates(
     const std::filesystem::path& executableDir, const std::filesystem::path& name)
 {
+    const std::filesystem::path installed
+        = std::filesystem::path(KORVANT_INSTALLED_DATA_DIR) / name;
+    // Without the executable's place only the fixed one is looked at, never the working folder.
+    if (executableDir.empty())
+        return { installed };
     const std::filesystem::path candidates[] = {
         executableDir / name,
         (executableDir / ".." / KORVANT_RELATIVE_DATA_DIR / name).lexically_normal(),
-        std::filesystem::path(KORVANT_INSTALLED_DATA_DIR) / name,
+        installed,
     };
     std::vector<std::filesystem::path> result;
     for (const auto& candidate : candidates)
@@ -350,8 +355,7 @@ std::filesystem::path ExecutableDir()
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
-        throw std::runtime_error(
-            "Cannot find the program's directory from /proc/self/exe: " + error.message());
+        return {};
     return exe.parent_path();
 }
 
