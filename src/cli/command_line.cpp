@@ -13,7 +13,6 @@
 #include <istream>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 
 #include "basics/program_info.h"
 #include "cli/acr_run.h"
@@ -25,6 +24,7 @@
 #include "cli/stream_copy.h"
 #include "cli/study_options.h"
 #include "cli/usage.h"
+#include "cli/usage_error.h"
 #include "design/catalogue_table.h"
 #include "design/design_json.h"
 #include "design/design_trace.h"
@@ -135,11 +135,8 @@ int RunArguments(
     Options options;
     try {
         options = ParseOptions(args);
-    } catch (const std::invalid_argument& error) {
-        err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
-        return kExitUsage;
     } catch (const UsageError& error) {
-        err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
+        err << UsageErrorText(error);
         return kExitUsage;
     }
     if (options.help) {
@@ -198,7 +195,7 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
                 return kExitUsage;
         }
     } catch (const UsageError& error) {
-        err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
+        err << UsageErrorText(error);
         return kExitUsage;
     } catch (const UnitSwitchRefused& refused) {
         err << "korvant-cli: " << refused.what() << '\n';
@@ -215,7 +212,7 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
         try {
             acrRecords = AcrRecords(*options.acr, model.database);
         } catch (const UsageError& error) {
-            err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
+            err << UsageErrorText(error);
             return kExitUsage;
         }
     }
