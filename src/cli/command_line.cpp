@@ -10,6 +10,7 @@
 // stops before it printed its document prints one with its status and messages instead.
 #include "cli/command_line.h"
 
+#include <exception>
 #include <istream>
 #include <optional>
 #include <sstream>
@@ -168,79 +169,37 @@ int RunArguments(
     return status;
 }
 
-int RunOptions(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
+// The run's steps in order; a step that cannot go on throws, and RunOptions reports it.
+int RunSteps(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
     std::ostream& err)
 {
     const bool json = options.output() == OutputFormat::Json;
     const std::filesystem::path catalogue = CataloguePath(options);
-    try {
-        const std::string note = ReadAircraftData(catalogue, model.database);
-        if (!note.empty())
-            err << "korvant-cli: " << note << '\n';
-    } catch (const CatalogueError& error) {
-        err << "korvant-cli: " << error.what() << '\n';
-        return kExitStopped;
-    }
+    if (const std::string note = ReadAircraftData(catalogue, model.database); !note.empty())
+        err << "korvant-cli: " << note << '\n';
 
     BatchPrompter prompter(err);
-    try {
-        if (!ApplyStage(options.before, model, prompter, err))
-            return kExitUsage;
-        if (options.inp) {
-            if (*options.inp == kStandardInputName)
-                LoadInputText(model, ReadStandardInput(in), "standard input", catalogue);
-            else
-                LoadInputFile(model, *options.inp, catalogue);
-            if (!ApplyStage(options.after, model, prompter, err))
-                return kExitUsage;
-        }
-    } catch (const UsageError& error) {
-        err << UsageErrorText(error);
+    if (!ApplyStage(options.before, model, prompter, err))
         return kExitUsage;
-    } catch (const UnitSwitchRefused& refused) {
-        err << "korvant-cli: " << refused.what() << '\n';
-        return kExitUsage;
-    } catch (const InputFileError& error) {
-        err << "korvant-cli: " << error.what() << '\n';
-        return kExitStopped;
-    } catch (const CatalogueError& error) {
-        err << "korvant-cli: " << error.what() << '\n';
-        return kExitStopped;
-    }
-    std::vector<int> acrRecords;
-    if (options.acr) {
-        try {
-            acrRecords = AcrRecords(*options.acr, model.database);
-        } catch (const UsageError& error) {
-            err << UsageErrorText(error);
+    if (options.inp) {
+        if (*options.inp == kStandardInputName)
+            LoadInputText(model, ReadStandardInput(in), "standard input", catalogue);
+        else
+            LoadInputFile(model, *options.inp, catalogue);
+        if (!ApplyStage(options.after, model, prompter, err))
             return kExitUsage;
-        }
     }
+    const std::vector<int> acrRecords
+        = options.acr ? AcrRecords(*options.acr, model.database) : std::vector<int> {};
     if (options.layerMode) {
         model.layerMode = *options.layerMode;
         model.bondNo = options.bondNo;
     }
     // The slab to evaluate is a number in the session's units; it is checked before the design.
-    if (options.evaluate) {
-        try {
-            SlabThicknessOfText(*options.evaluate, model.units);
-        } catch (const EvaluationRefused& refused) {
-            err << "korvant-cli: --evaluate: " << refused.what() << '\n';
-            return kExitUsage;
-        }
-    }
-
-    if (options.save) {
-        try {
-            SaveInputFile(model, *options.save);
-        } catch (const InputFileError& error) {
-            err << "korvant-cli: " << error.what() << '\n';
-            return kExitStopped;
-        } catch (const FileError& error) {
-            err << "korvant-cli: " << error.what() << '\n';
-            return kExitStopped;
-        }
-    }
+    if (options.evaluate)
+        SlabThicknessOfText(*options.evaluate, model.units);
+    if (options.save)
+        SaveInputFile(model, *options.save);
 
     if (options.listAircraft) {
         out << (json ? CatalogueJson(model.database, model.units, StatusOf(kExitDesigned))
@@ -257,14 +216,8 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
     if (designed == kExitUsage || designed == kExitStopped)
         return designed;
     std::optional<SlabEvaluation> evaluation;
-    if (options.evaluate) {
-        try {
-            evaluation = EvaluateSlabText(model.result.trace.basis, *options.evaluate, model.units);
-        } catch (const DesignStopped& stopped) {
-            err << "korvant-cli: " << stopped.what() << '\n';
-            return kExitStopped;
-        }
-    }
+    if (options.evaluate)
+        evaluation = EvaluateSlabText(model.result.trace.basis, *options.evaluate, model.units);
     if (options.study.any())
         return RunStudy(options.study, model, json, out, err);
     const SlabEvaluation* evaluated = evaluation ? &*evaluation : nullptr;
@@ -287,6 +240,38 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
     if (evaluated)
         out << (options.report ? "\n" : "") << EvaluationText(model.result.trace.basis, *evaluated);
     return designed;
+}
+
+// A run stopped by a file, the catalogue or the design: its message, exit 3.
+int Stopped(std::ostream& err, const std::exception& error)
+{
+    err << "korvant-cli: " << error.what() << '\n';
+    return kExitStopped;
+}
+
+int RunOptions(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
+    std::ostream& err)
+{
+    try {
+        return RunSteps(options, model, in, out, err);
+    } catch (const UsageError& error) {
+        err << UsageErrorText(error);
+        return kExitUsage;
+    } catch (const UnitSwitchRefused& refused) {
+        err << "korvant-cli: " << refused.what() << '\n';
+        return kExitUsage;
+    } catch (const EvaluationRefused& refused) {
+        err << "korvant-cli: --evaluate: " << refused.what() << '\n';
+        return kExitUsage;
+    } catch (const CatalogueError& error) {
+        return Stopped(err, error);
+    } catch (const InputFileError& error) {
+        return Stopped(err, error);
+    } catch (const FileError& error) {
+        return Stopped(err, error);
+    } catch (const DesignStopped& stopped) {
+        return Stopped(err, stopped);
+    }
 }
 
 } // namespace
