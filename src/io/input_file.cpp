@@ -8,6 +8,7 @@
 
 #include "io/atomic_file.h"
 #include "io/input_file_format.h"
+#include "io/line_of_offset.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
@@ -86,14 +87,7 @@ bool EndsWithoutLineEnd(std::string_view text, std::size_t end)
 int NulLine(std::string_view text)
 {
     const std::size_t nul = text.find('\0');
-    if (nul == std::string_view::npos)
-        return 0;
-    int line = 1;
-    std::size_t at = 0;
-    std::string_view ignored;
-    while (NextLine(text, at, ignored) && at <= nul)
-        ++line;
-    return line;
+    return nul == std::string_view::npos ? 0 : LineOfOffset(text, nul);
 }
 
 // The lines of one file being parsed, with the messages for a damaged file.
