@@ -29,13 +29,10 @@ int RunAcrTable(const std::vector<int>& records, int threads, const DesignModel&
     int status = kExitDesigned;
     for (const AcrResult& result : results) {
         const std::string where = "korvant-cli: aircraft record " + std::to_string(result.record);
-        if (!result.error.empty()) {
-            err << where << ": " << result.error << "; no ACR.\n";
+        if (!result.error.empty())
             status = kExitStopped;
-        } else if (const std::string note = AcrBelowReferenceNote(result, model.units);
-                   !note.empty()) {
+        if (const std::string note = AcrRowNote(result, model.units); !note.empty())
             err << where << ": " << note << '\n';
-        }
     }
     if (format == OutputFormat::Json)
         out << AcrJson(results, model.database, model.units, StatusOf(status));

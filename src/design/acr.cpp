@@ -83,22 +83,23 @@ AcrResult ComputeAcrAtWeight(const AircraftRecord& record, double grossWeight)
     return ComputeAcr(AcrGearOf(record, grossWeight));
 }
 
-std::vector<AcrResult> ComputeAircraftAcr(const std::vector<AircraftRecord>& aircraft,
-    UnitSystem units, int threads, StudyProgress* progress)
+std::vector<AcrResult> ComputeAircraftAcr(
+    const std::vector<AcrRowInput>& rows, int threads, StudyProgress* progress)
 {
-    std::vector<AcrResult> results(aircraft.size());
+    std::vector<AcrResult> results(rows.size());
     RunParallel(
-        static_cast<int>(aircraft.size()), threads,
+        static_cast<int>(rows.size()), threads,
         [&](int i) {
-            const AircraftRecord& record = aircraft[static_cast<std::size_t>(i)];
+            const AcrRowInput& row = rows[static_cast<std::size_t>(i)];
             AcrResult& result = results[static_cast<std::size_t>(i)];
             try {
-                result = ComputeAcr(record, units);
+                result = ComputeAcr(row.aircraft, row.units);
             } catch (const DomainError& error) {
                 result = AcrResult {};
-                result.aircraft = record.name;
+                result.aircraft = row.aircraft.name;
                 result.error = error.what();
             }
+            result.record = row.record;
         },
         progress);
     return results;
@@ -107,14 +108,11 @@ std::vector<AcrResult> ComputeAircraftAcr(const std::vector<AircraftRecord>& air
 std::vector<AcrResult> ComputeRecordsAcr(const AircraftDatabase& database,
     const std::vector<int>& records, UnitSystem units, int threads)
 {
-    std::vector<AircraftRecord> aircraft;
-    aircraft.reserve(records.size());
+    std::vector<AcrRowInput> rows;
+    rows.reserve(records.size());
     for (const int number : records)
-        aircraft.push_back(database.record(number));
-    std::vector<AcrResult> results = ComputeAircraftAcr(aircraft, units, threads);
-    for (std::size_t i = 0; i < records.size(); ++i)
-        results[i].record = records[i];
-    return results;
+        rows.push_back({ number, database.record(number), units });
+    return ComputeAircraftAcr(rows, threads);
 }
 
 std::vector<AcrResult> ComputeCatalogueAcr(const AircraftDatabase& database, int threads)

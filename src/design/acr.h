@@ -97,12 +97,22 @@ AcrResult ComputeAcr(const AcrGear& gear);
 AcrResult ComputeAcr(const AircraftRecord& record, UnitSystem units = UnitSystem::English);
 AcrResult ComputeAcrAtWeight(const AircraftRecord& record, double grossWeight);
 
-// The ACRs of aircraft whose texts are in `units`, on `threads` threads (0: one per core), in the
-// order given, each result's `record` 0. An aircraft that cannot be rated keeps the reason in its
-// `error` and every category refused. With `progress`, each aircraft rated is counted, and once
-// it is cancelled no more are rated: the run returns what it has, the rest left empty.
-std::vector<AcrResult> ComputeAircraftAcr(const std::vector<AircraftRecord>& aircraft,
-    UnitSystem units, int threads = 0, StudyProgress* progress = nullptr);
+// An aircraft as its row rates it: the catalogue record (with a what-if weight put in, in the
+// ACR view), its texts in `units`.
+struct AcrRowInput
+{
+    int record = 0;
+    AircraftRecord aircraft;
+    UnitSystem units = UnitSystem::English;
+    bool operator==(const AcrRowInput&) const = default;
+};
+
+// The ACRs of rows on `threads` threads (0: one per core), in the order given, each result with
+// its row's `record`. An aircraft that cannot be rated keeps the reason in its `error` and every
+// category refused. With `progress`, each aircraft rated is counted, and once it is cancelled no
+// more are rated: the run returns what it has, the rest left empty.
+std::vector<AcrResult> ComputeAircraftAcr(
+    const std::vector<AcrRowInput>& rows, int threads = 0, StudyProgress* progress = nullptr);
 
 // The ACRs of `records` of a catalogue whose texts are in `units`, as above.
 std::vector<AcrResult> ComputeRecordsAcr(const AircraftDatabase& database,

@@ -150,4 +150,9 @@ std::string AcrBelowReferenceNote(const AcrResult& result, UnitSystem units)
         + (one ? "that subgrade." : "those subgrades.");
 }
 
+std::string AcrRowNote(const AcrResult& result, UnitSystem units)
+{
+    return result.error.empty() ? AcrBelowReferenceNote(result, units) : result.error + "; no ACR.";
+}
+
 } // namespace korvant

@@ -49,4 +49,8 @@ std::string AcrJson(const std::vector<AcrResult>& results, const AircraftDatabas
 // the method gives them no rating and what can still be said, naming the aircraft; "" otherwise.
 std::string AcrBelowReferenceNote(const AcrResult& result, UnitSystem units);
 
+// The note under a rated row: "<error>; no ACR." for a refused row, else its
+// AcrBelowReferenceNote ("" when every category is rated).
+std::string AcrRowNote(const AcrResult& result, UnitSystem units);
+
 } // namespace korvant

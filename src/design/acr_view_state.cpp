@@ -3,7 +3,6 @@
 #include "design/acr_view_state.h"
 
 #include <cctype>
-#include <cmath>
 
 #include "design/acr_table.h"
 #include "io/number_text.h"
@@ -132,8 +131,7 @@ std::vector<AcrViewRow> AcrViewState::rows(const DesignModel& session) const
             result = rated->second.result;
             row.state = rated->second.input == inputOf(record, session) ? AcrRowState::Current
                                                                         : AcrRowState::Outdated;
-            row.note = result.error.empty() ? AcrBelowReferenceNote(result, session.units)
-                                            : result.error + "; no ACR.";
+            row.note = AcrRowNote(result, session.units);
         }
         result.record = record;
     }

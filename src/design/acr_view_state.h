@@ -17,16 +17,6 @@ namespace korvant {
 
 enum class AcrScope { Catalogue, Mix };
 
-// An aircraft as its row rates it: the catalogue record with the what-if weight put in, its
-// texts in the session's units.
-struct AcrRowInput
-{
-    int record = 0;
-    AircraftRecord aircraft;
-    UnitSystem units = UnitSystem::English;
-    bool operator==(const AcrRowInput&) const = default;
-};
-
 enum class AcrRowState {
     Waiting, // not rated yet
     Outdated, // its data changed after its rating, which is shown until the new one comes

@@ -11,48 +11,34 @@
 
 namespace korvant {
 
-AcrRun::AcrRun(std::vector<AcrRowInput> rows, UnitSystem units, int threads)
+AcrRun::AcrRun(std::vector<AcrRowInput> rows, int threads)
     : rows_(std::move(rows))
-    , units_(units)
     , threads_(threads)
 {
-    thread_ = std::thread([this] { run(); });
+    background_.start([this] { return run(); });
 }
 
-AcrRun::~AcrRun()
+AcrOutcome AcrRun::run() noexcept
 {
-    cancel();
-    if (thread_.joinable())
-        thread_.join();
-}
-
-void AcrRun::run() noexcept
-{
+    AcrOutcome outcome;
     try {
-        std::vector<AircraftRecord> aircraft;
-        aircraft.reserve(rows_.size());
-        for (const AcrRowInput& row : rows_)
-            aircraft.push_back(row.aircraft);
-        outcome_.results = ComputeAircraftAcr(aircraft, units_, threads_, &progress_);
-        for (std::size_t i = 0; i < rows_.size(); ++i)
-            outcome_.results[i].record = rows_[i].record;
+        outcome.results = ComputeAircraftAcr(rows_, threads_, &progress_);
     } catch (const std::bad_alloc&) {
-        outcome_.results.clear();
-        outcome_.failure = OutOfMemoryMessage("ACR table").text;
+        outcome.results.clear();
+        outcome.failure = OutOfMemoryMessage("ACR table").text;
     } catch (const std::exception& error) {
-        outcome_.results.clear();
-        outcome_.failure = std::string("ACR table: ") + error.what();
+        outcome.results.clear();
+        outcome.failure = std::string("ACR table: ") + error.what();
     }
-    finished_ = true;
+    return outcome;
 }
 
 AcrOutcome AcrRun::take()
 {
-    if (thread_.joinable())
-        thread_.join();
+    AcrOutcome outcome = background_.take();
     if (cancelled())
         return {};
-    return std::move(outcome_);
+    return outcome;
 }
 
 PcrRun::PcrRun(
@@ -62,34 +48,22 @@ PcrRun::PcrRun(
     , units_(units)
     , category_(category)
 {
-    thread_ = std::thread([this] { run(); });
+    background_.start([this] { return run(); });
 }
 
-PcrRun::~PcrRun()
+PcrOutcome PcrRun::run() noexcept
 {
-    if (thread_.joinable())
-        thread_.join();
-}
-
-void PcrRun::run() noexcept
-{
+    PcrOutcome outcome;
     try {
-        outcome_.result = ComputePcr(basis_, thickness_, units_, category_);
+        outcome.result = ComputePcr(basis_, thickness_, units_, category_);
     } catch (const PcrRefused& refused) {
-        outcome_.refusal = refused.what();
+        outcome.refusal = refused.what();
     } catch (const std::bad_alloc&) {
-        outcome_.refusal = OutOfMemoryMessage("PCR").text;
+        outcome.refusal = OutOfMemoryMessage("PCR").text;
     } catch (const std::exception& error) {
-        outcome_.refusal = error.what();
+        outcome.refusal = error.what();
     }
-    finished_ = true;
-}
-
-PcrOutcome PcrRun::take()
-{
-    if (thread_.joinable())
-        thread_.join();
-    return std::move(outcome_);
+    return outcome;
 }
 
 } // namespace korvant

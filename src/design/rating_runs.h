@@ -4,14 +4,12 @@
 // aircraft rated and can be cancelled between them.
 #pragma once
 
-#include <atomic>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "design/acr.h"
-#include "design/acr_view_state.h"
+#include "design/background_run.h"
 #include "design/pcr.h"
 #include "design/study_runner.h"
 
@@ -29,9 +27,9 @@ class AcrRun
 {
 public:
     // Starts rating the rows at once, on `threads` threads (0: one per core).
-    AcrRun(std::vector<AcrRowInput> rows, UnitSystem units, int threads = 0);
+    explicit AcrRun(std::vector<AcrRowInput> rows, int threads = 0);
     // Cancels a run still going and waits for its thread.
-    ~AcrRun();
+    ~AcrRun() { cancel(); }
     AcrRun(const AcrRun&) = delete;
     AcrRun& operator=(const AcrRun&) = delete;
 
@@ -40,20 +38,17 @@ public:
     int done() const { return progress_.done; }
     void cancel() { progress_.cancelled = true; }
     bool cancelled() const { return progress_.cancelled; }
-    bool finished() const { return finished_; }
-    // Waits for the thread, then hands over its outcome (once).
+    bool finished() const { return background_.finished(); }
+    // Waits for the thread, then hands over its outcome (once); nothing for a cancelled run.
     AcrOutcome take();
 
 private:
-    void run() noexcept;
+    AcrOutcome run() noexcept;
 
     std::vector<AcrRowInput> rows_;
-    UnitSystem units_;
     int threads_;
     StudyProgress progress_;
-    AcrOutcome outcome_;
-    std::atomic<bool> finished_ { false };
-    std::thread thread_;
+    BackgroundRun<AcrOutcome> background_; // last: its thread ends before the rest goes
 };
 
 // What a PCR run ended with: the PCR, or why there is none.
@@ -69,27 +64,24 @@ public:
     // Starts computing the PCR of a slab of `thickness` (in) carrying the basis's mix at once.
     PcrRun(DesignBasis basis, float thickness, UnitSystem units,
         std::optional<SubgradeCategory> category);
-    // Waits for its thread: the PCR of a mix takes a second at most.
-    ~PcrRun();
+    // Dropping it waits for its thread: the PCR of a mix takes a second at most.
     PcrRun(const PcrRun&) = delete;
     PcrRun& operator=(const PcrRun&) = delete;
 
     const DesignBasis& basis() const { return basis_; }
     float thickness() const { return thickness_; }
-    bool finished() const { return finished_; }
+    bool finished() const { return background_.finished(); }
     // Waits for the thread, then hands over its outcome (once).
-    PcrOutcome take();
+    PcrOutcome take() { return background_.take(); }
 
 private:
-    void run() noexcept;
+    PcrOutcome run() noexcept;
 
     DesignBasis basis_;
     float thickness_;
     UnitSystem units_;
     std::optional<SubgradeCategory> category_;
-    PcrOutcome outcome_;
-    std::atomic<bool> finished_ { false };
-    std::thread thread_;
+    BackgroundRun<PcrOutcome> background_; // last: its thread ends before the rest goes
 };
 
 } // namespace korvant

@@ -81,8 +81,7 @@ void AcrSection(std::vector<std::string>& lines, const std::vector<AcrResult>& m
             { { 2, 4, title(quantities[1]) }, { 6, 4, title(quantities[2]) } }));
     bool noted = false;
     for (const AcrResult& result : mixAcr) {
-        const std::string note = result.error.empty() ? AcrBelowReferenceNote(result, session.units)
-                                                      : result.error + "; no ACR.";
+        const std::string note = AcrRowNote(result, session.units);
         if (note.empty())
             continue;
         if (!noted)

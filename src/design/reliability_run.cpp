@@ -14,37 +14,30 @@ ReliabilityRun::ReliabilityRun(DesignModel session, const ReliabilitySettings& s
     : session_(std::move(session))
     , settings_(settings)
 {
-    thread_ = std::thread([this] { run(); });
+    background_.start([this] { return run(); });
 }
 
-ReliabilityRun::~ReliabilityRun()
-{
-    cancel();
-    if (thread_.joinable())
-        thread_.join();
-}
-
-void ReliabilityRun::run() noexcept
+ReliabilityOutcome ReliabilityRun::run() noexcept
 {
     // Every failure, a study too large for the memory among them, ends as a message for the
     // window rather than in std::terminate on this thread.
+    ReliabilityOutcome outcome;
     try {
-        outcome_.result = RunReliabilityStudy(session_, settings_, &progress_);
+        outcome.result = RunReliabilityStudy(session_, settings_, &progress_);
     } catch (const std::bad_alloc&) {
-        outcome_.failure = OutOfMemoryMessage("Reliability study").text;
+        outcome.failure = OutOfMemoryMessage("Reliability study").text;
     } catch (const std::exception& error) {
-        outcome_.failure = error.what();
+        outcome.failure = error.what();
     }
-    finished_ = true;
+    return outcome;
 }
 
 ReliabilityOutcome ReliabilityRun::take()
 {
-    if (thread_.joinable())
-        thread_.join();
+    ReliabilityOutcome outcome = background_.take();
     if (cancelled())
         return {};
-    return std::move(outcome_);
+    return outcome;
 }
 
 } // namespace korvant

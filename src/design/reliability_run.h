@@ -4,11 +4,10 @@
 // window takes it.
 #pragma once
 
-#include <atomic>
 #include <optional>
 #include <string>
-#include <thread>
 
+#include "design/background_run.h"
 #include "design/design_model.h"
 #include "design/reliability_study.h"
 #include "design/study_runner.h"
@@ -29,7 +28,7 @@ public:
     // Starts the study at once.
     ReliabilityRun(DesignModel session, const ReliabilitySettings& settings);
     // Cancels a run still going and waits for its thread.
-    ~ReliabilityRun();
+    ~ReliabilityRun() { cancel(); }
     ReliabilityRun(const ReliabilityRun&) = delete;
     ReliabilityRun& operator=(const ReliabilityRun&) = delete;
 
@@ -39,20 +38,18 @@ public:
     void cancel() { progress_.cancelled = true; }
     bool cancelled() const { return progress_.cancelled; }
     // True once the thread has ended and its outcome is ready.
-    bool finished() const { return finished_; }
+    bool finished() const { return background_.finished(); }
     // Waits for the thread, then hands over its outcome (once). A cancelled run gives neither a
     // result nor a failure, even when its last design ended before the cancel came.
     ReliabilityOutcome take();
 
 private:
-    void run() noexcept;
+    ReliabilityOutcome run() noexcept;
 
     DesignModel session_;
     ReliabilitySettings settings_;
     StudyProgress progress_;
-    ReliabilityOutcome outcome_;
-    std::atomic<bool> finished_ { false };
-    std::thread thread_;
+    BackgroundRun<ReliabilityOutcome> background_; // last: its thread ends before the rest goes
 };
 
 } // namespace korvant

@@ -59,16 +59,18 @@ void ApplyInputFile(DesignModel& model, const InputFileData& data, AircraftDatab
 namespace {
 
 // Parses the text of the file at `path` (as messages name it) and applies it.
-InputFileLoaded LoadInputData(DesignModel& model, std::string content,
+InputFileLoaded LoadInputData(DesignModel& model, std::string_view content,
     const std::filesystem::path& path, const std::filesystem::path& catalogue)
 {
-    const InputFileData data = ParseInputFile(content, path);
+    InputFileData data = ParseInputFile(content, path);
     AircraftDatabase database;
+    const std::optional<std::int16_t> layerMode
+        = data.project ? data.project->layerMode : std::nullopt;
     InputFileLoaded loaded { path, ReadAircraftData(catalogue, database),
-        { path.string() + "  Loaded!", kMessageTitle, Buttons::Ok, Icon::None },
-        data.project ? data.project->layerMode : std::nullopt, std::move(content) };
+        { path.string() + "  Loaded!", kMessageTitle, Buttons::Ok, Icon::None }, layerMode,
+        std::move(data) };
     try {
-        ApplyInputFile(model, data, std::move(database));
+        ApplyInputFile(model, loaded.data, std::move(database));
     } catch (const UnitSwitchRefused& refused) {
         throw UnitSwitchRefused(refused.problem(),
             "The " + refused.problem() + " and cannot be converted to the units of " + path.string()
@@ -82,19 +84,13 @@ InputFileLoaded LoadInputData(DesignModel& model, std::string content,
 InputFileLoaded LoadInputFile(
     DesignModel& model, const std::filesystem::path& path, const std::filesystem::path& catalogue)
 {
-    std::string content;
-    try {
-        content = ReadFileUpTo(path, kMaxInputFileBytes);
-    } catch (const FileError& error) {
-        throw InputFileError(error.what(), path, 0);
-    }
-    return LoadInputData(model, std::move(content), path, catalogue);
+    return LoadInputData(model, ReadInputFileText(path), path, catalogue);
 }
 
 InputFileLoaded LoadInputText(DesignModel& model, std::string_view content,
     const std::filesystem::path& source, const std::filesystem::path& catalogue)
 {
-    return LoadInputData(model, std::string(content), source, catalogue);
+    return LoadInputData(model, content, source, catalogue);
 }
 
 InputFileData InputFileDataOf(const DesignModel& model)

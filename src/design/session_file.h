@@ -40,7 +40,7 @@ struct InputFileLoaded
     std::string catalogueNote; // the catalogue reader's note ("" when none)
     Message message; // "<path>  Loaded!", title "korvant13"
     std::optional<std::int16_t> layerMode; // the structure the project section restored
-    std::string content; // the file's text as it was read
+    InputFileData data; // the file as it was parsed
 };
 
 // Reads the whole file, then the catalogue again from `catalogue`, then applies the file. Throws

@@ -11,13 +11,10 @@
 #include "io/input_file.h"
 
 namespace korvant {
-namespace {
-
-// The file text with the structure written as the design reads it. A two-layer structure takes
-// its bonded (1) or unbonded (2) layerMode from the bond option at each design, and its view
-// sets 1 until then; so 1 and 2 with the same bond option are the same structure, and a file
-// saved after an unbonded design (2) is not changed by reading it back (1).
-std::optional<std::string> ComparableText(InputFileData data)
+// A two-layer structure takes its bonded (1) or unbonded (2) layerMode from the bond option at
+// each design, and its view sets 1 until then; so 1 and 2 with the same bond option are the same
+// structure, and a file saved after an unbonded design (2) is not changed by reading it back (1).
+std::optional<std::string> WindowModel::comparableText(InputFileData data)
 {
     if (data.project && data.project->layerMode && *data.project->layerMode != kOneLayer
         && data.project->bondNo)
@@ -29,20 +26,9 @@ std::optional<std::string> ComparableText(InputFileData data)
     }
 }
 
-} // namespace
-
 std::optional<std::string> WindowModel::fileText() const
 {
-    return ComparableText(InputFileDataOf(design_));
-}
-
-std::optional<std::string> WindowModel::fileTextOf(const std::string& content) const
-{
-    try {
-        return ComparableText(ParseInputFile(content, currentFile_));
-    } catch (const InputFileError&) {
-        return std::nullopt;
-    }
+    return comparableText(InputFileDataOf(design_));
 }
 
 bool WindowModel::modified() const

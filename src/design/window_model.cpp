@@ -19,11 +19,6 @@ namespace {
 
 constexpr const char* kDesignFirstPrompt = "Plesae click \"Design Thickness\" button, First !  ";
 
-void ReportStudyFailure(const std::string& reason, Prompter& prompter)
-{
-    prompter.ask({ reason, kProgramName, Buttons::Ok, Icon::Critical });
-}
-
 // Passes every message on and keeps the last one, for the status line.
 class RecordingPrompter : public Prompter
 {
@@ -83,12 +78,17 @@ void WindowModel::setSlabText(std::string text)
 void WindowModel::replaceSession(DesignModel design)
 {
     design_ = std::move(design);
+    startOver();
+}
+
+void WindowModel::startOver()
+{
+    inputsChanged();
     slabText_.clear();
     evaluation_.reset();
     ratingsReset();
     view_ = View::Title;
     mixReplaced();
-    inputsChanged();
 }
 
 void WindowModel::inputsChanged(Staleness why)
@@ -222,9 +222,7 @@ DesignOutcome WindowModel::designThickness(Prompter& prompter)
         }
         return outcome;
     } catch (const std::bad_alloc&) {
-        const Message message = OutOfMemoryMessage("Design Thickness");
-        prompter.ask(message);
-        status_ = StoppedStatus("Design stopped", &message);
+        reportStop("Design stopped", OutOfMemoryMessage("Design Thickness"), prompter);
     }
     return DesignOutcome::Stopped;
 }
@@ -234,30 +232,22 @@ bool WindowModel::evaluateSlab(Prompter& prompter)
     try {
         return evaluate(prompter);
     } catch (const std::bad_alloc&) {
-        prompter.ask(OutOfMemoryMessage("Evaluate"));
+        reportStop("Evaluation stopped", OutOfMemoryMessage("Evaluate"), prompter);
     }
     return false;
 }
 
 bool WindowModel::evaluate(Prompter& prompter)
 {
-    try {
-        SlabThicknessOfText(slabText_, design_.units);
-    } catch (const EvaluationRefused& refused) {
-        const Message message { refused.what(), kProgramName, Buttons::Ok, Icon::Warning };
-        prompter.ask(message);
-        status_ = StoppedStatus("Not evaluated", &message);
+    if (!isThickness(slabText_, "Not evaluated", prompter))
         return false;
-    }
     if (runDesign(prompter) != DesignOutcome::Designed)
         return false;
     evaluation_.reset();
     try {
         evaluation_ = EvaluateSlabText(design_.result.trace.basis, slabText_, design_.units);
     } catch (const DesignStopped& stopped) {
-        const Message message { stopped.what(), kProgramName, Buttons::Ok, Icon::Critical };
-        prompter.ask(message);
-        status_ = StoppedStatus("Evaluation stopped", &message);
+        reportFailure("Evaluation stopped", stopped.what(), prompter);
         return false;
     }
     evaluationRevision_ = revision_;
@@ -280,13 +270,33 @@ bool WindowModel::runSensitivity(Prompter& prompter)
     } catch (const std::invalid_argument& invalid) {
         failure = invalid.what();
     } catch (const std::bad_alloc&) {
-        const Message message = OutOfMemoryMessage("Sensitivity study");
-        prompter.ask(message);
-        status_ = StoppedStatus("Sensitivity study stopped", &message);
+        reportStop("Sensitivity study stopped", OutOfMemoryMessage("Sensitivity study"), prompter);
         return false;
     }
-    ReportStudyFailure(failure, prompter);
-    status_ = "Sensitivity study stopped: " + FirstLine(failure);
+    reportFailure("Sensitivity study stopped", failure, prompter);
+    return false;
+}
+
+void WindowModel::reportStop(std::string_view what, const Message& message, Prompter& prompter)
+{
+    prompter.ask(message);
+    status_ = StoppedStatus(what, &message);
+}
+
+void WindowModel::reportFailure(
+    std::string_view what, const std::string& reason, Prompter& prompter)
+{
+    reportStop(what, { reason, kProgramName, Buttons::Ok, Icon::Critical }, prompter);
+}
+
+bool WindowModel::isThickness(const std::string& text, std::string_view what, Prompter& prompter)
+{
+    try {
+        SlabThicknessOfText(text, design_.units);
+        return true;
+    } catch (const EvaluationRefused& refused) {
+        reportStop(what, { refused.what(), kProgramName, Buttons::Ok, Icon::Warning }, prompter);
+    }
     return false;
 }
 
@@ -301,8 +311,7 @@ bool WindowModel::finishReliability(ReliabilityRun& run, Prompter& prompter)
     const bool cancelled = run.cancelled();
     ReliabilityOutcome outcome = run.take();
     if (!outcome.failure.empty()) {
-        ReportStudyFailure(outcome.failure, prompter);
-        status_ = "Reliability study stopped: " + FirstLine(outcome.failure);
+        reportFailure("Reliability study stopped", outcome.failure, prompter);
     } else if (!outcome.result) {
         status_ = cancelled ? "Reliability study cancelled." : "Reliability study stopped.";
     }
@@ -356,22 +365,15 @@ bool WindowModel::readInputData(const std::filesystem::path& path, Prompter& pro
         return false;
     }
     currentFile_ = loaded->path;
-    savedText_ = fileTextOf(loaded->content);
+    savedText_ = comparableText(loaded->data);
     lastFolder_ = currentFile_.parent_path();
     recentFiles_ = WithRecentFile(std::move(recentFiles_), currentFile_);
     status_ = "Read " + loaded->path.string() + ".";
-    inputsChanged();
-    slabText_.clear();
-    evaluation_.reset();
-    ratingsReset();
-    if (loaded->layerMode) {
-        // The view sets the menu's layerMode, so the file's unbonded structure comes back from
-        // the bond option at the next design, as it does for a structure chosen by hand.
+    startOver();
+    // The view sets the menu's layerMode, so the file's unbonded structure comes back from the
+    // bond option at the next design, as it does for a structure chosen by hand.
+    if (loaded->layerMode)
         enterView(*loaded->layerMode == kOneLayer ? View::OneLayer : View::TwoLayer);
-    } else {
-        enterView(View::Title);
-    }
-    mixReplaced();
     return true;
 }
 

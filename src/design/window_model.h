@@ -30,6 +30,7 @@
 #include "design/unit_switch.h"
 #include "design/window_status.h"
 #include "design/window_views.h"
+#include "io/input_file.h"
 #include "traffic/aircraft_database.h"
 
 namespace korvant {
@@ -308,13 +309,23 @@ public:
     std::vector<std::string> ratingsReportLines() const;
 
 private:
-    // Starting over on a session read or replaced: no what-if weights, no PCR.
+    // Starting over on a session read or replaced: every result marked, no typed slab, no
+    // evaluation, no what-if weights, no PCR, the title screen and the mix's bookkeeping stale.
+    void startOver();
+    // The ratings' part of starting over: no what-if weights, no PCR.
     void ratingsReset();
     // Converts the typed thicknesses and the what-if weights after a unit switch.
     void ratingsSwitched(UnitSystem from);
 
     // evaluateSlab without its guard against running out of memory.
     bool evaluate(Prompter& prompter);
+    // Shows why a command stopped and puts "<what>: <its first line>" on the status line.
+    void reportStop(std::string_view what, const Message& message, Prompter& prompter);
+    // The same for a failure `reason` (title "KORVANT", critical).
+    void reportFailure(std::string_view what, const std::string& reason, Prompter& prompter);
+    // Whether a typed slab `text` is a thickness in the session's units; if not, reports why
+    // (a warning) as a stop of `what`.
+    bool isThickness(const std::string& text, std::string_view what, Prompter& prompter);
 
     // Tells the bookkeeping that the mix was replaced as a whole (for example from a file).
     void mixReplaced() { clickStale_ = true; }
@@ -323,10 +334,12 @@ private:
     Staleness stalenessSince(std::uint64_t revision) const;
     // Runs the design checks and the design, keeping what they rest on and the status line.
     DesignOutcome runDesign(Prompter& prompter);
-    // The text saving would write now, and the text of a file's content, each with the
-    // structure as the design reads it; none when a value cannot be written or read.
+    // The text saving would write now, with the structure as the design reads it; none when a
+    // value cannot be written.
     std::optional<std::string> fileText() const;
-    std::optional<std::string> fileTextOf(const std::string& content) const;
+    // The text of file data with the structure written as the design reads it; none when a
+    // value cannot be written.
+    static std::optional<std::string> comparableText(InputFileData data);
 
     DesignModel design_;
     std::filesystem::path cataloguePath_;
@@ -368,13 +381,18 @@ private:
     // The PCR's outcome goes to the status line: the user asked for it in the panel rather than
     // by a design it follows.
     bool pcrAnnounced_ = false;
-    bool pcrStartAnnounced_ = false;
     // Counts the sessions read or replaced, so that a PCR still running for an earlier one is
     // dropped.
     std::uint64_t pcrSession_ = 0;
-    std::uint64_t pcrStartSession_ = 0;
-    std::uint64_t pcrStartRevision_ = 0;
-    PcrSettings pcrStartSettings_;
+    // What the last PCR run started from, for its outcome.
+    struct PcrStart
+    {
+        std::uint64_t revision = 0;
+        PcrSettings settings;
+        bool announced = false;
+        std::uint64_t session = 0;
+    };
+    std::optional<PcrStart> pcrStart_;
 };
 
 // Reads the aircraft catalogue at start-up from the first candidate that is a file (the first

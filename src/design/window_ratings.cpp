@@ -60,20 +60,18 @@ std::unique_ptr<AcrRun> WindowModel::startAcr() const
     std::vector<AcrRowInput> rows = acrView_.pending(design_);
     if (rows.empty())
         return nullptr;
-    return std::make_unique<AcrRun>(std::move(rows), design_.units);
+    return std::make_unique<AcrRun>(std::move(rows));
 }
 
 bool WindowModel::finishAcr(AcrRun& run, Prompter& prompter)
 {
-    const bool cancelled = run.cancelled();
     AcrOutcome outcome = run.take();
     if (!outcome.failure.empty()) {
-        prompter.ask({ outcome.failure, kProgramName, Buttons::Ok, Icon::Critical });
-        status_ = "ACRs not computed: " + FirstLine(outcome.failure);
+        reportFailure("ACRs not computed", outcome.failure, prompter);
         return false;
     }
-    if (cancelled || outcome.results.size() != run.rows().size())
-        return false;
+    if (outcome.results.size() != run.rows().size())
+        return false; // cancelled
     for (std::size_t i = 0; i < outcome.results.size(); ++i)
         acrView_.store(run.rows()[i], std::move(outcome.results[i]));
     const std::size_t count = run.rows().size();
@@ -85,25 +83,22 @@ bool WindowModel::finishAcr(AcrRun& run, Prompter& prompter)
 std::vector<AcrResult> WindowModel::mixAcr() const
 {
     std::vector<AcrResult> results(static_cast<std::size_t>(design_.mix.count()));
-    std::vector<AircraftRecord> missing;
+    std::vector<AcrRowInput> missing;
     std::vector<std::size_t> where;
     for (int slot = 1; slot <= design_.mix.count(); ++slot) {
         const int record = design_.mix.record(slot);
         const auto index = static_cast<std::size_t>(slot - 1);
-        const AcrRowInput input { record, design_.database.record(record), design_.units };
+        AcrRowInput input { record, design_.database.record(record), design_.units };
         if (const AcrResult* kept = acrView_.ratingOf(input)) {
             results[index] = *kept;
         } else {
-            missing.push_back(input.aircraft);
+            missing.push_back(std::move(input));
             where.push_back(index);
         }
-        results[index].record = record;
     }
-    std::vector<AcrResult> computed = ComputeAircraftAcr(missing, design_.units);
-    for (std::size_t i = 0; i < computed.size(); ++i) {
-        computed[i].record = results[where[i]].record;
+    std::vector<AcrResult> computed = ComputeAircraftAcr(missing);
+    for (std::size_t i = 0; i < computed.size(); ++i)
         results[where[i]] = std::move(computed[i]);
-    }
     return results;
 }
 
@@ -148,24 +143,14 @@ bool WindowModel::pcrDue() const
 
 bool WindowModel::computePcr(Prompter& prompter)
 {
-    if (pcrSettings_.typedSlab) {
-        try {
-            SlabThicknessOfText(pcrSettings_.thicknessText, design_.units);
-        } catch (const EvaluationRefused& refused) {
-            const Message message { refused.what(), kProgramName, Buttons::Ok, Icon::Warning };
-            prompter.ask(message);
-            status_ = StoppedStatus("No PCR", &message);
-            return false;
-        }
-    }
+    if (pcrSettings_.typedSlab && !isThickness(pcrSettings_.thicknessText, "No PCR", prompter))
+        return false;
     try {
         const bool designed = runDesign(prompter) == DesignOutcome::Designed;
         pcrAnnounced_ = true;
         return designed;
     } catch (const std::bad_alloc&) {
-        const Message message = OutOfMemoryMessage("Compute PCR");
-        prompter.ask(message);
-        status_ = StoppedStatus("No PCR", &message);
+        reportStop("No PCR", OutOfMemoryMessage("Compute PCR"), prompter);
     }
     return false;
 }
@@ -173,10 +158,7 @@ bool WindowModel::computePcr(Prompter& prompter)
 std::unique_ptr<PcrRun> WindowModel::startPcr()
 {
     pcrRequested_ = false;
-    pcrStartRevision_ = revision_;
-    pcrStartSettings_ = pcrSettings_;
-    pcrStartAnnounced_ = pcrAnnounced_;
-    pcrStartSession_ = pcrSession_;
+    pcrStart_ = PcrStart { revision_, pcrSettings_, pcrAnnounced_, pcrSession_ };
     const DesignBasis& basis = design_.result.trace.basis;
     try {
         const float thickness = PcrSlabThickness(pcrSettings_, design_.result, design_.units);
@@ -193,12 +175,12 @@ std::unique_ptr<PcrRun> WindowModel::startPcr()
 void WindowModel::finishPcr(PcrRun& run)
 {
     PcrOutcome outcome = run.take();
-    if (pcrStartSession_ != pcrSession_)
+    if (!pcrStart_ || pcrStart_->session != pcrSession_)
         return; // a PCR of a session read over since
-    pcr_ = PcrShown { pcrStartSettings_, run.basis(), run.thickness(), std::move(outcome.result),
+    pcr_ = PcrShown { pcrStart_->settings, run.basis(), run.thickness(), std::move(outcome.result),
         std::move(outcome.refusal) };
-    pcrRevision_ = pcrStartRevision_;
-    if (pcrStartAnnounced_)
+    pcrRevision_ = pcrStart_->revision;
+    if (pcrStart_->announced)
         status_ = PcrStatus(*pcr_, design_.units);
 }
 
@@ -224,7 +206,8 @@ void WindowModel::ratingsSwitched(UnitSystem from)
         settings.thicknessText = ConvertedThicknessText(settings.thicknessText, from, to);
     };
     convert(pcrSettings_);
-    convert(pcrStartSettings_);
+    if (pcrStart_)
+        convert(pcrStart_->settings);
     if (pcr_)
         convert(pcr_->settings);
 }

@@ -339,15 +339,18 @@ InputFileData ParseInputFile(
     return data;
 }
 
-InputFileData ReadInputFile(const std::filesystem::path& path)
+std::string ReadInputFileText(const std::filesystem::path& path)
 {
-    std::string content;
     try {
-        content = ReadFileUpTo(path, kMaxInputFileBytes);
+        return ReadFileUpTo(path, kMaxInputFileBytes);
     } catch (const FileError& error) {
         throw InputFileError(error.what(), path, 0);
     }
-    return ParseInputFile(content, path);
+}
+
+InputFileData ReadInputFile(const std::filesystem::path& path)
+{
+    return ParseInputFile(ReadInputFileText(path), path);
 }
 
 } // namespace korvant

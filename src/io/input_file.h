@@ -122,8 +122,11 @@ private:
 InputFileData ParseInputFile(std::string_view content, const std::filesystem::path& source,
     FileReach reach = FileReach::Whole);
 
-// Reads and parses a file; an unreadable file, or one larger than kMaxInputFileBytes, throws
+// Reads a file's text whole; an unreadable file, or one larger than kMaxInputFileBytes, throws
 // InputFileError with the path and reason.
+std::string ReadInputFileText(const std::filesystem::path& path);
+
+// Reads and parses a file, with the failures of ReadInputFileText and ParseInputFile.
 InputFileData ReadInputFile(const std::filesystem::path& path);
 
 // --- Writing ---------------------------------------------------------------------------------

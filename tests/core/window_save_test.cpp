@@ -101,6 +101,18 @@ TEST_F(WindowSaves, CommandsThatRunOutOfMemorySaySoAndChangeNothing)
     EXPECT_EQ(designing.shown, std::vector<Message> { outOfMemory });
     EXPECT_TRUE(window.design() == design);
 
+    // An evaluation whose design fails so: the status line no longer gives the design before.
+    WindowModel evaluating(testing::TestSession({ 2 }));
+    evaluating.enterView(View::OneLayer);
+    ScriptedPrompter quiet;
+    ASSERT_EQ(evaluating.designThickness(quiet), DesignOutcome::Designed);
+    evaluating.setSlabText("14");
+    evaluating.setField(InputField::Sc, "2000");
+    OutOfMemoryOnce evaluate;
+    EXPECT_FALSE(evaluating.evaluateSlab(evaluate));
+    EXPECT_EQ(evaluate.texts(), std::vector<std::string> { "Evaluate: out of memory." });
+    EXPECT_EQ(evaluating.statusText(), "Evaluation stopped: Evaluate: out of memory.");
+
     // A save that fails while it asks leaves the old file.
     const fs::path path = locked("design.inp");
     OutOfMemoryOnce saving;
