@@ -16,12 +16,7 @@ std::vector<int> AcrRecords(const std::vector<int>& asked, const AircraftDatabas
         for (int record = 1; record <= database.recordCount; ++record)
             records.push_back(record);
     for (int record : records)
-        if (record > database.recordCount)
-            throw UsageError("--acr: record " + std::to_string(record)
-                + " is not in the catalogue, which holds "
-                + (database.recordCount == 0
-                        ? std::string("no aircraft")
-                        : "records 1 to " + std::to_string(database.recordCount)));
+        CheckCatalogueRecord("--acr", record, database);
     return records;
 }
 

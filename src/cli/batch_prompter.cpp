@@ -2,8 +2,6 @@
 // a refusal, and nothing for the keep message that only repeats a warning.
 #include "cli/batch_prompter.h"
 
-#include "basics/program_info.h"
-
 namespace korvant {
 
 Answer BatchPrompter::ask(const Message& message)
@@ -17,8 +15,7 @@ Answer BatchPrompter::ask(const Message& message)
         err_ << "korvant-cli: " << message.text << '\n';
         return Answer::Cancel;
     case Buttons::Ok:
-        // The keep message only repeats the warning just printed.
-        if (message.title != kMessageTitle)
+        if (!message.repeatsWarning)
             err_ << "korvant-cli: " << message.text << '\n';
         return Answer::Ok;
     }

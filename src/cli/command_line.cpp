@@ -10,10 +10,10 @@
 // stops before it printed its document prints one with its status and messages instead.
 #include "cli/command_line.h"
 
+#include <exception>
 #include <istream>
 #include <optional>
 #include <sstream>
-#include <stdexcept>
 
 #include "basics/program_info.h"
 #include "cli/acr_run.h"
@@ -25,6 +25,7 @@
 #include "cli/stream_copy.h"
 #include "cli/study_options.h"
 #include "cli/usage.h"
+#include "cli/usage_error.h"
 #include "design/catalogue_table.h"
 #include "design/design_json.h"
 #include "design/design_trace.h"
@@ -48,10 +49,15 @@ std::filesystem::path CataloguePath(const Options& options)
 }
 
 // Applies one stage of inputs; false when an aircraft change was refused (reported by the
-// prompter, then named here). A unit switch over a field without a number throws
-// UnitSwitchRefused.
+// prompter, then named here). A record that the catalogue does not hold throws UsageError before
+// anything is applied; a unit switch over a field without a number throws UnitSwitchRefused.
 bool ApplyStage(const Stage& stage, DesignModel& model, Prompter& prompter, std::ostream& err)
 {
+    if (stage.mix)
+        for (int record : *stage.mix)
+            CheckCatalogueRecord("--mix", record, model.database);
+    for (const Change& change : stage.changes)
+        CheckCatalogueRecord("--set", change.record, model.database);
     if (stage.units)
         SwitchUnits(model, *stage.units);
     for (const auto& [field, text] : stage.fields)
@@ -130,11 +136,8 @@ int RunArguments(
     Options options;
     try {
         options = ParseOptions(args);
-    } catch (const std::invalid_argument& error) {
-        err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
-        return kExitUsage;
     } catch (const UsageError& error) {
-        err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
+        err << UsageErrorText(error);
         return kExitUsage;
     }
     if (options.help) {
@@ -166,76 +169,37 @@ int RunArguments(
     return status;
 }
 
-int RunOptions(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
+// The run's steps in order; a step that cannot go on throws, and RunOptions reports it.
+int RunSteps(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
     std::ostream& err)
 {
     const bool json = options.output() == OutputFormat::Json;
     const std::filesystem::path catalogue = CataloguePath(options);
-    try {
-        const std::string note = ReadAircraftData(catalogue, model.database);
-        if (!note.empty())
-            err << "korvant-cli: " << note << '\n';
-    } catch (const CatalogueError& error) {
-        err << "korvant-cli: " << error.what() << '\n';
-        return kExitStopped;
-    }
+    if (const std::string note = ReadAircraftData(catalogue, model.database); !note.empty())
+        err << "korvant-cli: " << note << '\n';
 
     BatchPrompter prompter(err);
-    try {
-        if (!ApplyStage(options.before, model, prompter, err))
-            return kExitUsage;
-        if (options.inp) {
-            if (*options.inp == kStandardInputName)
-                LoadInputText(model, ReadStandardInput(in), "standard input", catalogue);
-            else
-                LoadInputFile(model, *options.inp, catalogue);
-            if (!ApplyStage(options.after, model, prompter, err))
-                return kExitUsage;
-        }
-    } catch (const UnitSwitchRefused& refused) {
-        err << "korvant-cli: " << refused.what() << '\n';
+    if (!ApplyStage(options.before, model, prompter, err))
         return kExitUsage;
-    } catch (const InputFileError& error) {
-        err << "korvant-cli: " << error.what() << '\n';
-        return kExitStopped;
-    } catch (const CatalogueError& error) {
-        err << "korvant-cli: " << error.what() << '\n';
-        return kExitStopped;
-    }
-    std::vector<int> acrRecords;
-    if (options.acr) {
-        try {
-            acrRecords = AcrRecords(*options.acr, model.database);
-        } catch (const UsageError& error) {
-            err << "korvant-cli: " << error.what() << "\nTry 'korvant-cli --help'.\n";
+    if (options.inp) {
+        if (*options.inp == kStandardInputName)
+            LoadInputText(model, ReadStandardInput(in), "standard input", catalogue);
+        else
+            LoadInputFile(model, *options.inp, catalogue);
+        if (!ApplyStage(options.after, model, prompter, err))
             return kExitUsage;
-        }
     }
+    const std::vector<int> acrRecords
+        = options.acr ? AcrRecords(*options.acr, model.database) : std::vector<int> {};
     if (options.layerMode) {
         model.layerMode = *options.layerMode;
         model.bondNo = options.bondNo;
     }
     // The slab to evaluate is a number in the session's units; it is checked before the design.
-    if (options.evaluate) {
-        try {
-            SlabThicknessOfText(*options.evaluate, model.units);
-        } catch (const EvaluationRefused& refused) {
-            err << "korvant-cli: --evaluate: " << refused.what() << '\n';
-            return kExitUsage;
-        }
-    }
-
-    if (options.save) {
-        try {
-            SaveInputFile(model, *options.save);
-        } catch (const InputFileError& error) {
-            err << "korvant-cli: " << error.what() << '\n';
-            return kExitStopped;
-        } catch (const FileError& error) {
-            err << "korvant-cli: " << error.what() << '\n';
-            return kExitStopped;
-        }
-    }
+    if (options.evaluate)
+        SlabThicknessOfText(*options.evaluate, model.units);
+    if (options.save)
+        SaveInputFile(model, *options.save);
 
     if (options.listAircraft) {
         out << (json ? CatalogueJson(model.database, model.units, StatusOf(kExitDesigned))
@@ -252,14 +216,8 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
     if (designed == kExitUsage || designed == kExitStopped)
         return designed;
     std::optional<SlabEvaluation> evaluation;
-    if (options.evaluate) {
-        try {
-            evaluation = EvaluateSlabText(model.result.trace.basis, *options.evaluate, model.units);
-        } catch (const DesignStopped& stopped) {
-            err << "korvant-cli: " << stopped.what() << '\n';
-            return kExitStopped;
-        }
-    }
+    if (options.evaluate)
+        evaluation = EvaluateSlabText(model.result.trace.basis, *options.evaluate, model.units);
     if (options.study.any())
         return RunStudy(options.study, model, json, out, err);
     const SlabEvaluation* evaluated = evaluation ? &*evaluation : nullptr;
@@ -282,6 +240,38 @@ int RunOptions(const Options& options, DesignModel& model, std::istream& in, std
     if (evaluated)
         out << (options.report ? "\n" : "") << EvaluationText(model.result.trace.basis, *evaluated);
     return designed;
+}
+
+// A run stopped by a file, the catalogue or the design: its message, exit 3.
+int Stopped(std::ostream& err, const std::exception& error)
+{
+    err << "korvant-cli: " << error.what() << '\n';
+    return kExitStopped;
+}
+
+int RunOptions(const Options& options, DesignModel& model, std::istream& in, std::ostream& out,
+    std::ostream& err)
+{
+    try {
+        return RunSteps(options, model, in, out, err);
+    } catch (const UsageError& error) {
+        err << UsageErrorText(error);
+        return kExitUsage;
+    } catch (const UnitSwitchRefused& refused) {
+        err << "korvant-cli: " << refused.what() << '\n';
+        return kExitUsage;
+    } catch (const EvaluationRefused& refused) {
+        err << "korvant-cli: --evaluate: " << refused.what() << '\n';
+        return kExitUsage;
+    } catch (const CatalogueError& error) {
+        return Stopped(err, error);
+    } catch (const InputFileError& error) {
+        return Stopped(err, error);
+    } catch (const FileError& error) {
+        return Stopped(err, error);
+    } catch (const DesignStopped& stopped) {
+        return Stopped(err, stopped);
+    }
 }
 
 } // namespace

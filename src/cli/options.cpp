@@ -26,12 +26,7 @@ const std::map<std::string, InputField>& FieldOptions()
 
 int RecordNumber(const std::string& text, const std::string& option)
 {
-    const bool digits = !text.empty() && text.size() <= 3
-        && text.find_first_not_of("0123456789") == std::string::npos;
-    const int number = digits ? std::stoi(text) : 0;
-    if (number < 1 || number > AircraftDatabase::kMaxRecords)
-        throw UsageError(option + ": \"" + text + "\" is not a record number from 1 to 65");
-    return number;
+    return WholeNumber(option, text, 1, AircraftDatabase::kMaxRecords, "a record number");
 }
 
 std::vector<int> ParseRecords(const std::string& list, const std::string& option)
@@ -75,6 +70,15 @@ Change ParseChange(const std::string& text)
 }
 
 } // namespace
+
+void CheckCatalogueRecord(const std::string& option, int record, const AircraftDatabase& database)
+{
+    if (record > database.recordCount)
+        throw UsageError(option + ": record " + std::to_string(record)
+            + " is not in the catalogue, which holds "
+            + (database.recordCount == 0 ? std::string("no aircraft")
+                                         : "records 1 to " + std::to_string(database.recordCount)));
+}
 
 Options ParseOptions(const std::vector<std::string>& args)
 {

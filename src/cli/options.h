@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -14,15 +13,10 @@
 #include "basics/input_fields.h"
 #include "basics/unit_system.h"
 #include "cli/study_options.h"
+#include "cli/usage_error.h"
 #include "design/acr.h"
 
 namespace korvant {
-
-class UsageError : public std::runtime_error
-{
-public:
-    using std::runtime_error::runtime_error;
-};
 
 struct Change
 {
@@ -77,8 +71,10 @@ struct Options
     bool version = false;
 };
 
-// Parses the arguments after the program name. Throws UsageError, or std::invalid_argument from
-// a study option, with the message for the user.
+// Throws UsageError when `record`, given with `option`, is not in the catalogue read.
+void CheckCatalogueRecord(const std::string& option, int record, const AircraftDatabase& database);
+
+// Parses the arguments after the program name. Throws UsageError with the message for the user.
 Options ParseOptions(const std::vector<std::string>& args);
 
 } // namespace korvant

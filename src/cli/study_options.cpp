@@ -2,11 +2,10 @@
 // standard output and the samples file written whole.
 #include "cli/study_options.h"
 
-#include <charconv>
 #include <cmath>
-#include <stdexcept>
 
 #include "cli/exit_status.h"
+#include "cli/usage_error.h"
 #include "design/sensitivity_study.h"
 #include "design/study_json.h"
 #include "io/atomic_file.h"
@@ -17,22 +16,11 @@ namespace {
 
 constexpr int kMostSamples = 1000000;
 
-template <typename Integer>
-Integer WholeNumber(const std::string& option, const std::string& text, Integer least, Integer most)
-{
-    Integer number {};
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (ec != std::errc() || end != text.data() + text.size() || number < least || number > most)
-        throw std::invalid_argument(option + ": \"" + text + "\" is not a whole number from "
-            + std::to_string(least) + " to " + std::to_string(most));
-    return number;
-}
-
 double Percent(const std::string& option, const std::string& text, double most)
 {
     const double number = NumberOfText(text);
     if (!IsNumberText(text) || !(number >= 0 && number <= most))
-        throw std::invalid_argument(
+        throw UsageError(
             option + ": \"" + text + "\" is not a percentage from 0 to " + GeneralNumberText(most));
     return number;
 }
@@ -43,7 +31,7 @@ void ParseSpread(const std::string& text, ReliabilitySettings& settings)
     const std::size_t equals = text.find('=');
     const std::size_t colon = text.find(':', equals == std::string::npos ? 0 : equals);
     if (equals == std::string::npos || colon == std::string::npos)
-        throw std::invalid_argument("--spread: expected NAME=KIND:PERCENT, got \"" + text + "\"");
+        throw UsageError("--spread: expected NAME=KIND:PERCENT, got \"" + text + "\"");
     const std::string name = text.substr(0, equals);
     const std::string kind = text.substr(equals + 1, colon - equals - 1);
     InputSpread* spread = name == "Sc" ? &settings.Sc
@@ -52,8 +40,7 @@ void ParseSpread(const std::string& text, ReliabilitySettings& settings)
         : name == "departures"         ? &settings.departures
                                        : nullptr;
     if (!spread)
-        throw std::invalid_argument(
-            "--spread: expected Sc, k, E or departures, got \"" + name + "\"");
+        throw UsageError("--spread: expected Sc, k, E or departures, got \"" + name + "\"");
     if (kind == "normal")
         spread->spread = Spread::Normal;
     else if (kind == "lognormal")
@@ -61,8 +48,7 @@ void ParseSpread(const std::string& text, ReliabilitySettings& settings)
     else if (kind == "uniform")
         spread->spread = Spread::Uniform;
     else
-        throw std::invalid_argument(
-            "--spread: expected normal, lognormal or uniform, got \"" + kind + "\"");
+        throw UsageError("--spread: expected normal, lognormal or uniform, got \"" + kind + "\"");
     spread->variation = Percent("--spread", text.substr(colon + 1), 100) / 100;
 }
 
@@ -93,10 +79,10 @@ bool ParseStudyOption(
 void CheckStudyRequest(const StudyRequest& request)
 {
     if (request.sensitivityPercent && request.reliability)
-        throw std::invalid_argument("--sensitivity and --reliability are different studies; give "
-                                    "one of them");
+        throw UsageError("--sensitivity and --reliability are different studies; give "
+                         "one of them");
     if (request.samplesFile && !request.reliability)
-        throw std::invalid_argument("--samples needs --reliability");
+        throw UsageError("--samples needs --reliability");
 }
 
 int RunStudy(const StudyRequest& request, const DesignModel& model, bool json, std::ostream& out,

@@ -22,11 +22,11 @@ struct StudyRequest
 };
 
 // Takes `name` when it is a study option, reading its value with `value`; false for any other
-// option. Throws std::invalid_argument with the usage message for a bad value.
+// option. Throws UsageError for a bad value.
 bool ParseStudyOption(
     const std::string& name, const std::function<std::string()>& value, StudyRequest& request);
 
-// Throws std::invalid_argument for options that do not go together.
+// Throws UsageError for options that do not go together.
 void CheckStudyRequest(const StudyRequest& request);
 
 // Runs the study on a session whose design has been checked and run, prints its CSV (or its JSON

@@ -45,7 +45,7 @@ std::string OfferBound(std::string_view text, std::string_view name, float minim
     if (answer == Answer::Yes)
         return BoundText(bound);
     prompter.ask({ "Keep the " + std::string(name) + " input value anyway!", kMessageTitle,
-        Buttons::Ok, Icon::Information });
+        Buttons::Ok, Icon::Information, true });
     return std::string(text);
 }
 

@@ -16,6 +16,9 @@ struct Message
     std::string title;
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
+    // Only repeats the warning just put (the keep message after a range warning): a batch run,
+    // which has printed that warning, leaves it out.
+    bool repeatsWarning = false;
     bool operator==(const Message&) const = default;
 };
 

@@ -78,11 +78,10 @@ void CheckSaveName(const std::filesystem::path& path);
 
 // The bytes of a file of at most `limit` bytes, or why they could not be read. `error` is errno's
 // value, EFBIG for a file larger than the limit (then no more than the limit and one block were
-// read), or kNotRegularFile for a FIFO, device or socket, which is refused before it is opened
-// for reading, so that it cannot block. `reason` is the reason in words for any error ("No such
-// file or directory", "it is a folder, not a file", "it is a named pipe (FIFO), not a regular
-// file"); callers word the message.
-inline constexpr int kNotRegularFile = -1;
+// read), EISDIR for a folder, or EINVAL for a FIFO, device or socket, which is refused before it
+// is opened for reading, so that it cannot block. `reason` is the reason in words for any error
+// ("No such file or directory", "it is a folder, not a file", "it is a named pipe (FIFO), not a
+// regular file"); callers word the message.
 struct FileBytes
 {
     std::string content;
@@ -90,9 +89,6 @@ struct FileBytes
     std::string reason;
 };
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t limit);
-
-// The same from an open descriptor, read as it comes until its end (standard input, a pipe).
-FileBytes ReadDescriptorBytes(int fd, std::size_t limit);
 
 // Why a file of this st_mode is not read or replaced, in words ("it is a named pipe (FIFO), not a
 // regular file"); "" for a regular file.

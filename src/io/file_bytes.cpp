@@ -25,7 +25,26 @@ FileBytes Failed(int error, std::string reason = {})
 
 FileBytes NotRegular(mode_t mode)
 {
-    return Failed(S_ISDIR(mode) ? EISDIR : kNotRegularFile, NotRegularFileReason(mode));
+    return Failed(S_ISDIR(mode) ? EISDIR : EINVAL, NotRegularFileReason(mode));
+}
+
+// The bytes of an open descriptor, read until its end, and no more than the limit and one block.
+FileBytes ReadDescriptorBytes(int fd, std::size_t limit)
+{
+    FileBytes read;
+    std::array<char, 65536> block {};
+    while (true) {
+        const ssize_t got = ::read(fd, block.data(), block.size());
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return Failed(errno);
+        if (got == 0)
+            return read;
+        read.content.append(block.data(), static_cast<std::size_t>(got));
+        if (read.content.size() > limit)
+            return Failed(EFBIG, "the file is larger than " + std::to_string(limit) + " bytes");
+    }
 }
 
 } // namespace
@@ -43,24 +62,6 @@ std::string NotRegularFileReason(unsigned mode)
     if (S_ISSOCK(mode))
         return "it is a socket, not a regular file";
     return "it is not a regular file";
-}
-
-FileBytes ReadDescriptorBytes(int fd, std::size_t limit)
-{
-    FileBytes read;
-    std::array<char, 65536> block {};
-    while (true) {
-        const ssize_t got = ::read(fd, block.data(), block.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return Failed(errno);
-        if (got == 0)
-            return read;
-        read.content.append(block.data(), static_cast<std::size_t>(got));
-        if (read.content.size() > limit)
-            return Failed(EFBIG, "the file is larger than " + std::to_string(limit) + " bytes");
-    }
 }
 
 FileBytes ReadFileBytes(const std::filesystem::path& path, std::size_t limit)

@@ -9,6 +9,7 @@
 #include "io/atomic_file.h"
 #include "io/data_text.h"
 #include "io/input_file_format.h"
+#include "io/line_of_offset.h"
 #include "io/number_text.h"
 #include "io/quoted_text.h"
 
@@ -76,18 +77,18 @@ std::optional<long long> WholeNumberOfText(std::string_view text)
     return negative ? -value : value;
 }
 
+// Whether the line that ends at offset `end` (past its line end, if any) is the last of the text
+// and has no line end.
+bool EndsWithoutLineEnd(std::string_view text, std::size_t end)
+{
+    return end == text.size() && !text.empty() && text.back() != '\n' && text.back() != '\r';
+}
+
 // The line of the first NUL byte of the text, 0 when it holds none.
 int NulLine(std::string_view text)
 {
     const std::size_t nul = text.find('\0');
-    if (nul == std::string_view::npos)
-        return 0;
-    int line = 1;
-    std::size_t at = 0;
-    std::string_view ignored;
-    while (NextLine(text, at, ignored) && at <= nul)
-        ++line;
-    return line;
+    return nul == std::string_view::npos ? 0 : LineOfOffset(text, nul);
 }
 
 // The lines of one file being parsed, with the messages for a damaged file.
@@ -133,22 +134,21 @@ public:
         return *value;
     }
 
-    // Whether line `number` is the last of the text and ends without a line end, which every
-    // line of a file that was written whole has.
-    bool endsUnterminated(int number) const
-    {
-        return number == static_cast<int>(lines_.size()) && rest_ == content_.size()
-            && !content_.empty() && content_.back() != '\n' && content_.back() != '\r';
-    }
-
-    // Refuses a last line that lost its line end: the file was cut, perhaps within the value
-    // (blanks included: a value of blanks cut short is another value).
+    // Refuses line `number` when it is the last of the text and lost its line end.
     void checkTerminated(int number, std::string_view line) const
     {
-        if (endsUnterminated(number))
-            fail(number,
-                "the file ends within the line " + QuotedText(line)
-                    + ", without its line end, so the line may have been cut short");
+        if (number == static_cast<int>(lines_.size()) && EndsWithoutLineEnd(content_, rest_))
+            failCutShort(number, line);
+    }
+
+    // A last line without its line end, which every line of a file written whole has: the file
+    // was cut, perhaps within the value (blanks included: a value of blanks cut short is another
+    // value).
+    [[noreturn]] void failCutShort(int number, std::string_view line) const
+    {
+        fail(number,
+            "the file ends within the line " + QuotedText(line)
+                + ", without its line end, so the line may have been cut short");
     }
 
     [[noreturn]] void fail(int number, const std::string& what) const
@@ -186,11 +186,9 @@ std::optional<ProjectInputs> ParseProjectSection(const LineReader& reader, int l
     int bondLine = 0;
     std::string_view line;
     for (int number = last + 1; NextLine(content, at, line); ++number) {
-        if (!IsBlankLine(line) && at == content.size() && content.back() != '\n'
-            && content.back() != '\r' && (!project || line.rfind("***", 0) != 0))
-            reader.fail(number,
-                "the file ends within the line " + QuotedText(line)
-                    + ", without its line end, so the line may have been cut short");
+        if (!IsBlankLine(line) && EndsWithoutLineEnd(content, at)
+            && (!project || line.rfind("***", 0) != 0))
+            reader.failCutShort(number, line);
         if (!project) {
             if (IsBlankLine(line))
                 continue;

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "io/atomic_file.h"
+#include "io/line_of_offset.h"
 
 namespace korvant {
 
@@ -179,16 +180,6 @@ template <typename Store> int ReadFields(FieldReader& reader, int count, Store s
     return count;
 }
 
-// The line of the text on which offset `at` lies, lines ending in CR LF, LF or CR.
-int LineOf(std::string_view text, std::size_t at)
-{
-    int line = 1;
-    for (std::size_t i = 0; i < at; ++i)
-        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')))
-            ++line;
-    return line;
-}
-
 // Refuses text that is not plain comma-delimited text: UTF-16 or UTF-32 (by its byte order mark)
 // and any text with a NUL byte, which would cut the names and values it reaches.
 void RefuseOtherText(std::string_view content, const std::string& source)
@@ -204,7 +195,7 @@ void RefuseOtherText(std::string_view content, const std::string& source)
             + " text, and a catalogue is plain comma-delimited text.");
     const std::size_t nul = content.find('\0');
     if (nul != std::string_view::npos)
-        throw CatalogueError(source + ", line " + std::to_string(LineOf(content, nul))
+        throw CatalogueError(source + ", line " + std::to_string(LineOfOffset(content, nul))
             + ": this is not an aircraft catalogue: the line holds a NUL byte, and a catalogue is "
               "plain comma-delimited text.");
 }
@@ -318,10 +309,15 @@ std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase
 std::vector<std::filesystem::path> DataFileCandidates(
     const std::filesystem::path& executableDir, const std::filesystem::path& name)
 {
+    const std::filesystem::path installed
+        = std::filesystem::path(KORVANT_INSTALLED_DATA_DIR) / name;
+    // Without the executable's place only the fixed one is looked at, never the working folder.
+    if (executableDir.empty())
+        return { installed };
     const std::filesystem::path candidates[] = {
         executableDir / name,
         (executableDir / ".." / KORVANT_RELATIVE_DATA_DIR / name).lexically_normal(),
-        std::filesystem::path(KORVANT_INSTALLED_DATA_DIR) / name,
+        installed,
     };
     std::vector<std::filesystem::path> result;
     for (const auto& candidate : candidates)
@@ -350,8 +346,7 @@ std::filesystem::path ExecutableDir()
     std::error_code error;
     const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error)
-        throw std::runtime_error(
-            "Cannot find the program's directory from /proc/self/exe: " + error.message());
+        return {};
     return exe.parent_path();
 }
 

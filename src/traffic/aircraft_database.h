@@ -74,7 +74,8 @@ std::string ReadAircraftData(const std::filesystem::path& path, AircraftDatabase
 
 // The places of a data file the program ships (fly.dll, manual/index.html), in the order they are
 // tried: beside the executable, then the installed data folder relative to it
-// (<exe dir>/../share/korvant), then the data folder fixed at build time.
+// (<exe dir>/../share/korvant), then the data folder fixed at build time; only the last when the
+// executable's directory is not known (empty).
 std::vector<std::filesystem::path> DataFileCandidates(
     const std::filesystem::path& executableDir, const std::filesystem::path& name);
 std::vector<std::filesystem::path> CatalogueCandidates(const std::filesystem::path& executableDir);
@@ -83,7 +84,8 @@ std::vector<std::filesystem::path> CatalogueCandidates(const std::filesystem::pa
 // candidate, so that the failure names the place looked at first ("fly.dll" without candidates).
 std::filesystem::path FindCatalogue(const std::vector<std::filesystem::path>& candidates);
 
-// The directory of the running executable (from /proc/self/exe).
+// The directory of the running executable (from /proc/self/exe); empty when that cannot be read
+// (no /proc), so that the data files are looked for in the fixed data folder only.
 std::filesystem::path ExecutableDir();
 
 } // namespace korvant

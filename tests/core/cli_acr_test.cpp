@@ -6,6 +6,7 @@
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "basics/unit_factors.h"
@@ -19,10 +20,7 @@ namespace {
 
 using Row = std::vector<std::string>;
 
-testing::CliRun Cli(const std::string& arguments)
-{
-    return testing::RunCli(arguments);
-}
+using testing::RunCli;
 
 // The table's rows after its heading, each split into its cells (no name holds a comma).
 std::vector<Row> Rows(const std::string& csv)
@@ -50,7 +48,7 @@ constexpr std::size_t kAcr = 3, kSlab = 7, kDswl = 11;
 
 TEST(CommandLineAcr, TheTableIsTheCoresForTheWholeCatalogue)
 {
-    const testing::CliRun run = Cli("--acr --threads 1");
+    const testing::CliRun run = RunCli("--acr --threads 1");
     EXPECT_EQ(run.status, 0) << run.err;
     AircraftDatabase db;
     ReadAircraftData(KORVANT_TEST_DATA_DIR "/design/mix.dll", db);
@@ -60,10 +58,10 @@ TEST(CommandLineAcr, TheTableIsTheCoresForTheWholeCatalogue)
         "Thickness B (in),Thickness C (in),Thickness D (in),DSWL A (kg),DSWL B (kg),DSWL C (kg),"
         "DSWL D (kg)");
     EXPECT_NE(run.err.find("not the manufacturers' published ACRs"), std::string::npos);
-    EXPECT_EQ(Cli("--acr --threads 2").out, run.out);
+    EXPECT_EQ(RunCli("--acr --threads 2").out, run.out);
 
     // The records asked for, each once, in their order.
-    const std::vector<Row> asked = Rows(Cli("--acr=5,2,5").out);
+    const std::vector<Row> asked = Rows(RunCli("--acr=5,2,5").out);
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0], Rows(run.out)[4]);
     EXPECT_EQ(asked[1], Rows(run.out)[1]);
@@ -74,10 +72,10 @@ TEST(CommandLineAcr, TheTableIsTheCoresForTheWholeCatalogue)
 TEST(CommandLineAcr, MetricRunIsTheEnglishRunConverted)
 {
     const std::string example = " --acr=4,2 --set 4:gearLoadPercent=47.5";
-    const testing::CliRun english = Cli(example
+    const testing::CliRun english = RunCli(example
         + " --set 4:grossWeight=400000 --set 4:tirePressure=200 --set 4:dualSpacing=30"
           " --set 4:tandemSpacing=55");
-    const testing::CliRun metric = Cli("--units metric" + example
+    const testing::CliRun metric = RunCli("--units metric" + example
         + " --set 4:grossWeight=1780 --set 4:tirePressure=1378 --set 4:dualSpacing=76.2"
           " --set 4:tandemSpacing=139.7");
     ASSERT_EQ(english.status, 0) << english.err;
@@ -108,13 +106,14 @@ TEST(CommandLineAcr, MetricRunIsTheEnglishRunConverted)
 
 TEST(CommandLineAcr, ChangedWeightMovesOnlyThatAircraft)
 {
-    const std::vector<Row> english = Rows(Cli("--acr").out);
+    const std::vector<Row> english = Rows(RunCli("--acr").out);
     for (const char* units : { "", "--units metric " }) {
         SCOPED_TRACE(units);
-        const std::vector<Row> before = Rows(Cli(std::string(units) + "--acr").out);
+        const std::vector<Row> before = Rows(RunCli(std::string(units) + "--acr").out);
         // Twice the catalogue's 174,700 lb (777.415 kN).
         const std::string weight = *units ? "1554.83" : "349400";
-        const testing::CliRun run = Cli(std::string(units) + "--acr --set 2:grossWeight=" + weight);
+        const testing::CliRun run
+            = RunCli(std::string(units) + "--acr --set 2:grossWeight=" + weight);
         ASSERT_EQ(run.status, 0) << run.err;
         const std::vector<Row> after = Rows(run.out);
         ASSERT_EQ(after.size(), before.size());
@@ -141,7 +140,8 @@ TEST(CommandLineAcr, ChangedWeightMovesOnlyThatAircraft)
 // on subgrades A to C and just passes it on D; a lighter one stays below everywhere.
 TEST(CommandLineAcr, LightAircraftKeepsItsRowWithEmptyFieldsAndANote)
 {
-    const testing::CliRun run = Cli("--acr=1,2 --set 1:grossWeight=2558 --set 1:tirePressure=50");
+    const testing::CliRun run
+        = RunCli("--acr=1,2 --set 1:grossWeight=2558 --set 1:tirePressure=50");
     EXPECT_EQ(run.status, 0) << run.err;
     const std::vector<Row> rows = Rows(run.out);
     ASSERT_EQ(rows.size(), 2u);
@@ -158,7 +158,7 @@ TEST(CommandLineAcr, LightAircraftKeepsItsRowWithEmptyFieldsAndANote)
     EXPECT_NE(run.err.find("below the smallest ratings"), std::string::npos) << run.err;
 
     const testing::CliRun lighter
-        = Cli("--units metric --acr=1 --set 1:grossWeight=8.9 --set 1:tirePressure=344.5");
+        = RunCli("--units metric --acr=1 --set 1:grossWeight=8.9 --set 1:tirePressure=344.5");
     EXPECT_EQ(lighter.status, 0) << lighter.err;
     EXPECT_EQ(Rows(lighter.out)[0],
         (Row { "1", "Cessna 208B", "8.9", "", "", "", "", "", "", "", "", "", "", "", "" }));
@@ -181,10 +181,10 @@ TEST(CommandLineAcr, RefusedGearsAndValuesExitThreeNamingTheAircraft)
             "B737-800: the tire pressure \"0\" must be a positive number (kPa)" },
         { "--acr=2,4 --set 2:gearLoadPercent=0", "B737-800: the gear load percent \"0\"" },
     };
-    const std::vector<Row> base = Rows(Cli("--acr=2,4").out);
+    const std::vector<Row> base = Rows(RunCli("--acr=2,4").out);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments);
-        const testing::CliRun run = Cli(c.arguments);
+        const testing::CliRun run = RunCli(c.arguments);
         EXPECT_EQ(run.status, 3);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         // The table is still printed whole, the refused row with its record and name only.
@@ -205,14 +205,36 @@ TEST(CommandLineAcr, BadUsageExitsTwo)
         "--acr=2 --set 2:grossWeight=-1", // refused as the Change Data dialog refuses it
     };
     for (const char* arguments : runs) {
-        const testing::CliRun run = Cli(arguments);
+        const testing::CliRun run = RunCli(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_EQ(run.out, "") << arguments;
         EXPECT_NE(run.err, "") << arguments;
     }
     EXPECT_NE(
-        Cli("--acr=6").err.find("record 6 is not in the catalogue, which holds records 1 to 5"),
+        RunCli("--acr=6").err.find("record 6 is not in the catalogue, which holds records 1 to 5"),
         std::string::npos);
+}
+
+// --mix, --set and --acr take only the records of the catalogue read, 1 to 5 in the test one; the
+// record number itself runs from 1 to 65.
+TEST(CommandLineRecords, OutsideTheCatalogueIsBadUsage)
+{
+    const std::pair<const char*, const char*> runs[] = {
+        { "--mix 60", "--mix: record 60 is not in the catalogue, which holds records 1 to 5" },
+        { "--mix 2,6 --inp -", "--mix: record 6 is not in the catalogue" },
+        { "--mix 2 --set 60:grossWeight=5", "--set: record 60 is not in the catalogue" },
+        { "--acr=2 --set 6:grossWeight=5", "--set: record 6 is not in the catalogue" },
+        { "--acr=60", "--acr: record 60 is not in the catalogue" },
+        { "--mix 66", "--mix: \"66\" is not a record number from 1 to 65" },
+        { "--set 0:grossWeight=5", "--set: \"0\" is not a record number from 1 to 65" },
+    };
+    for (const auto& [arguments, message] : runs) {
+        const testing::CliRun run = RunCli(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_EQ(run.out, "") << arguments;
+        EXPECT_NE(run.err.find(message), std::string::npos) << arguments << run.err;
+        EXPECT_NE(run.err.find("Try 'korvant-cli --help'"), std::string::npos) << arguments;
+    }
 }
 
 TEST(CommandLineAcr, TableThatCannotBeWrittenExitsThree)

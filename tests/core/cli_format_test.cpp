@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "basics/program_info.h"
+#include "cli/batch_prompter.h"
 #include "cli/command_line.h"
 #include "cli/exit_status.h"
 #include "cli_runner.h"
@@ -225,6 +227,21 @@ TEST(CommandLineOutput, InputDataFileFromStandardInput)
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(Holds(run.err, message)) << run.err;
     }
+}
+
+// A range warning is printed once, without the keep message that repeats it; every other message,
+// whatever its title, is printed.
+TEST(CommandLineOutput, MessagesOnStandardError)
+{
+    const testing::CliRun run = RunCli("--mix 2 --Sc 1100");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Holds(run.err, "korvant-cli: warning: Sc is not within")) << run.err;
+    EXPECT_FALSE(Holds(run.err, "Keep the")) << run.err;
+
+    std::ostringstream err;
+    BatchPrompter prompter(err);
+    EXPECT_EQ(prompter.ask({ "Incorrect Input File!", kMessageTitle }), Answer::Ok);
+    EXPECT_EQ(err.str(), "korvant-cli: Incorrect Input File!\n");
 }
 
 TEST(CommandLineOutput, FormsThatDoNotGoTogether)

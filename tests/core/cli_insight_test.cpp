@@ -22,10 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-testing::CliRun Cli(const std::string& arguments)
-{
-    return testing::RunCli(arguments);
-}
+using testing::RunCli;
 
 DesignModel Designed(bool metric, std::int16_t layerMode)
 {
@@ -41,15 +38,15 @@ TEST(CommandLineInsight, TraceAndEvaluationAreTheCoreTexts)
 {
     const DesignModel english = Designed(false, kOneLayer);
     const DesignTrace& trace = english.result.trace;
-    EXPECT_EQ(Cli("--mix 2,4 --trace csv").out, TraceCsv(trace));
+    EXPECT_EQ(RunCli("--mix 2,4 --trace csv").out, TraceCsv(trace));
     const SlabEvaluation slab = EvaluateSlabText(trace.basis, "14", english.units);
-    EXPECT_EQ(
-        Cli("--mix 2,4 --evaluate 14").out, english.lbh + "\n" + EvaluationText(trace.basis, slab));
+    EXPECT_EQ(RunCli("--mix 2,4 --evaluate 14").out,
+        english.lbh + "\n" + EvaluationText(trace.basis, slab));
 
     const DesignModel metric = Designed(true, kTwoLayerUnbonded);
     const SlabEvaluation cm = EvaluateSlabText(metric.result.trace.basis, "40", metric.units);
     const testing::CliRun json
-        = Cli("--units metric --mix 2,4 --structure unbonded --trace json --evaluate 40");
+        = RunCli("--units metric --mix 2,4 --structure unbonded --trace json --evaluate 40");
     EXPECT_EQ(json.status, 0);
     EXPECT_EQ(json.out, TraceJson(metric, &cm, StatusOf(kExitDesigned)));
 }
@@ -87,7 +84,7 @@ TEST(CommandLineInsight, RefusedOptionsAndSlabs)
         { "--mix 2,4 --structure bonded --E2 3000000 --h2 8", 3 },
     };
     for (const auto& [arguments, status] : runs)
-        EXPECT_EQ(Cli(arguments).status, status) << arguments;
+        EXPECT_EQ(RunCli(arguments).status, status) << arguments;
 }
 
 TEST(CommandLineInsight, TheFileGivesTheStructureUnlessTheOptionDoes)
@@ -98,9 +95,9 @@ TEST(CommandLineInsight, TheFileGivesTheStructureUnlessTheOptionDoes)
     saved.field(InputField::h2) = "8";
     SaveInputFile(saved, file);
     const std::string inp = "--trace csv --inp '" + file.string() + "'";
-    EXPECT_EQ(Cli(inp).out, Cli("--trace csv --mix 2,4 --h2 8 --structure unbonded").out);
-    EXPECT_EQ(Cli(inp + " --structure one").out, Cli("--trace csv --mix 2,4").out);
-    EXPECT_NE(Cli(inp).out, Cli("--trace csv --mix 2,4").out);
+    EXPECT_EQ(RunCli(inp).out, RunCli("--trace csv --mix 2,4 --h2 8 --structure unbonded").out);
+    EXPECT_EQ(RunCli(inp + " --structure one").out, RunCli("--trace csv --mix 2,4").out);
+    EXPECT_NE(RunCli(inp).out, RunCli("--trace csv --mix 2,4").out);
     fs::remove(file);
 }
 
@@ -108,7 +105,7 @@ TEST(CommandLineInsight, StudiesAreTheCoresOnAnyNumberOfThreads)
 {
     const DesignModel model = Designed(false, kOneLayer);
     EXPECT_EQ(
-        Cli("--mix 2,4 --sensitivity 7.5").out, SensitivityCsv(RunSensitivityStudy(model, 7.5)));
+        RunCli("--mix 2,4 --sensitivity 7.5").out, SensitivityCsv(RunSensitivityStudy(model, 7.5)));
 
     ReliabilitySettings settings;
     settings.samples = 40;
@@ -118,12 +115,12 @@ TEST(CommandLineInsight, StudiesAreTheCoresOnAnyNumberOfThreads)
     const fs::path samples = fs::temp_directory_path() / "korvant cli samples.csv";
     const std::string run = "--mix 2,4 --reliability 40 --seed 5 --spread k=uniform:30 --samples '"
         + samples.string() + "' --threads ";
-    EXPECT_EQ(Cli(run + "1").out, ReliabilityCsv(*study));
+    EXPECT_EQ(RunCli(run + "1").out, ReliabilityCsv(*study));
     EXPECT_EQ(ReadWholeFile(samples), ReliabilitySamplesCsv(*study));
-    EXPECT_EQ(Cli(run + "2").out, ReliabilityCsv(*study));
+    EXPECT_EQ(RunCli(run + "2").out, ReliabilityCsv(*study));
     EXPECT_EQ(ReadWholeFile(samples), ReliabilitySamplesCsv(*study));
     fs::remove(samples);
-    EXPECT_EQ(Cli("--mix 2,4 --reliability 5 --samples /nonexistent/dir/s.csv").status, 3);
+    EXPECT_EQ(RunCli("--mix 2,4 --reliability 5 --samples /nonexistent/dir/s.csv").status, 3);
 }
 
 } // namespace

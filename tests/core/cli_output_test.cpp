@@ -16,6 +16,7 @@
 
 #include "cli_runner.h"
 #include "io/atomic_file.h"
+#include "temp_folder.h"
 
 namespace korvant {
 namespace {
@@ -81,21 +82,7 @@ std::function<void()> OutputTo(const fs::path& path, int flags = O_WRONLY | O_CR
     };
 }
 
-class CliOutput : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path()
-            / ("korvant-cli-" + std::to_string(::getpid()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path in(const std::string& name) const { return dir_ / name; }
-    fs::path dir_;
-};
+using CliOutput = testing::TempFolderTest;
 
 TEST_F(CliOutput, OutputThatCannotBeWrittenExits3)
 {

@@ -14,10 +14,7 @@
 namespace korvant {
 namespace {
 
-testing::CliRun Cli(const std::string& arguments)
-{
-    return testing::RunCli(arguments);
-}
+using testing::RunCli;
 
 std::string PcrDocument(const PcrResult& result, const DesignBasis& basis, UnitSystem units)
 {
@@ -31,7 +28,7 @@ TEST(CommandLinePcr, TheDocumentIsTheCoresForTheSession)
     RunDesign(model);
     const DesignTrace& trace = model.result.trace;
     const PcrResult designed = ComputePcr(trace.basis, trace.thickness(), model.units);
-    const testing::CliRun run = Cli("--mix 2,4 --pcr");
+    const testing::CliRun run = RunCli("--mix 2,4 --pcr");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, PcrDocument(designed, trace.basis, model.units));
     EXPECT_EQ(
@@ -40,9 +37,9 @@ TEST(CommandLinePcr, TheDocumentIsTheCoresForTheSession)
 
     // A given slab and category; in Metric the slab is in cm and the weights in kN.
     const PcrResult given = ComputePcr(trace.basis, 18, model.units, SubgradeCategory::C);
-    EXPECT_EQ(
-        Cli("--mix 2,4 --pcr=18 --category C").out, PcrDocument(given, trace.basis, model.units));
-    const testing::CliRun metric = Cli("--units metric --mix 2,4 --pcr=45.72 --category C");
+    EXPECT_EQ(RunCli("--mix 2,4 --pcr=18 --category C").out,
+        PcrDocument(given, trace.basis, model.units));
+    const testing::CliRun metric = RunCli("--units metric --mix 2,4 --pcr=45.72 --category C");
     EXPECT_EQ(metric.status, 0) << metric.err;
     EXPECT_EQ(metric.out.substr(0, metric.out.find("\r\n")), PcrCode(given));
     EXPECT_NE(metric.out.find("Allowable gross weight (kN)"), std::string::npos);
@@ -72,7 +69,7 @@ TEST(CommandLinePcr, NoPcrPrintsItsReasonOnly)
         { "--mix 2 --pcr --category E", 2, "expected A, B, C or D" },
     };
     for (const auto& run : runs) {
-        const testing::CliRun result = Cli(run.arguments);
+        const testing::CliRun result = RunCli(run.arguments);
         EXPECT_EQ(result.status, run.status) << run.arguments << "\n" << result.err;
         EXPECT_NE(result.err.find(run.reason), std::string::npos) << run.arguments << "\n"
                                                                   << result.err;

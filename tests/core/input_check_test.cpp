@@ -48,7 +48,7 @@ TEST(InputCheck, QuestionsAndOfferedBounds)
     ASSERT_EQ(keep.shown.size(), 2u);
     EXPECT_EQ(keep.shown[1],
         (Message {
-            "Keep the E input value anyway!", "korvant13", Buttons::Ok, Icon::Information }));
+            "Keep the E input value anyway!", "korvant13", Buttons::Ok, Icon::Information, true }));
 }
 
 TEST(InputCheck, DesignThicknessSequence)

@@ -16,6 +16,7 @@
 #include "design/unit_switch.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
+#include "temp_folder.h"
 
 namespace korvant {
 namespace {
@@ -35,22 +36,7 @@ void Spit(const fs::path& path, const std::string& content)
 }
 
 // A fresh folder per test, removed afterwards.
-class InputFile : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path()
-            / ("korvant-inp-" + std::to_string(::getpid()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-    fs::path in(const std::string& name) const { return dir_ / name; }
-
-    fs::path dir_;
-};
+using InputFile = testing::TempFolderTest;
 
 // The sessions whose files are tests/data/inp/english.inp and metric.inp.
 DesignModel EnglishSession()

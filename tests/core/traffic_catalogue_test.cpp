@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace korvant {
 namespace {
@@ -49,6 +50,16 @@ TEST(CatalogueBundled, CopiedBesideTheExecutable)
     ReadAircraftData(beside, copy);
     ReadAircraftData(KORVANT_SOURCE_DIR "/data/fly.dll", source);
     EXPECT_EQ(copy, source);
+}
+
+// Without /proc the executable's place is unknown: the fixed data folder is the one looked at, and
+// a missing catalogue is an ordinary catalogue failure rather than an abort.
+TEST(CatalogueBundled, WithoutTheExecutablesPlaceOnlyTheFixedFolder)
+{
+    const std::vector<std::filesystem::path> candidates = CatalogueCandidates({});
+    ASSERT_EQ(candidates.size(), 1U);
+    EXPECT_TRUE(candidates.front().is_absolute()) << candidates.front();
+    EXPECT_EQ(candidates.front(), CatalogueCandidates(ExecutableDir()).back());
 }
 
 } // namespace

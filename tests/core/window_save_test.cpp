@@ -16,6 +16,7 @@
 #include "design/window_model.h"
 #include "design_fixture.h"
 #include "io/atomic_file.h"
+#include "temp_folder.h"
 
 namespace korvant {
 namespace {
@@ -40,18 +41,9 @@ private:
     bool thrown_ = false;
 };
 
-class WindowSaves : public ::testing::Test
+class WindowSaves : public testing::TempFolderTest
 {
 protected:
-    void SetUp() override
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir_ = fs::temp_directory_path()
-            / ("korvant-window-save-" + std::to_string(::getpid()) + "-" + info->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
     // A read-only file holding "old".
     fs::path locked(const std::string& name) const
     {
@@ -59,7 +51,6 @@ protected:
         fs::permissions(dir_ / name, fs::perms::owner_read | fs::perms::group_read);
         return dir_ / name;
     }
-    fs::path dir_;
 };
 
 TEST_F(WindowSaves, WriteProtectedFilesAreReplacedOnlyOnYes)
